@@ -1,0 +1,85 @@
+# Shared set-up for the build, test and run scripts: packages, a virtual display and a
+# quiet Wine prefix. Sourced, not run.
+
+VELKARO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+VELKARO_PACKAGES=(
+  cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev liblcms2-dev
+  g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool x11-xserver-utils imagemagick xclip
+  fonts-wqy-microhei locales
+)
+
+# Installs whatever of the list is missing; silent when everything is there.
+velkaro_install_packages() {
+  local missing=()
+  local p
+  for p in "${VELKARO_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Starts a private Xvfb on a free display number and exports DISPLAY.
+velkaro_start_display() {
+  local n=${VELKARO_DISPLAY_BASE:-91}
+  while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  VELKARO_XVFB_PID=$!
+  export DISPLAY=":$n"
+  local i
+  for i in $(seq 50); do
+    xsetroot -solid '#3a6ea5' 2>/dev/null && return 0
+    sleep 0.1
+  done
+  echo "Xvfb did not start on $DISPLAY" >&2
+  return 1
+}
+
+velkaro_wine_env() {
+  export WINEPREFIX=${WINEPREFIX:-$VELKARO_ROOT/build/wineprefix}
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export LANG=C.UTF-8
+}
+
+# A fresh prefix with the settings that make Wine fast and quiet without a window
+# manager, and Chinese text render; then a persistent server with its services.
+velkaro_fresh_prefix() {
+  velkaro_wine_env
+  wineserver -k >/dev/null 2>&1 || true
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+  local reg="$WINEPREFIX/velkaro.reg"
+  {
+    printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n'
+    printf '"Managed"="N"\n"ShowSystray"="N"\n\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\n'
+    local face
+    for face in "Microsoft YaHei" "微软雅黑" "SimSun" "宋体" "SimHei" "黑体"; do
+      printf '"%s"="WenQuanYi Micro Hei"\n' "$face"
+    done
+    printf '\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\n'
+    for face in "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" "Segoe UI" "Arial"; do
+      # REG_MULTI_SZ "wqy-microhei.ttc,WenQuanYi Micro Hei"
+      printf '"%s"=hex(7):%s\n' "$face" "$(printf 'wqy-microhei.ttc,WenQuanYi Micro Hei\0\0' |
+        iconv -f UTF-8 -t UTF-16LE | od -An -v -tx1 | tr -s ' \n' ',' | sed 's/^,//; s/,$//')"
+    done
+  } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
+  wine regedit /S "$reg" >/dev/null 2>&1
+  wineserver -w
+  # A persistent server with its services: each test program then starts quickly, and
+  # no service inherits ctest's output pipe.
+  wineserver -p >/dev/null 2>&1
+  wine wineboot >/dev/null 2>&1
+}
+
+velkaro_stop_wine() {
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
+  [ -n "${VELKARO_XVFB_PID:-}" ] && kill "$VELKARO_XVFB_PID" 2>/dev/null || true
+}
