@@ -167,8 +167,8 @@ void WriteTsv(Writer& w, std::string_view input, const Rgb& c, const Readouts& o
   for (std::int64_t v : {o.hsv.h, o.hsv.s, o.hsv.v, o.hsl.h, o.hsl.l, o.hsl.s, o.cmyk.c,
                          o.cmyk.m, o.cmyk.y, o.cmyk.k, o.lab.l, o.lab.a, o.lab.b})
     w << "\t" << v;
-  for (const std::string& s : o.notations) w << "\t" << s;
-  w << "\t" << o.inverse << "\n";
+  for (const ShortText& s : o.notations) w << "\t" << s.view();
+  w << "\t" << o.inverse.view() << "\n";
 }
 
 void WriteReadable(Writer& w, std::string_view input, const Rgb& c, const Readouts& o) {
@@ -187,8 +187,8 @@ void WriteReadable(Writer& w, std::string_view input, const Rgb& c, const Readou
   constexpr std::array<std::string_view, kNotationRows> kPadded = {
       "  VB:        ", "  Html、PS:  ", "  Delphi:    ", "  BASIC:     ",
       "  其他:      ", "  R,G,B:     ", "  Hex:       "};
-  for (int row : kNotationDisplayOrder) w << kPadded[row] << o.notations[row] << "\n";
-  w << "  反色:      " << o.inverse << "\n";
+  for (int row : kNotationDisplayOrder) w << kPadded[row] << o.notations[row].view() << "\n";
+  w << "  反色:      " << o.inverse.view() << "\n";
 }
 
 }  // namespace
@@ -221,6 +221,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     const auto col = ParseColour(text, why);
     if (!col) {
       w.Flush();
+      out.flush();  // keep messages in step with the colours on a terminal
       err << "velkaro-color: " << where << " " << number << ": \"" << Trim(text)
           << "\": " << why << ". Accepted forms: " << kAcceptedForms << "\n";
       anyBad = true;

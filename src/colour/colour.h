@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,16 +46,26 @@ constexpr Rgb SplitChannels(ColorValue col) {
   return {r, (col - 65536 * b - r) / 256, b};
 }
 
-// Nearest integer with ties to the even neighbour (0.5 -> 0, 1.5 -> 2, -0.5 -> 0).
-// A result outside Int (or NaN) is an overflow: the caller gets no value, never UB.
+// Nearest integer with ties to the even neighbour (0.5 -> 0, 1.5 -> 2, -0.5 -> 0),
+// whatever the floating-point environment's rounding mode. |x| must be below 2^62.
+inline std::int64_t RoundTiesToEven(double x) {
+  auto whole = static_cast<std::int64_t>(x);    // truncates
+  if (static_cast<double>(whole) > x) --whole;  // now floor(x)
+  const double frac = x - static_cast<double>(whole);
+  if (frac > 0.5 || (frac == 0.5 && (whole & 1) != 0)) ++whole;
+  return whole;
+}
+
+// The same rounding into Int. A result outside Int (or NaN) is an overflow: the caller
+// gets no value, never undefined behaviour.
 template <std::integral Int>
+  requires(sizeof(Int) <= 4)
 inline std::optional<Int> RoundHalfEven(double x) {
-  if (std::isnan(x)) return std::nullopt;
-  double whole = std::floor(x);
-  const double frac = x - whole;  // exact: x and floor(x) share an exponent range
-  if (frac > 0.5 || (frac == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
-  if (whole < static_cast<double>(std::numeric_limits<Int>::min()) ||
-      whole > static_cast<double>(std::numeric_limits<Int>::max()))
+  constexpr double lo = static_cast<double>(std::numeric_limits<Int>::min()) - 1;
+  constexpr double hi = static_cast<double>(std::numeric_limits<Int>::max()) + 1;
+  if (!(x > lo && x < hi)) return std::nullopt;  // NaN fails too
+  const std::int64_t whole = RoundTiesToEven(x);
+  if (whole < std::numeric_limits<Int>::min() || whole > std::numeric_limits<Int>::max())
     return std::nullopt;
   return static_cast<Int>(whole);
 }
@@ -83,6 +94,10 @@ float Min3(float r, float g, float b);
 HsvColor RgbToHsv(std::int16_t R, std::int16_t G, std::int16_t B);
 HslColor RgbToHsl(std::int32_t R, std::int32_t G, std::int32_t B);
 
+// The same results for 8-bit channels, faster (tables for the divisions by 255).
+HsvColor RgbToHsvFast(std::uint8_t R, std::uint8_t G, std::uint8_t B);
+HslColor RgbToHslFast(std::uint8_t R, std::uint8_t G, std::uint8_t B);
+
 // The floating pair used by the image recolouring. H is in sextants, -1..5
 // (magenta is -1, not 5); S and L are fractions 0..1.
 void RgbToHls(std::uint8_t R, std::uint8_t G, std::uint8_t B, float& H, float& S, float& L);
@@ -103,6 +118,8 @@ struct LabColor {
 
 // Whole-number channels 0-255 held in floats.
 CmykColor RgbToCmyk(float R, float G, float B);
+
+CmykColor RgbToCmykFast(std::uint8_t R, std::uint8_t G, std::uint8_t B);
 
 // The literal conversion (sRGB, D65, the seven-digit matrix, 0.008856 and 7.787).
 // Channels 0-255 as read from the channel boxes; this is the reference form.
@@ -131,10 +148,30 @@ inline constexpr std::array<std::string_view, kNotationRows> kNotationLabels = {
 // On-screen order: first line 0, 2, 3, 6; second line 1, 4, 5.
 inline constexpr std::array<int, kNotationRows> kNotationDisplayOrder = {0, 2, 3, 6, 1, 4, 5};
 
-// The seven rows for a colour. Row 5 joins the channel texts as they stand in the boxes.
-std::array<std::string, kNotationRows> NotationTexts(ColorValue col, std::string_view r,
-                                                     std::string_view g, std::string_view b);
-std::array<std::string, kNotationRows> NotationTexts(ColorValue col);
+// A notation text kept inline (no allocation): the rows are rebuilt on every pointer move.
+class ShortText {
+ public:
+  static constexpr std::size_t kCapacity = 23;
+  std::string_view view() const { return {chars_, size_}; }
+  std::string str() const { return std::string(view()); }
+  char* data() { return chars_; }
+  void resize(std::size_t n) { size_ = static_cast<std::uint8_t>(n < kCapacity ? n : kCapacity); }
+  friend bool operator==(const ShortText& a, std::string_view b) { return a.view() == b; }
+  friend bool operator==(const ShortText& a, const ShortText& b) { return a.view() == b.view(); }
+  friend std::ostream& operator<<(std::ostream& os, const ShortText& t);
+
+ private:
+  char chars_[kCapacity];
+  std::uint8_t size_ = 0;
+};
+
+using NotationRows = std::array<ShortText, kNotationRows>;
+
+// The seven rows for a colour. Row 5 is the channels joined with ",", which is what the
+// channel boxes hold for any colour set through them.
+NotationRows NotationTexts(ColorValue col);
+// The inverse colour's channels, as the text under the gradient strip shows them.
+ShortText InverseText(ColorValue col);
 
 // Everything the window reads out for one colour.
 struct Readouts {
@@ -142,8 +179,8 @@ struct Readouts {
   HslColor hsl;
   CmykColor cmyk;
   LabColor lab;
-  std::array<std::string, kNotationRows> notations;
-  std::string inverse;  // ColorToRgbText of the inverse colour
+  NotationRows notations;
+  ShortText inverse;  // ColorToRgbText of the inverse colour
 };
 Readouts ComputeReadouts(std::uint8_t r, std::uint8_t g, std::uint8_t b);
 

@@ -19,20 +19,33 @@ const std::array<double, 256>& LinearTable() {
   return table;
 }
 
+const double* InvCbrtSeeds() {
+  static const std::array<double, kSeedEntries> seeds = [] {
+    std::array<double, kSeedEntries> t{};
+    for (std::size_t i = 0; i < kSeedEntries; ++i) {
+      // The bucket's middle: float bits (i + kSeedFirst + 0.5) << kSeedShift.
+      const auto bits = static_cast<std::int32_t>(((i + kSeedFirst) << kSeedShift) |
+                                                  (1u << (kSeedShift - 1)));
+      float mid;
+      std::memcpy(&mid, &bits, sizeof mid);
+      t[i] = std::pow(static_cast<double>(mid), -1.0 / 3);
+    }
+    return t;
+  }();
+  return seeds.data();
+}
+
 namespace {
 
 /* t^(1/3) = t * y^2 with y = t^(-1/3), refined by Newton: y <- y (4/3 - t/3 y^3).
- * The float-bit seed is within a few percent; four steps reach double precision. */
+ */
 double CubeRoot(double t) {
   const float tf = static_cast<float>(t);
   std::int32_t bits;
   std::memcpy(&bits, &tf, sizeof bits);
-  bits = kInvCbrtMagic - bits / 3;
-  float seed;
-  std::memcpy(&seed, &bits, sizeof seed);
-  double y = seed;
-  const double third = t / 3;
-  for (int i = 0; i < 4; ++i) y = y * (4.0 / 3 - third * (y * y * y));
+  double y = InvCbrtSeeds()[(bits >> kSeedShift) - kSeedFirst];
+  const double third = t * (1.0 / 3);
+  for (int i = 0; i < kNewtonSteps; ++i) y = y * (4.0 / 3 - third * (y * y * y));
   return t * y * y;
 }
 
@@ -40,7 +53,8 @@ double F(double t) { return t > kEpsilon ? CubeRoot(t) : kKappa * t + kOffset; }
 
 // Rounds v half-to-even when its fraction is safely away from one half.
 bool RoundClear(double v, std::int16_t& out) {
-  const double low = std::floor(v);
+  auto low = static_cast<std::int32_t>(v);  // |v| < 1000
+  if (low > v) --low;
   const double frac = v - low;
   if (std::fabs(frac - 0.5) < kRoundGuard) return false;
   out = static_cast<std::int16_t>(low + (frac > 0.5 ? 1 : 0));
@@ -73,24 +87,7 @@ LabColor RgbToLabFast(std::uint8_t R, std::uint8_t G, std::uint8_t B) {
 void RgbToLabFastBatch(const ColorValue* colours, LabColor* out, std::size_t n) {
   std::size_t done = 0;
 #if defined(__x86_64__)
-  if (labfast::AvxAvailable()) {
-    constexpr std::size_t kBlock = 256;
-    std::int16_t lab[kBlock][3];
-    bool needExact[kBlock];
-    while (n - done >= 4) {
-      const std::size_t count = std::min(kBlock, (n - done) & ~std::size_t{3});
-      labfast::LabBatchAvx2(colours + done, lab, needExact, count);
-      for (std::size_t i = 0; i < count; ++i) {
-        if (needExact[i]) {
-          const Rgb c = SplitChannels(colours[done + i]);
-          out[done + i] = RgbToLab(c.r, c.g, c.b);
-        } else {
-          out[done + i] = {lab[i][0], lab[i][1], lab[i][2]};
-        }
-      }
-      done += count;
-    }
-  }
+  if (labfast::AvxAvailable()) done = labfast::LabBatchAvx2(colours, out, n);
 #endif
   for (; done < n; ++done) {
     const ColorValue c = colours[done];

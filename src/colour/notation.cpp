@@ -1,64 +1,118 @@
 // The text notations of a colour: the seven copyable rows and the inverse-colour text.
-#include <charconv>
+#include <ostream>
 
 #include "colour.h"
 
 namespace velkaro {
 
-std::string HexText(ColorValue col) {
-  char buf[16];
-  const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<std::uint32_t>(col), 16);
-  std::string text(buf, res.ptr);
-  for (char& ch : text)
-    if (ch >= 'a' && ch <= 'f') ch = static_cast<char>(ch - 'a' + 'A');
+namespace {
+
+// Writes into a text in place. The length stays in a register until the end: a char
+// store may alias anything, so a length kept in the text would be reloaded per char.
+class TextBuilder {
+ public:
+  explicit TextBuilder(ShortText& text) : text_(text), out_(text.data()) {}
+  ~TextBuilder() { text_.resize(n_); }
+  TextBuilder(const TextBuilder&) = delete;
+  TextBuilder& operator=(const TextBuilder&) = delete;
+  TextBuilder& Put(std::string_view s) {
+    for (char c : s) Append(c);
+    return *this;
+  }
+  // Upper-case hexadecimal without leading zeros ("0" for zero).
+  TextBuilder& Hex(std::uint32_t v) {
+    char digits[8];
+    int k = 0;
+    do {
+      digits[k++] = "0123456789ABCDEF"[v & 0xF];
+      v >>= 4;
+    } while (v != 0);
+    while (k > 0) Append(digits[--k]);
+    return *this;
+  }
+  // Exactly two upper-case hexadecimal digits.
+  TextBuilder& Hex2(std::uint32_t v) {
+    Append("0123456789ABCDEF"[(v >> 4) & 0xF]);
+    Append("0123456789ABCDEF"[v & 0xF]);
+    return *this;
+  }
+  TextBuilder& Decimal(std::int64_t v) {
+    std::uint64_t u = v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
+    if (v < 0) Append('-');
+    char digits[20];
+    int k = 0;
+    do {
+      digits[k++] = static_cast<char>('0' + u % 10);
+      u /= 10;
+    } while (u != 0);
+    while (k > 0) Append(digits[--k]);
+    return *this;
+  }
+  TextBuilder& Channels(ColorValue col) {
+    const Rgb c = SplitChannels(col);
+    return Decimal(c.r).Put(",").Decimal(c.g).Put(",").Decimal(c.b);
+  }
+  // Six digits, red first: the hex text padded to six and its outer pairs swapped.
+  // For a real colour that is the bytes red, green, blue.
+  TextBuilder& Html(ColorValue col) {
+    return Hex2(col & 0xFF).Hex2((col >> 8) & 0xFF).Hex2((col >> 16) & 0xFF);
+  }
+
+ private:
+  void Append(char c) {
+    if (n_ < ShortText::kCapacity) out_[n_++] = c;
+  }
+  ShortText& text_;
+  char* out_;
+  std::size_t n_ = 0;
+};
+
+template <class Fill>
+ShortText Build(Fill fill) {
+  ShortText text;
+  fill(TextBuilder(text));
   return text;
 }
 
-std::string DecimalText(std::int64_t v) {
-  char buf[24];
-  return std::string(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+}  // namespace
+
+std::string HexText(ColorValue col) {
+  return Build([&](TextBuilder&& t) { t.Hex(static_cast<std::uint32_t>(col)); }).str();
 }
 
-// The hex text is blue, green, red; the HTML form swaps the outer pairs.
+std::string DecimalText(std::int64_t v) {
+  return Build([&](TextBuilder&& t) { t.Decimal(v); }).str();
+}
+
 std::string ColorToHtmlHex(ColorValue col) {
-  std::string h = HexText(col);
-  if (h.size() < 6) h.insert(0, 6 - h.size(), '0');
-  return h.substr(4, 2) + h.substr(2, 2) + h.substr(0, 2);
+  return Build([&](TextBuilder&& t) { t.Html(col); }).str();
 }
 
 std::string ColorToRgbText(ColorValue col) {
-  const Rgb c = SplitChannels(col);
-  return DecimalText(c.r) + "," + DecimalText(c.g) + "," + DecimalText(c.b);
+  return Build([&](TextBuilder&& t) { t.Channels(col); }).str();
 }
 
 ColorValue RgbFromBytes(const std::array<std::uint8_t, 3>& rgb) {
   return ComposeColor(rgb[0], rgb[1], rgb[2]);
 }
 
-std::array<std::string, kNotationRows> NotationTexts(ColorValue col, std::string_view r,
-                                                     std::string_view g, std::string_view b) {
-  const std::string hex = HexText(col);
-  const std::string html = ColorToHtmlHex(col);
-  std::string joined;
-  joined.reserve(r.size() + g.size() + b.size() + 2);
-  joined.append(r).append(",").append(g).append(",").append(b);
-  return {"&H" + hex + "&", "#" + html, "#" + html, DecimalText(col), "#c" + html,
-          std::move(joined), hex};
+std::ostream& operator<<(std::ostream& os, const ShortText& t) { return os << t.view(); }
+
+NotationRows NotationTexts(ColorValue col) {
+  const auto hex = static_cast<std::uint32_t>(col);
+  NotationRows rows;
+  TextBuilder(rows[0]).Put("&H").Hex(hex).Put("&");
+  TextBuilder(rows[1]).Put("#").Html(col);
+  rows[2] = rows[1];
+  TextBuilder(rows[3]).Decimal(col);
+  TextBuilder(rows[4]).Put("#c").Html(col);
+  TextBuilder(rows[5]).Channels(col);
+  TextBuilder(rows[6]).Hex(hex);
+  return rows;
 }
 
-std::array<std::string, kNotationRows> NotationTexts(ColorValue col) {
-  const Rgb c = SplitChannels(col);
-  return NotationTexts(col, DecimalText(c.r), DecimalText(c.g), DecimalText(c.b));
-}
-
-Readouts ComputeReadouts(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  const ColorValue col = ComposeColor(r, g, b);
-  return {RgbToHsv(r, g, b),
-          RgbToHsl(r, g, b),
-          RgbToCmyk(r, g, b),
-          RgbToLabFast(r, g, b),
-          NotationTexts(col),
-          ColorToRgbText(InvertColor(col))};
+ShortText InverseText(ColorValue col) {
+  return Build([&](TextBuilder&& t) { t.Channels(InvertColor(col)); });
 }
 
 }  // namespace velkaro

@@ -119,3 +119,23 @@ TEST(Hls, OutOfRangeInputIsReportedAndLeavesTheOutputs) {
 
 }  // namespace
 }  // namespace velkaro
+
+namespace velkaro {
+namespace {
+
+// The fast readouts must be the literal ones on every colour.
+TEST(FastReadouts, EqualTheLiteralFormsOnEveryColour) {
+  int mismatches = 0;
+  for (int c = 0; c <= kWhite && mismatches < 5; ++c) {
+    const auto r = static_cast<std::uint8_t>(c & 0xFF), g = static_cast<std::uint8_t>(c >> 8 & 0xFF),
+               b = static_cast<std::uint8_t>(c >> 16);
+    if (RgbToHsvFast(r, g, b) != RgbToHsv(r, g, b) || RgbToHslFast(r, g, b) != RgbToHsl(r, g, b) ||
+        RgbToCmykFast(r, g, b) != RgbToCmyk(r, g, b)) {
+      ++mismatches;
+      ADD_FAILURE() << "colour " << c;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace velkaro

@@ -26,10 +26,6 @@ TEST(Notations, RowTextsByIndex) {
   }
 }
 
-TEST(Notations, RgbRowJoinsTheBoxTextsAsTheyStand) {
-  EXPECT_EQ(NotationTexts(0, "1", "02", "3")[5], "1,02,3");
-}
-
 TEST(Notations, HelpersAtTheEnds) {
   EXPECT_EQ(ColorToHtmlHex(0), "000000");
   EXPECT_EQ(ColorToHtmlHex(kWhite), "FFFFFF");
@@ -47,6 +43,7 @@ TEST(Notations, ReadoutsOfTheStartUpColour) {
   EXPECT_EQ(o.lab, (LabColor{73, -39, 69}));
   EXPECT_EQ(o.notations[1], "#90C41F");
   EXPECT_EQ(o.inverse, "111,59,224");
+  EXPECT_EQ(InverseText(ComposeColor(1, 2, 3)), "254,253,252");
 }
 
 }  // namespace
