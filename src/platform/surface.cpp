@@ -1,0 +1,56 @@
+#include "surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velkaro {
+
+void Surface::Resize(int width, int height, ColorValue fill) {
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  pixels_.assign(static_cast<std::size_t>(width_) * height_, ToPixel(fill));
+  Touch();
+}
+
+void Surface::Fill(ColorValue colour) {
+  std::fill(pixels_.begin(), pixels_.end(), ToPixel(colour));
+  Touch();
+}
+
+ColorValue Surface::Get(int x, int y) const {
+  if (!Contains(x, y)) return kNoColor;
+  return FromPixel(pixels_[static_cast<std::size_t>(y) * width_ + x]);
+}
+
+void Surface::Set(int x, int y, ColorValue colour) {
+  if (!Contains(x, y)) return;
+  pixels_[static_cast<std::size_t>(y) * width_ + x] = ToPixel(colour);
+  Touch();
+}
+
+void Surface::VerticalLine(int x, int y0, int y1, ColorValue colour) {
+  const std::uint32_t p = ToPixel(colour);
+  const int top = std::max(std::min(y0, y1), 0), bottom = std::min(std::max(y0, y1), height_ - 1);
+  for (int col = std::max(x - 1, 0); col <= std::min(x, width_ - 1); ++col)
+    for (int y = top; y <= bottom; ++y) pixels_[static_cast<std::size_t>(y) * width_ + col] = p;
+  Touch();
+}
+
+void Surface::CircleOutline(double cx, double cy, int radius, ColorValue colour) {
+  const std::uint32_t p = ToPixel(colour);
+  const int x0 = std::max(0, static_cast<int>(std::floor(cx - radius - 1)));
+  const int x1 = std::min(width_ - 1, static_cast<int>(std::ceil(cx + radius + 1)));
+  const int y0 = std::max(0, static_cast<int>(std::floor(cy - radius - 1)));
+  const int y1 = std::min(height_ - 1, static_cast<int>(std::ceil(cy + radius + 1)));
+  // |d - r| <= 1 compared on squares, which are exact for centres on half pixels.
+  const double inner = radius >= 1 ? (radius - 1.0) * (radius - 1.0) : -1.0;
+  const double outer = (radius + 1.0) * (radius + 1.0);
+  for (int y = y0; y <= y1; ++y)
+    for (int x = x0; x <= x1; ++x) {
+      const double d2 = (x - cx) * (x - cx) + (y - cy) * (y - cy);
+      if (d2 >= inner && d2 <= outer) pixels_[static_cast<std::size_t>(y) * width_ + x] = p;
+    }
+  Touch();
+}
+
+}  // namespace velkaro
