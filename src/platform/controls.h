@@ -56,6 +56,7 @@ struct TextBox : Control {
   ColorValue backColor = 0xFFFFFF;
   ColorValue foreColor = kPlainText;
   bool readOnly;
+  float fontPt = kDefaultFontPt;
   int selStart = 0, selLength = 0;
 };
 

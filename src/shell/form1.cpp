@@ -6,6 +6,9 @@ namespace {
 constexpr float kTwipsPerInch = 1440;
 constexpr int kFixed3DBorderPx = 2;
 
+// The notation rows hold up to nine characters in boxes about sixty pixels wide.
+constexpr float kNotationFontPt = 7.5f;
+
 float TwipsPerPixel(int dpi) { return dpi > 0 ? kTwipsPerInch / static_cast<float>(dpi) : 15.0f; }
 }  // namespace
 
@@ -34,8 +37,15 @@ Form1::Form1(Platform& platform)
                                                     &PicTemp, &hsbZoom, &txtZoom, &chkOnTop,
                                                     &chkGrid, &Text4, &Text7})
     controls_.push_back(c);
+  for (TextBox& row : Color_TextBox) row.fontPt = kNotationFontPt;
   SizeSurfaces();
   DrawSwatchPalette(调色板1.surface);
+}
+
+int Form1::IndexOf(std::string_view name) const {
+  for (std::size_t i = 0; i < controls_.size(); ++i)
+    if (controls_[i]->name == name) return static_cast<int>(i);
+  return -1;
 }
 
 int Form1::PixelsX(float twips) const {

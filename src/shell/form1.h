@@ -63,8 +63,9 @@ class Form1 {
   ScreenRect ClientPixels(const Control& c) const;
   static constexpr int kClientWidthPx = 654, kClientHeightPx = 495;
 
-  // The controls in the window's order.
+  // The controls in the window's order; a control's index there is its identity in the view.
   const std::vector<Control*>& Controls() const { return controls_; }
+  int IndexOf(std::string_view name) const;
 
   // ---- window state ----
   WindowState windowState = WindowState::Normal;
@@ -178,22 +179,22 @@ class Form1 {
   // Notations: label index = box index; first line 0, 2, 3, 6, second line 1, 4, 5.
   Frame Frame6{"Frame6", nullptr, Px(288, 390, 361, 68), "色值:"};
   std::array<Label, kColorTextBoxes> Label23{{
-      {"Label23(0)", &Frame6, Px(5, 20, 22, 18), "VB:"},
+      {"Label23(0)", &Frame6, Px(5, 20, 20, 18), "VB:"},
       {"Label23(1)", &Frame6, Px(5, 44, 56, 18), "Html、PS:"},
-      {"Label23(2)", &Frame6, Px(94, 20, 40, 18), "Delphi:"},
-      {"Label23(3)", &Frame6, Px(192, 20, 38, 18), "BASIC:"},
-      {"Label23(4)", &Frame6, Px(122, 44, 30, 18), "其他:"},
-      {"Label23(5)", &Frame6, Px(220, 44, 40, 18), "R,G,B:"},
-      {"Label23(6)", &Frame6, Px(292, 20, 26, 18), "Hex:"},
+      {"Label23(2)", &Frame6, Px(96, 20, 38, 18), "Delphi:"},
+      {"Label23(3)", &Frame6, Px(193, 20, 36, 18), "BASIC:"},
+      {"Label23(4)", &Frame6, Px(127, 44, 28, 18), "其他:"},
+      {"Label23(5)", &Frame6, Px(225, 44, 38, 18), "R,G,B:"},
+      {"Label23(6)", &Frame6, Px(288, 20, 24, 18), "Hex:"},
   }};
   std::array<TextBox, kColorTextBoxes> Color_TextBox{{
-      {"Color_TextBox(0)", &Frame6, Px(27, 18, 63, 18), ""},
-      {"Color_TextBox(1)", &Frame6, Px(60, 42, 58, 18), ""},
-      {"Color_TextBox(2)", &Frame6, Px(133, 18, 55, 18), ""},
-      {"Color_TextBox(3)", &Frame6, Px(229, 18, 59, 18), ""},
-      {"Color_TextBox(4)", &Frame6, Px(151, 42, 64, 18), ""},
-      {"Color_TextBox(5)", &Frame6, Px(259, 42, 96, 18), ""},
-      {"Color_TextBox(6)", &Frame6, Px(317, 18, 39, 18), ""},
+      {"Color_TextBox(0)", &Frame6, Px(25, 18, 68, 18), ""},
+      {"Color_TextBox(1)", &Frame6, Px(61, 42, 62, 18), ""},
+      {"Color_TextBox(2)", &Frame6, Px(134, 18, 56, 18), ""},
+      {"Color_TextBox(3)", &Frame6, Px(229, 18, 56, 18), ""},
+      {"Color_TextBox(4)", &Frame6, Px(155, 42, 66, 18), ""},
+      {"Color_TextBox(5)", &Frame6, Px(263, 42, 93, 18), ""},
+      {"Color_TextBox(6)", &Frame6, Px(312, 18, 44, 18), ""},
   }};
   PictureBox Picture5{"Picture5", nullptr, Px(591, 461, 57, 28)};
   // Never seen: right of the client area.

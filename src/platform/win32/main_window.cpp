@@ -1,0 +1,347 @@
+#include "main_window.h"
+
+#include <cmath>
+
+namespace velkaro {
+
+namespace {
+
+constexpr COLORREF kTitleBand = RGB(33, 33, 38);
+constexpr COLORREF kBody = RGB(232, 232, 232);
+constexpr COLORREF kFrameLine = RGB(190, 190, 196);
+constexpr COLORREF kCaptionText = RGB(60, 60, 70);
+constexpr COLORREF kTitleText = RGB(255, 255, 255);
+constexpr COLORREF kSloganText = RGB(150, 150, 160);
+constexpr int kTitleBandRows = 38;
+constexpr wchar_t kFontFace[] = L"微软雅黑";
+constexpr wchar_t kSlogan[] = L"屏幕取色 · 颜色换算 · 一键复制";
+constexpr int kShapeLine = 2;
+
+RECT ToRect(const ScreenRect& r) { return {r.left, r.top, r.left + r.width, r.top + r.height}; }
+
+std::uint64_t Mix(std::uint64_t h, std::uint64_t v) { return (h ^ v) * 1099511628211ull; }
+
+}  // namespace
+
+MainWindow::MainWindow(Form1& form, HINSTANCE instance) : form_(form) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = &MainWindow::WndProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+  wc.lpszClassName = kMainWindowClass;
+  RegisterClassExW(&wc);
+
+  const int width = form.PixelsX(Form1::kClientWidthPx * 15.0f);
+  const int height = form.PixelsY(Form1::kClientHeightPx * 15.0f);
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const int left = work.left + (work.right - work.left - width) / 2;
+  const int top = work.top + (work.bottom - work.top - height) / 2;
+  CreateWindowExW(WS_EX_APPWINDOW, kMainWindowClass, kMainWindowCaption, WS_POPUP | WS_CLIPCHILDREN,
+                  left, top, width, height, nullptr, nullptr, instance, this);
+}
+
+MainWindow::~MainWindow() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+LRESULT CALLBACK MainWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+  return self->OnMessage(msg, wp, lp);
+}
+
+LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_CREATE:
+      OnCreate();
+      return 0;
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the paint covers everything
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_SIZE:
+      OnSize(wp);
+      return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      return OnControlColour(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+    case WM_COMMAND:
+      if (HIWORD(wp) == EN_CHANGE) OnEditChanged(reinterpret_cast<HWND>(lp));
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      // The session is ending: leave the way the tray's Exit does, not by hiding.
+      if (wp) form_.ExitProgram();
+      return 0;
+    case WM_DESTROY:
+      hwnd_ = nullptr;
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcW(hwnd_, msg, wp, lp);
+  }
+}
+
+void MainWindow::OnCreate() {
+  const int index0 = kFirstControlId;
+  const auto& controls = form_.Controls();
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    if (controls[i]->kind != ControlKind::TextBox) continue;
+    auto* box = static_cast<TextBox*>(controls[i]);
+    const RECT r = ClientRect(*box);
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL | ES_CENTER;
+    if (box->readOnly) style |= ES_READONLY;
+    HWND edit = CreateWindowExW(0, L"EDIT", Widen(box->text).c_str(), style, r.left, r.top,
+                                r.right - r.left, r.bottom - r.top, hwnd_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(index0 + static_cast<int>(i))),
+                                nullptr, nullptr);
+    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(box->fontPt)), FALSE);
+    // The boxes are narrow: the text needs every pixel of them.
+    SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
+    edits_.push_back({box, edit, box->text, box->backColor, box->foreColor,
+                      GdiObject<HBRUSH>(CreateSolidBrush(ToColorRef(box->backColor)))});
+  }
+  const int dpi = static_cast<int>(std::lround(1440 / form_.TwipsPerPixelY()));
+  titleFont_.reset(CreateFontW(-MulDiv(15, dpi, 72), 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                               CLEARTYPE_QUALITY, 0, kFontFace));
+  sloganFont_.reset(CreateFontW(-MulDiv(9, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0,
+                                0, CLEARTYPE_QUALITY, 0, kFontFace));
+}
+
+void MainWindow::Sync() {
+  if (!hwnd_) return;
+  for (Edit& e : edits_) {
+    if (e.box->text != e.shownText) {
+      e.shownText = e.box->text;  // first, so the EN_CHANGE this causes is recognised as ours
+      SetWindowTextW(e.hwnd, Widen(e.box->text).c_str());
+    }
+    if (e.box->backColor != e.back || e.box->foreColor != e.fore) {
+      if (e.box->backColor != e.back) e.brush.reset(CreateSolidBrush(ToColorRef(e.box->backColor)));
+      e.back = e.box->backColor;
+      e.fore = e.box->foreColor;
+      InvalidateRect(e.hwnd, nullptr, TRUE);
+    }
+  }
+  const std::uint64_t signature = PaintSignature();
+  if (signature != paintedSignature_) {
+    paintedSignature_ = signature;
+    InvalidateRect(hwnd_, nullptr, FALSE);
+  }
+}
+
+// Everything the paint shows that the model can change.
+std::uint64_t MainWindow::PaintSignature() const {
+  std::uint64_t h = 1469598103934665603ull;
+  for (const Control* c : form_.Controls()) {
+    switch (c->kind) {
+      case ControlKind::PictureBox:
+        h = Mix(h, static_cast<const PictureBox*>(c)->surface.Revision());
+        break;
+      case ControlKind::Shape: {
+        const auto* s = static_cast<const Shape*>(c);
+        h = Mix(Mix(Mix(h, s->borderColor), s->fillColor), static_cast<std::uint64_t>(s->place.left));
+        break;
+      }
+      case ControlKind::Line:
+        h = Mix(h, static_cast<const Line*>(c)->borderColor);
+        break;
+      case ControlKind::Frame:
+        h = Mix(h, std::hash<std::string>{}(static_cast<const Frame*>(c)->caption));
+        break;
+      case ControlKind::Image:
+        h = Mix(h, static_cast<std::uint64_t>(static_cast<const Image*>(c)->picture));
+        break;
+      default:
+        break;
+    }
+  }
+  return h;
+}
+
+void MainWindow::OnClose() {
+  bool cancel = false;
+  form_.Form_Unload(cancel);
+  Sync();
+  if (!cancel) DestroyWindow(hwnd_);
+}
+
+void MainWindow::OnSize(WPARAM kind) {
+  if (kind == SIZE_MINIMIZED)
+    form_.windowState = WindowState::Minimised;
+  else if (kind == SIZE_RESTORED || kind == SIZE_MAXIMIZED)
+    form_.windowState = WindowState::Normal;
+}
+
+LRESULT MainWindow::OnControlColour(HDC dc, HWND child) {
+  for (Edit& e : edits_) {
+    if (e.hwnd != child) continue;
+    SetTextColor(dc, ToColorRef(e.fore));
+    SetBkColor(dc, ToColorRef(e.back));
+    return reinterpret_cast<LRESULT>(e.brush.get());
+  }
+  return DefWindowProcW(hwnd_, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
+}
+
+// Typing and pasting reach the model's text; our own writes are recognised and ignored.
+void MainWindow::OnEditChanged(HWND child) {
+  for (Edit& e : edits_) {
+    if (e.hwnd != child) continue;
+    const int length = GetWindowTextLengthW(child);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    GetWindowTextW(child, text.data(), length + 1);
+    text.resize(static_cast<size_t>(length));
+    const std::string utf8 = Narrow(text);
+    if (utf8 != e.shownText) e.box->text = e.shownText = utf8;
+  }
+}
+
+void MainWindow::OnPaint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  BackBuffer buffer(dc, client.right, client.bottom);
+  Paint(buffer.dc());
+  BitBlt(dc, 0, 0, client.right, client.bottom, buffer.dc(), 0, 0, SRCCOPY);
+  EndPaint(hwnd_, &ps);
+}
+
+void MainWindow::Paint(HDC dc) {
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  GdiObject<HBRUSH> body(CreateSolidBrush(kBody));
+  FillRect(dc, &client, body.get());
+  PaintTitleBand(dc);
+  SetBkMode(dc, TRANSPARENT);
+  for (const Control* c : form_.Controls())
+    if (c->visible) PaintControl(dc, *c);
+}
+
+void MainWindow::PaintTitleBand(HDC dc) {
+  RECT band{0, 0, form_.PixelsX(Form1::kClientWidthPx * 15.0f), form_.PixelsY(kTitleBandRows * 15.0f)};
+  GdiObject<HBRUSH> brush(CreateSolidBrush(kTitleBand));
+  FillRect(dc, &band, brush.get());
+  SetBkMode(dc, TRANSPARENT);
+  RECT name{form_.PixelsX(14 * 15.0f), 0, band.right, band.bottom};
+  {
+    Selected font(dc, titleFont_.get());
+    SetTextColor(dc, kTitleText);
+    DrawTextW(dc, kMainWindowCaption, -1, &name, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+    RECT measured = name;
+    DrawTextW(dc, kMainWindowCaption, -1, &measured, DT_SINGLELINE | DT_CALCRECT);
+    name.left = measured.right + form_.PixelsX(12 * 15.0f);
+  }
+  Selected font(dc, sloganFont_.get());
+  SetTextColor(dc, kSloganText);
+  DrawTextW(dc, kSlogan, -1, &name, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+}
+
+RECT MainWindow::ClientRect(const Control& c) const { return ToRect(form_.ClientPixels(c)); }
+
+HFONT MainWindow::FontFor(float points) {
+  const int tenths = static_cast<int>(std::lround(points * 10));
+  auto it = fonts_.find(tenths);
+  if (it == fonts_.end()) {
+    const int dpi = static_cast<int>(std::lround(1440 / form_.TwipsPerPixelY()));
+    HFONT f = CreateFontW(-MulDiv(tenths, dpi, 720), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0,
+                          0, CLEARTYPE_QUALITY, 0, kFontFace);
+    it = fonts_.emplace(tenths, GdiObject<HFONT>(f)).first;
+  }
+  return it->second.get();
+}
+
+void MainWindow::PaintControl(HDC dc, const Control& c) {
+  RECT r = ClientRect(c);
+  switch (c.kind) {
+    case ControlKind::Frame: {
+      const auto& frame = static_cast<const Frame&>(c);
+      Selected font(dc, FontFor(frame.fontPt));
+      SIZE caption{};
+      const std::wstring text = Widen(frame.caption);
+      GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &caption);
+      RECT border{r.left, r.top + caption.cy / 2, r.right, r.bottom};
+      GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, kFrameLine));
+      Selected p(dc, pen.get());
+      Selected b(dc, GetStockObject(NULL_BRUSH));
+      RoundRect(dc, border.left, border.top, border.right, border.bottom, 6, 6);
+      if (!text.empty()) {
+        RECT label{r.left + 6, r.top, r.left + 10 + caption.cx, r.top + caption.cy};
+        GdiObject<HBRUSH> bg(CreateSolidBrush(kBody));
+        FillRect(dc, &label, bg.get());
+        SetTextColor(dc, kCaptionText);
+        label.left += 2;
+        DrawTextW(dc, text.c_str(), -1, &label, DT_SINGLELINE | DT_LEFT | DT_TOP | DT_NOPREFIX);
+      }
+      break;
+    }
+    case ControlKind::Label: {
+      const auto& label = static_cast<const Label&>(c);
+      Selected font(dc, FontFor(label.fontPt));
+      SetTextColor(dc, kCaptionText);
+      DrawTextW(dc, Widen(label.caption).c_str(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+      break;
+    }
+    case ControlKind::PictureBox: {
+      const auto& box = static_cast<const PictureBox&>(c);
+      if (box.border == BorderStyle::Fixed3D) DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT);
+      const Surface& s = box.surface;
+      if (s.Width() == 0 || s.Height() == 0) break;
+      const int inset = box.border == BorderStyle::Fixed3D ? 2 : 0;
+      BITMAPINFO info{};
+      info.bmiHeader.biSize = sizeof info.bmiHeader;
+      info.bmiHeader.biWidth = s.Width();
+      info.bmiHeader.biHeight = -s.Height();  // top row first
+      info.bmiHeader.biPlanes = 1;
+      info.bmiHeader.biBitCount = 32;
+      info.bmiHeader.biCompression = BI_RGB;
+      SetDIBitsToDevice(dc, r.left + inset, r.top + inset, static_cast<DWORD>(s.Width()),
+                        static_cast<DWORD>(s.Height()), 0, 0, 0, static_cast<UINT>(s.Height()),
+                        s.Pixels(), &info, DIB_RGB_COLORS);
+      break;
+    }
+    case ControlKind::Shape: {
+      const auto& shape = static_cast<const Shape&>(c);
+      GdiObject<HPEN> pen(CreatePen(PS_INSIDEFRAME, kShapeLine, ToColorRef(shape.borderColor)));
+      Selected p(dc, pen.get());
+      Selected b(dc, GetStockObject(NULL_BRUSH));
+      Rectangle(dc, r.left, r.top, r.right, r.bottom);
+      break;
+    }
+    case ControlKind::Line: {
+      const auto& line = static_cast<const Line&>(c);
+      if (!line.parent) break;
+      const RECT area = ClientRect(*line.parent);
+      const int inset = line.parent->kind == ControlKind::PictureBox &&
+                                static_cast<const PictureBox*>(line.parent)->border == BorderStyle::Fixed3D
+                            ? 2
+                            : 0;
+      const int ox = area.left + inset, oy = area.top + inset;
+      HRGN clip = CreateRectRgn(ox, oy, area.right - inset, area.bottom - inset);
+      SelectClipRgn(dc, clip);
+      GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, ToColorRef(line.borderColor)));
+      Selected p(dc, pen.get());
+      MoveToEx(dc, ox + static_cast<int>(line.x1), oy + static_cast<int>(line.y1), nullptr);
+      LineTo(dc, ox + static_cast<int>(line.x2), oy + static_cast<int>(line.y2));
+      SelectClipRgn(dc, nullptr);
+      DeleteObject(clip);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+}  // namespace velkaro

@@ -1,0 +1,63 @@
+// The Win32 view of Form1: one borderless top-level window, a real EDIT control for every
+// text box, everything else painted from the model. It turns messages into the model's
+// handlers and pushes the model's changes back to the screen; it decides nothing.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <vector>
+
+#include "form1.h"
+#include "gdi.h"
+
+namespace velkaro {
+
+inline constexpr int kFirstControlId = 1000;  // control id = this + index in Form1::Controls()
+inline constexpr wchar_t kMainWindowClass[] = L"VelkaroMainWindow";
+inline constexpr wchar_t kMainWindowCaption[] = L"Velkaro";
+
+class MainWindow {
+ public:
+  MainWindow(Form1& form, HINSTANCE instance);
+  ~MainWindow();
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  HWND Handle() const { return hwnd_; }
+  // Brings the screen up to date with the model.
+  void Sync();
+
+ private:
+  struct Edit {
+    TextBox* box;
+    HWND hwnd;
+    std::string shownText;
+    ColorValue back, fore;
+    GdiObject<HBRUSH> brush;
+  };
+
+  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+  void OnCreate();
+  void OnPaint();
+  void OnClose();
+  void OnSize(WPARAM kind);
+  LRESULT OnControlColour(HDC dc, HWND child);
+  void OnEditChanged(HWND child);
+  void Paint(HDC dc);
+  void PaintTitleBand(HDC dc);
+  void PaintControl(HDC dc, const Control& c);
+  HFONT FontFor(float points);
+  RECT ClientRect(const Control& c) const;
+  std::uint64_t PaintSignature() const;
+
+  Form1& form_;
+  HWND hwnd_ = nullptr;
+  std::vector<Edit> edits_;
+  std::map<int, GdiObject<HFONT>> fonts_;  // by tenths of a point
+  GdiObject<HFONT> titleFont_, sloganFont_;
+  std::uint64_t paintedSignature_ = 0;
+};
+
+}  // namespace velkaro

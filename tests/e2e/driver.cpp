@@ -1,0 +1,82 @@
+#include "driver.h"
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+namespace velkaro::e2e {
+
+Program::Program(const std::wstring& exe) {
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  std::wstring cmd = L"\"" + exe + L"\"";
+  if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                      &process_))
+    process_ = {};
+}
+
+Program::~Program() {
+  if (!process_.hProcess) return;
+  if (Running()) ::TerminateProcess(process_.hProcess, 99);
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+HWND Program::WaitForWindow(DWORD timeoutMs) {
+  for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
+    HWND hwnd = FindWindowW(kMainWindowClass, kMainWindowCaption);
+    if (hwnd && IsWindowVisible(hwnd)) return hwnd;
+    Sleep(100);
+  }
+  return nullptr;
+}
+
+long Program::WaitForExit(DWORD timeoutMs) {
+  if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+  DWORD code = 0;
+  GetExitCodeProcess(process_.hProcess, &code);
+  return static_cast<long>(code);
+}
+
+std::string ReadText(HWND control) {
+  wchar_t buf[256] = {};
+  SendMessageW(control, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(buf));
+  return Narrow(buf);
+}
+
+std::wstring Arg(int argc, wchar_t** argv, int i) { return i < argc ? argv[i] : L""; }
+
+bool SaveWindowBitmap(HWND hwnd, const std::wstring& path) {
+  RECT r;
+  if (!GetWindowRect(hwnd, &r)) return false;
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(mem, dib);
+  BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY | CAPTUREBLT);
+  GdiFlush();
+  const DWORD size = static_cast<DWORD>(w * h * 4);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+  file.bfSize = file.bfOffBits + size;
+  std::ofstream out(std::filesystem::path(path), std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+  out.write(static_cast<const char*>(bits), size);
+  SelectObject(mem, old);
+  DeleteObject(dib);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return out.good();
+}
+
+}  // namespace velkaro::e2e

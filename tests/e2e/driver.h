@@ -1,0 +1,66 @@
+// Helpers for the end-to-end drivers: they start the real program, find its window and
+// controls, and read and drive them as a user or a second copy would.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "fake_platform.h"
+#include "form1.h"
+#include "main_window.h"
+
+namespace velkaro::e2e {
+
+class Checks {
+ public:
+  void Expect(bool ok, const std::string& what) {
+    std::printf("%s: %s\n", ok ? "ok" : "FAILED", what.c_str());
+    std::fflush(stdout);
+    ok ? ++passed_ : ++failed_;
+  }
+  void ExpectText(const std::string& name, const std::string& actual, const std::string& expected) {
+    Expect(actual == expected, name + " reads \"" + actual + "\" (expected \"" + expected + "\")");
+  }
+  int Finish() const {
+    std::printf("%d passed, %d failed\n", passed_, failed_);
+    return failed_ == 0 ? 0 : 1;
+  }
+
+ private:
+  int passed_ = 0, failed_ = 0;
+};
+
+class Program {
+ public:
+  explicit Program(const std::wstring& exe);
+  ~Program();
+  bool Started() const { return process_.hProcess != nullptr; }
+  HWND WaitForWindow(DWORD timeoutMs);
+  bool Running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
+  // Waits for the end; returns the exit code, or -1 if it did not end in time.
+  long WaitForExit(DWORD timeoutMs);
+
+ private:
+  PROCESS_INFORMATION process_{};
+};
+
+// The control ids of the view follow the model's control order.
+class ControlMap {
+ public:
+  ControlMap() : form_(platform_) {}
+  int Id(std::string_view name) const { return kFirstControlId + form_.IndexOf(name); }
+
+ private:
+  FakePlatform platform_;
+  Form1 form_;
+};
+
+std::string ReadText(HWND control);
+std::wstring Arg(int argc, wchar_t** argv, int i);
+// Saves the screen area of a window as a 32-bit BMP.
+bool SaveWindowBitmap(HWND hwnd, const std::wstring& path);
+
+}  // namespace velkaro::e2e
