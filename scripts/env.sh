@@ -46,12 +46,24 @@ velkaro_wine_env() {
   export LANG=C.UTF-8
 }
 
-# A fresh prefix with the settings that make Wine fast and quiet without a window
-# manager, and Chinese text render; then a persistent server with its services.
+# A fresh prefix for a test run.
 velkaro_fresh_prefix() {
   velkaro_wine_env
   wineserver -k >/dev/null 2>&1 || true
   rm -rf "$WINEPREFIX"
+  velkaro_prepare_prefix
+}
+
+# Creates the prefix if it is missing, with the settings that make Wine fast and quiet
+# without a window manager and Chinese text render; then starts a persistent server
+# with its services.
+velkaro_prepare_prefix() {
+  velkaro_wine_env
+  if [ -f "$WINEPREFIX/.velkaro-ready" ]; then
+    wineserver -p >/dev/null 2>&1
+    wine wineboot >/dev/null 2>&1
+    return 0
+  fi
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1
   wineserver -w
@@ -77,6 +89,7 @@ velkaro_fresh_prefix() {
   # no service inherits ctest's output pipe.
   wineserver -p >/dev/null 2>&1
   wine wineboot >/dev/null 2>&1
+  touch "$WINEPREFIX/.velkaro-ready"
 }
 
 velkaro_stop_wine() {

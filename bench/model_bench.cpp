@@ -1,0 +1,57 @@
+// The window model's hot paths on real-size surfaces: one readout refresh and one zhuan.
+#include <benchmark/benchmark.h>
+
+#include "fake_platform.h"
+#include "form1.h"
+#include "gradient.h"
+
+using namespace velkaro;
+
+namespace {
+
+struct StartedForm {
+  FakePlatform platform;
+  Form1 form{platform};
+  StartedForm() { form.Form_Initialize(); }
+};
+
+// RefreshValues runs RefreshDisplay inside: three strips, the conversions, 20 texts.
+void BM_RefreshValues(benchmark::State& state) {
+  StartedForm s;
+  int step = 0;
+  for (auto _ : state) {
+    s.form.Text_G.text = DecimalText(step++ & 0xFF);  // a new colour each time, as in a drag
+    s.form.RefreshValues();
+    benchmark::ClobberMemory();
+  }
+}
+
+// zhuan draws every strip, the radial gradient of the magnifier, and refreshes.
+void BM_zhuan(benchmark::State& state) {
+  StartedForm s;
+  ColorValue colour = 0x1FC490;
+  for (auto _ : state) {
+    colour = (colour * 1103515245 + 12345) & 0xFFFFFF;
+    s.form.zhuan(colour);
+    benchmark::ClobberMemory();
+  }
+}
+
+void BM_RadialGradientOnly(benchmark::State& state) {
+  Surface zoom(265, 244);
+  for (auto _ : state) DrawRadialGradient(zoom, 0x1FC490, 0xE03B6F);
+}
+
+void BM_RadialGradientByCircles(benchmark::State& state) {
+  Surface zoom(265, 244);
+  for (auto _ : state) DrawRadialGradientByCircles(zoom, 0x1FC490, 0xE03B6F);
+}
+
+BENCHMARK(BM_RefreshValues)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_zhuan)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RadialGradientOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RadialGradientByCircles)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
