@@ -78,6 +78,7 @@ struct Image : Control {
   Image(std::string n, Control* p, TwipRect r, PictureId pic = PictureId::None)
       : Control(std::move(n), ControlKind::Image, p, r), picture(pic) {}
   PictureId picture;
+  PictureId pointer = PictureId::None;  // the custom mouse pointer; None is the system's
 };
 
 struct Shape : Control {

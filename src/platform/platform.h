@@ -4,8 +4,20 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "colour.h"
 
 namespace velkaro {
+
+class Surface;
+struct Control;
+
+struct Point {
+  int x = 0, y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
 
 enum class WindowState { Normal, Minimised };
 
@@ -37,6 +49,23 @@ class Platform {
   virtual void HideWindow() = 0;
   virtual ScreenRect MainWindowRect() = 0;  // outer rectangle, screen pixels
   virtual void FocusMainWindow() = 0;       // takes the keyboard focus from the text boxes
+  virtual bool IsMainWindowForeground() = 0;
+  // Paints the given controls now rather than when the message queue is empty.
+  virtual void RepaintNow(const std::vector<const Control*>& controls) = 0;
+
+  // Pointer, in physical screen pixels (negative left of or above the primary monitor).
+  virtual std::optional<Point> CursorPos() = 0;
+  virtual bool SetCursorPos(Point p) = 0;
+  virtual bool SetHandCursor() = 0;  // false when the system has no hand pointer
+
+  // Screen
+  virtual ColorValue ScreenPixel(Point p) = 0;  // kNoColor when it cannot be read
+  // Copies a w x h block of the screen at p to (dx, dy) of dest, layered windows included.
+  virtual bool CopyScreenBlock(Point p, int w, int h, Surface& dest, int dx, int dy) = 0;
+  // Draws the current system pointer with its top-left corner at (x, y) of dest.
+  virtual void DrawCurrentPointer(Surface& dest, int x, int y) = 0;
+
+  virtual void Beep() = 0;
 };
 
 }  // namespace velkaro

@@ -53,4 +53,25 @@ void Surface::CircleOutline(double cx, double cy, int radius, ColorValue colour)
   Touch();
 }
 
+void Surface::StretchFrom(const Surface& src, int sx, int sy, int sw, int sh, int dx, int dy,
+                          int dw, int dh) {
+  if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0) return;
+  const int x0 = std::max(dx, 0), x1 = std::min(dx + dw, width_);
+  const int y0 = std::max(dy, 0), y1 = std::min(dy + dh, height_);
+  std::vector<int> column(static_cast<std::size_t>(std::max(x1 - x0, 0)));
+  for (int x = x0; x < x1; ++x)
+    column[x - x0] = sx + static_cast<int>(static_cast<std::int64_t>(x - dx) * sw / dw);
+  for (int y = y0; y < y1; ++y) {
+    const int srcY = sy + static_cast<int>(static_cast<std::int64_t>(y - dy) * sh / dh);
+    std::uint32_t* out = Row(y);
+    if (srcY < 0 || srcY >= src.height_) continue;
+    const std::uint32_t* in = src.Row(srcY);
+    for (int x = x0; x < x1; ++x) {
+      const int srcX = column[x - x0];
+      if (srcX >= 0 && srcX < src.width_) out[x] = in[srcX];
+    }
+  }
+  Touch();
+}
+
 }  // namespace velkaro

@@ -29,7 +29,12 @@ class Surface {
   // within 1 of the radius.
   void CircleOutline(double cx, double cy, int radius, ColorValue colour);
 
+  // Nearest-neighbour stretch of src's block (sx, sy, sw, sh) onto (dx, dy, dw, dh), clipped
+  // to this surface: the mapping of a plain StretchBlt.
+  void StretchFrom(const Surface& src, int sx, int sy, int sw, int sh, int dx, int dy, int dw, int dh);
+
   const std::uint32_t* Pixels() const { return pixels_.data(); }
+  const std::uint32_t* Row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
   std::uint32_t* Row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
   // Counts changes, so a view repaints only what was drawn on.
   std::uint64_t Revision() const { return revision_; }

@@ -39,6 +39,10 @@ Form1::Form1(Platform& platform)
     controls_.push_back(c);
   for (TextBox& row : Color_TextBox) row.fontPt = kNotationFontPt;
   SizeSurfaces();
+  // The largest block the magnifier takes, at the lowest zoom: (W + 10) / z + 1 by H / z + 1.
+  const double minZoom = hsbZoom.min / 100.0;
+  magnifierBlock.Resize(static_cast<int>((picZoom.surface.Width() + 10) / minZoom) + 2,
+                        static_cast<int>(picZoom.surface.Height() / minZoom) + 2, PicTemp.backColor);
   DrawSwatchPalette(调色板1.surface);
 }
 

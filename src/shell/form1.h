@@ -47,6 +47,47 @@ class Form1 {
   static std::int32_t ChannelOf(const TextBox& box);
   ColorValue CurrentColour() const;
 
+  // ---- mouse events, routed by the view to the control under the pointer (or the one
+  //      that has the mouse captured). Button is the mask 1 left, 2 right, 4 middle.
+  void MouseDown(Control& c, int Button, int Shift, float X, float Y);
+  void MouseMove(Control& c, int Button, int Shift, float X, float Y);
+  void MouseUp(Control& c, int Button, int Shift, float X, float Y);
+  // The topmost control at a client pixel that takes mouse events, or nullptr.
+  Control* ControlAt(int x, int y) const;
+
+  // ---- eyedropper ----
+  void Picture2_MouseDown(int Button, int Shift, float X, float Y);
+  void Picture2_MouseMove(int Button, int Shift, float X, float Y);
+  void Picture2_MouseUp(int Button, int Shift, float X, float Y);
+  void PickScreenColor(float& X, float& Y);
+  void SetHandCursor();
+  // Arrow keys during a drag: the pointer moves and the pick follows, as for a mouse move.
+  void NudgePointer(int dx, int dy);
+
+  // ---- magnifier ----
+  void HoverTimerProc();
+  void 屏幕预览();
+  void CaptureMagnifier(Point pt);
+  void DrawZoomGrid();
+  float ClampZoom(float z) const;
+  void txtZoom_GotFocus();
+  void txtZoom_KeyPress(int& KeyAscii);
+  void txtZoom_LostFocus();
+  void chkGrid_Click();
+  void 控件刷新();
+  void DragSurfaceMove();  // picZoom, Image8, Picture5, Picture14, Picture15
+
+  struct MagnifierTimings {
+    std::uint32_t pictures = 0;
+    double totalMicros = 0, maxMicros = 0;
+  } magnifierTimings;
+
+  // ---- window frame and placement (their behaviour arrives with the frame and
+  //      placement work; the handlers already call them where they belong) ----
+  void DragWindow();
+  void PicEn();
+  void SavePlacement();
+
   // ---- later subsystems' entry points used at start-up ----
   void 初始化三原色(std::int32_t r, std::int32_t g, std::int32_t b);
   void 色板三原色(std::int32_t a, std::int32_t b, std::int32_t c);
@@ -76,6 +117,10 @@ class Form1 {
   std::int32_t LastPreviewX = 0, LastPreviewY = 0;
   std::int32_t PreviewTicks = 0;
   std::int16_t Picking = 0;
+  std::int32_t LastPickX = 0, LastPickY = 0;
+  bool hasLastPick = false;
+  // The magnifier's scratch block: big enough for the largest block, at 25 %.
+  Surface magnifierBlock;
   FloatRect WindowRect;
   std::uint32_t HoverTimerId = 0;
 

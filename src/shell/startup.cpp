@@ -5,6 +5,7 @@ namespace velkaro {
 
 namespace {
 constexpr int kStartupZoom = 800;  // percent
+constexpr int kHoverTimerMs = 1;   // the system raises it to its minimum, 10 ms or so
 }
 
 void Form1::Form_Initialize() {
@@ -23,6 +24,7 @@ void Form1::Form_Load() {
   loaded_ = true;
   初始化数据();
   获取鼠标坐标();  // before the saved placement moves the window
+  HoverTimerId = platform_.StartHoverTimer(kHoverTimerMs);
   platform_.ShowWindowRestored();
   windowState = WindowState::Normal;
   shown = true;

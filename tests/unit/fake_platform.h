@@ -1,10 +1,13 @@
 // A platform for the tests: records what the program asked for and answers from a script.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "controls.h"
 #include "platform.h"
+#include "surface.h"
 
 namespace velkaro {
 
@@ -35,6 +38,42 @@ class FakePlatform : public Platform {
   void HideWindow() override { calls.push_back("HideWindow"); }
   ScreenRect MainWindowRect() override { return windowRect; }
   void FocusMainWindow() override { calls.push_back("FocusMainWindow"); }
+  bool foreground = true;
+  bool IsMainWindowForeground() override { return foreground; }
+  std::vector<std::string> repainted;
+  void RepaintNow(const std::vector<const Control*>& controls) override {
+    repainted.clear();
+    for (const Control* c : controls) repainted.push_back(c->name);
+    calls.push_back("RepaintNow");
+  }
+
+  // The pointer and a scripted screen: a colour for every pixel, unreadable ones -1.
+  std::optional<Point> cursor = Point{512, 384};
+  std::function<ColorValue(Point)> screen = [](Point) { return kBlack; };
+  bool screenReadable = true;
+  std::optional<Point> CursorPos() override { return cursor; }
+  bool SetCursorPos(Point p) override {
+    cursor = p;
+    calls.push_back("SetCursorPos " + std::to_string(p.x) + "," + std::to_string(p.y));
+    return true;
+  }
+  bool SetHandCursor() override {
+    calls.push_back("SetHandCursor");
+    return true;
+  }
+  ColorValue ScreenPixel(Point p) override { return screenReadable ? screen(p) : kNoColor; }
+  std::vector<std::string> blocks;
+  bool CopyScreenBlock(Point p, int w, int h, Surface& dest, int dx, int dy) override {
+    blocks.push_back(std::to_string(p.x) + "," + std::to_string(p.y) + " " + std::to_string(w) +
+                     "x" + std::to_string(h));
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) dest.Set(dx + x, dy + y, screen({p.x + x, p.y + y}));
+    return true;
+  }
+  std::vector<Point> pointerDraws;
+  void DrawCurrentPointer(Surface&, int x, int y) override { pointerDraws.push_back({x, y}); }
+  int beeps = 0;
+  void Beep() override { ++beeps; }
 };
 
 }  // namespace velkaro

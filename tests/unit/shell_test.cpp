@@ -14,8 +14,9 @@ struct Started : testing::Test {
 };
 
 TEST_F(Started, StartUpRunsInOrder) {
-  EXPECT_EQ(platform.calls, (std::vector<std::string>{"EnableDebugPrivilege", "ShowWindowRestored",
-                                                      "FlashWindowOnce", "FocusMainWindow"}));
+  EXPECT_EQ(platform.calls,
+            (std::vector<std::string>{"EnableDebugPrivilege", "StartHoverTimer 1", "ShowWindowRestored",
+                                      "FlashWindowOnce", "FocusMainWindow"}));
   EXPECT_TRUE(form.shown);
   EXPECT_EQ(form.windowState, WindowState::Normal);
 }
@@ -112,11 +113,15 @@ TEST_F(Started, ClosingHidesAndKeepsRunning) {
   EXPECT_EQ(platform.calls, (std::vector<std::string>{"MinimiseWindow", "HideWindow"}));
 }
 
-TEST_F(Started, ExitProgramStopsTheTimerQuitsAndEnds) {
+TEST(ShutDown, ExitProgramStopsTheTimerQuitsAndEnds) {
+  FakePlatform platform;
+  platform.nextTimerId = 7;
+  Form1 form(platform);
+  form.Form_Initialize();
   platform.calls.clear();
   form.ExitProgram();
   EXPECT_EQ(platform.calls,
-            (std::vector<std::string>{"KillHoverTimer 0", "PostQuit 1", "TerminateProcess 0"}));
+            (std::vector<std::string>{"KillHoverTimer 7", "PostQuit 1", "TerminateProcess 0"}));
 }
 
 // Pasted junk must not stop the program: a box counts as its leading number, clamped.

@@ -1,0 +1,181 @@
+// The magnifier and its zoom: during a drag, the screen around the pointer enlarged in picZoom, with
+// the cross hair and, from 300 %, a pixel grid. The 1 ms timer drives it too.
+#include <chrono>
+#include <cmath>
+
+#include "form1.h"
+#include "leading_number.h"
+
+namespace velkaro {
+
+namespace {
+constexpr std::int32_t kRenewEveryTicks = 250;
+constexpr int kViewWidthExtra = 10;  // with the shift below, centres the pointer's pixel
+constexpr int kViewShiftX = -8;
+constexpr float kGridFromZoom = 3.0f;
+constexpr ColorValue kGridGrey = 8421504, kGridSilver = 12632256;
+constexpr std::int32_t kForceNewPicture = -100;
+constexpr int kEnter = 13, kFirstPrintable = 32;
+
+std::int32_t Whole(double v) { return static_cast<std::int32_t>(RoundTiesToEven(v)); }
+std::string ZoomText(float factor) { return DecimalText(RoundTiesToEven(factor * 100.0)) + "%"; }
+}  // namespace
+
+void Form1::HoverTimerProc() {
+  const bool inFront = platform_.IsMainWindowForeground();
+  屏幕预览();
+  if (!inFront) {
+    PicEn();
+    return;
+  }
+  const std::optional<Point> pos = platform_.CursorPos();
+  if (!pos) return;
+  const float x = static_cast<float>(pos->x), y = static_cast<float>(pos->y);
+  const FloatRect& r = WindowRect;
+  if (x > r.left && x < r.left + r.width && y > r.top && y < r.top + r.height) return;
+  PicEn();
+}
+
+void Form1::屏幕预览() {
+  if (windowState == WindowState::Minimised || Picking == 0) return;
+  ++PreviewTicks;
+  const std::optional<Point> pos = platform_.CursorPos();
+  if (!pos) return;
+  if (pos->x != LastPreviewX || pos->y != LastPreviewY || PreviewTicks >= kRenewEveryTicks) {
+    CaptureMagnifier(*pos);
+    PreviewTicks = 0;
+  }
+  LastPreviewX = pos->x;
+  LastPreviewY = pos->y;
+}
+
+/* With z the zoom, W = view width + 10 and H = view height:
+ *   source block: origin pt - floor(W / z / 2, H / z / 2), size W / z x H / z (rounded)
+ *   destination: floor(z x cx) wide; one more source column (and z more pixels) when that
+ *   falls short of W; the same for rows. Drawn at x = -8, so the pointer's pixel lands on
+ *   the cross hair (at 800 %: 17 pixels left of it, x = 128..136 around the line at 132). */
+void Form1::CaptureMagnifier(Point pt) {
+  const auto started = std::chrono::steady_clock::now();
+  const double z = ZoomFactor;
+  Surface& view = picZoom.surface;
+  const std::int32_t W = Whole(view.Width() + kViewWidthExtra), H = Whole(view.Height());
+  const std::int32_t sx = pt.x - Whole(std::floor(W / z / 2));
+  const std::int32_t sy = pt.y - Whole(std::floor(H / z / 2));
+  std::int32_t cx = Whole(W / z), cy = Whole(H / z);
+  std::int32_t dw = static_cast<std::int32_t>(std::floor(z * cx));
+  if (dw < W) {
+    ++cx;
+    dw = Whole(z + dw);
+  }
+  std::int32_t dh = static_cast<std::int32_t>(std::floor(z * cy));
+  if (dh < H) {
+    ++cy;
+    dh = Whole(z + dh);
+  }
+  view.Fill(picZoom.backColor);
+  magnifierBlock.Fill(PicTemp.backColor);
+  platform_.CopyScreenBlock({sx, sy}, cx, cy, magnifierBlock, 0, 0);
+  // The pointer goes where the 150 x 57 scratch box had its middle.
+  platform_.DrawCurrentPointer(magnifierBlock, Whole(PicTemp.surface.Width() / 2.0),
+                               Whole(PicTemp.surface.Height() / 2.0));
+  view.StretchFrom(magnifierBlock, 0, 0, cx, cy, kViewShiftX, 0, dw, dh);
+  if (chkGrid.value == 1) DrawZoomGrid();
+  const double micros =
+      std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - started).count();
+  ++magnifierTimings.pictures;
+  magnifierTimings.totalMicros += micros;
+  if (micros > magnifierTimings.maxMicros) magnifierTimings.maxMicros = micros;
+}
+
+// One-pixel lines on multiples of the zoom from the view's corner, in an 8 x 8 checker of
+// grey and silver aligned to the view's origin.
+void Form1::DrawZoomGrid() {
+  if (ZoomFactor < kGridFromZoom) return;
+  Surface& view = picZoom.surface;
+  const auto w = static_cast<std::int16_t>(RoundTiesToEven(view.Width()));
+  const auto h = static_cast<std::int16_t>(RoundTiesToEven(view.Height()));
+  auto checker = [](int x, int y) { return (x + y) % 2 == 0 ? kGridGrey : kGridSilver; };
+  for (float x = 0; x <= w; x += ZoomFactor) {
+    const int col = static_cast<int>(std::floor(x));
+    for (int y = 0; y < h; ++y) view.Set(col, y, checker(col, y));
+  }
+  for (float y = 0; y <= h; y += ZoomFactor) {
+    const int row = static_cast<int>(std::floor(y));
+    for (int x = 0; x < w; ++x) view.Set(x, row, checker(x, row));
+  }
+}
+
+float Form1::ClampZoom(float z) const {
+  const float p = z * 100;
+  if (p > static_cast<float>(hsbZoom.max)) return static_cast<float>(hsbZoom.max) / 100;
+  if (p < static_cast<float>(hsbZoom.min)) return static_cast<float>(hsbZoom.min) / 100;
+  return z;
+}
+
+void Form1::txtZoom_GotFocus() {
+  txtZoom.text = DecimalText(static_cast<std::int64_t>(LeadingNumber(txtZoom.text)));
+  txtZoom.selStart = 0;
+  txtZoom.selLength = static_cast<int>(txtZoom.text.size());
+}
+
+void Form1::txtZoom_KeyPress(int& KeyAscii) {
+  if (KeyAscii == kEnter) {
+    KeyAscii = 0;
+    // The focus goes to the view and comes back: that applies the zoom and selects the text.
+    platform_.FocusMainWindow();
+    txtZoom_LostFocus();
+    txtZoom_GotFocus();
+    return;
+  }
+  if (KeyAscii >= kFirstPrintable && (KeyAscii < '0' || KeyAscii > '9')) {
+    KeyAscii = 0;
+    platform_.Beep();
+  }
+}
+
+void Form1::txtZoom_LostFocus() {
+  const double percent = LeadingNumber(txtZoom.text);
+  const float z = ClampZoom(static_cast<float>(std::fmin(percent, 1e9) / 100));
+  ZoomFactor = z;
+  SetZoomValue(static_cast<int>(RoundTiesToEven(z * 100.0)));
+  txtZoom.text = ZoomText(ZoomFactor);
+}
+
+void Form1::chkGrid_Click() { LastPreviewX = kForceNewPicture; }
+
+void Form1::控件刷新() {
+  std::vector<const Control*> repaint;
+  for (const Control* c : controls_) {
+    if (c->kind == ControlKind::Frame || c->kind == ControlKind::TextBox ||
+        (c->kind == ControlKind::PictureBox && c != &picZoom))
+      repaint.push_back(c);
+  }
+  platform_.RepaintNow(repaint);
+}
+
+void Form1::DragSurfaceMove() {
+  DragWindow();
+  PicEn();
+  if (windowState != WindowState::Minimised) SavePlacement();
+}
+
+void Form1::SetZoomValue(int value) {
+  if (value == hsbZoom.value) return;
+  hsbZoom.value = value;
+  hsbZoom_Change();
+}
+
+void Form1::hsbZoom_Change() {
+  txtZoom.text = ZoomText(static_cast<float>(hsbZoom.value) / 100);
+  ZoomFactor = static_cast<float>(hsbZoom.value) / 100;
+  if (shown && windowState != WindowState::Minimised && picZoom.visible) platform_.FocusMainWindow();
+  LastPreviewX = kForceNewPicture;
+}
+
+void Form1::获取鼠标坐标() {
+  const ScreenRect r = platform_.MainWindowRect();
+  WindowRect = {static_cast<float>(r.left), static_cast<float>(r.top), static_cast<float>(r.width),
+                static_cast<float>(r.height)};
+}
+
+}  // namespace velkaro
