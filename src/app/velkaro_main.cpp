@@ -5,18 +5,37 @@
 #include "main_window.h"
 #include "win32_platform.h"
 
+namespace {
+// The hover timer has no window, so its callback finds the window through these.
+velkaro::Form1* g_form = nullptr;
+velkaro::MainWindow* g_window = nullptr;
+
+void CALLBACK OnHoverTimer(HWND, UINT, UINT_PTR, DWORD) {
+  g_form->HoverTimerProc();
+  if (g_form->Picking)
+    g_window->RepaintNow();  // the magnifier follows the pointer
+  else
+    g_window->Sync();
+}
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   velkaro::Win32Platform platform;
   velkaro::Form1 form(platform);
   velkaro::MainWindow window(form, instance);
   if (!window.Handle()) return 1;
+  g_form = &form;
+  g_window = &window;
   platform.SetMainWindow(window.Handle());
+  platform.SetTimerCallback(&OnHoverTimer);
+  platform.SetRepaint([&window] { window.RepaintNow(); });
 
   form.Form_Initialize();
   window.Sync();
 
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (window.PreTranslate(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
     window.Sync();

@@ -44,6 +44,28 @@ std::string ReadText(HWND control) {
   return Narrow(buf);
 }
 
+POINT ScreenPoint(HWND hwnd, const Form1& form, const Control& c, int dx, int dy) {
+  const ScreenRect r = form.ClientPixels(c);
+  POINT p{r.left + dx, r.top + dy};
+  ClientToScreen(hwnd, &p);
+  return p;
+}
+
+COLORREF ScreenColour(POINT p) {
+  HDC dc = GetDC(nullptr);
+  const COLORREF c = GetPixel(dc, p.x, p.y);
+  ReleaseDC(nullptr, dc);
+  return c;
+}
+
+bool WaitForScreenColour(POINT p, COLORREF colour, DWORD timeoutMs) {
+  for (DWORD waited = 0; waited <= timeoutMs; waited += 50) {
+    if (ScreenColour(p) == colour) return true;
+    Sleep(50);
+  }
+  return false;
+}
+
 std::wstring Arg(int argc, wchar_t** argv, int i) { return i < argc ? argv[i] : L""; }
 
 bool SaveWindowBitmap(HWND hwnd, const std::wstring& path) {
@@ -63,6 +85,9 @@ bool SaveWindowBitmap(HWND hwnd, const std::wstring& path) {
   HGDIOBJ old = SelectObject(mem, dib);
   BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY | CAPTUREBLT);
   GdiFlush();
+  // Opaque: a viewer would otherwise take the fourth byte, which GDI leaves at 0, for alpha.
+  auto* pixels = static_cast<std::uint32_t*>(bits);
+  for (int i = 0; i < w * h; ++i) pixels[i] |= 0xFF000000u;
   const DWORD size = static_cast<DWORD>(w * h * 4);
   BITMAPFILEHEADER file{};
   file.bfType = 0x4D42;

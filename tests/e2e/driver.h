@@ -52,6 +52,8 @@ class ControlMap {
  public:
   ControlMap() : form_(platform_) {}
   int Id(std::string_view name) const { return kFirstControlId + form_.IndexOf(name); }
+  const Form1& Layout() const { return form_; }
+  const Control& Get(std::string_view name) const { return *form_.Controls()[form_.IndexOf(name)]; }
 
  private:
   FakePlatform platform_;
@@ -59,6 +61,11 @@ class ControlMap {
 };
 
 std::string ReadText(HWND control);
+// The screen position of a model control's client-pixel point.
+POINT ScreenPoint(HWND hwnd, const Form1& form, const Control& c, int dx, int dy);
+// Waits until the screen shows `colour` at p; false after the timeout.
+bool WaitForScreenColour(POINT p, COLORREF colour, DWORD timeoutMs);
+COLORREF ScreenColour(POINT p);
 std::wstring Arg(int argc, wchar_t** argv, int i);
 // Saves the screen area of a window as a 32-bit BMP.
 bool SaveWindowBitmap(HWND hwnd, const std::wstring& path);

@@ -35,14 +35,15 @@ int wmain(int argc, wchar_t** argv) {
   HWND hwnd = program.WaitForWindow(20000);
   checks.Expect(hwnd != nullptr, "a visible window captioned Velkaro appears");
   if (!hwnd) return checks.Finish();
-  Sleep(500);  // let the first paint land
+  const ControlMap ids;
+  const POINT swatch = ScreenPoint(hwnd, ids.Layout(), ids.Get("Picture1"), 5, 5);
+  checks.Expect(WaitForScreenColour(swatch, RGB(144, 196, 31), 10000), "the swatch shows 144,196,31");
 
   RECT client{};
   GetClientRect(hwnd, &client);
   checks.Expect(client.right == 654 && client.bottom == 495,
                 "client area is " + std::to_string(client.right) + " x " + std::to_string(client.bottom));
 
-  const ControlMap ids;
   const std::pair<const char*, const char*> expected[] = {
       {"Text_R", "144"},        {"Text_G", "196"},        {"Text_B", "31"},
       {"Text_HSV_H", "79"},     {"Text_HSV_S", "84"},     {"Text_HSV_V", "77"},

@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "icons.h"
+#include "pictures.h"
+
 namespace velkaro {
 
 namespace {
@@ -18,6 +21,22 @@ constexpr wchar_t kSlogan[] = L"屏幕取色 · 颜色换算 · 一键复制";
 constexpr int kShapeLine = 2;
 
 RECT ToRect(const ScreenRect& r) { return {r.left, r.top, r.left + r.width, r.top + r.height}; }
+
+constexpr int kFixed3DInset = 2;
+int Inset(const Control& c) {
+  return c.kind == ControlKind::PictureBox &&
+                 static_cast<const PictureBox&>(c).border == BorderStyle::Fixed3D
+             ? kFixed3DInset
+             : 0;
+}
+
+// Mouse buttons and modifier keys as the handlers count them.
+int ButtonsHeld(WPARAM wp) {
+  return ((wp & MK_LBUTTON) ? 1 : 0) | ((wp & MK_RBUTTON) ? 2 : 0) | ((wp & MK_MBUTTON) ? 4 : 0);
+}
+int ShiftState(WPARAM wp) {
+  return ((wp & MK_SHIFT) ? 1 : 0) | ((wp & MK_CONTROL) ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+}
 
 std::uint64_t Mix(std::uint64_t h, std::uint64_t v) { return (h ^ v) * 1099511628211ull; }
 
@@ -45,6 +64,7 @@ MainWindow::MainWindow(Form1& form, HINSTANCE instance) : form_(form) {
 
 MainWindow::~MainWindow() {
   if (hwnd_) DestroyWindow(hwnd_);
+  for (auto& [id, icon] : pictures_) DestroyIcon(icon);
 }
 
 LRESULT CALLBACK MainWindow::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -86,28 +106,66 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       // The session is ending: leave the way the tray's Exit does, not by hiding.
       if (wp) form_.ExitProgram();
       return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      OnMouse(msg, wp, lp);
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lp) != hwnd_) captured_ = nullptr;  // taken away: the drag goes on
+      return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lp) == HTCLIENT && OnSetCursor()) return TRUE;
+      return DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_DESTROY:
       hwnd_ = nullptr;
       PostQuitMessage(0);
       return 0;
     default:
+      if (msg == timingsMessage_ && timingsMessage_ != 0) {
+        const auto& t = form_.magnifierTimings;
+        const double tenths = t.pictures ? t.totalMicros / t.pictures * 10 : 0;
+        return static_cast<LRESULT>(static_cast<std::uint64_t>(t.pictures) << 32 |
+                                    static_cast<std::uint32_t>(tenths));
+      }
       return DefWindowProcW(hwnd_, msg, wp, lp);
   }
 }
 
 void MainWindow::OnCreate() {
+  timingsMessage_ = RegisterWindowMessageW(kMagnifierTimingsMessage);
+  const int cursorSize = GetSystemMetrics(SM_CXCURSOR) >= 48 ? 48 : 32;
+  pictures_[PictureId::Target] = CreateIconFromPicture(DrawTargetIcon(32), false);
+  pictures_[PictureId::PointerLight] = CreateIconFromPicture(DrawCrossHairPointer(cursorSize, true), true);
+  pictures_[PictureId::PointerDark] = CreateIconFromPicture(DrawCrossHairPointer(cursorSize, false), true);
+
   const int index0 = kFirstControlId;
   const auto& controls = form_.Controls();
+  signatures_.assign(controls.size(), 0);
   for (std::size_t i = 0; i < controls.size(); ++i) {
+    signatures_[i] = Signature(*controls[i]);
+    const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(index0 + static_cast<int>(i)));
+    if (controls[i]->kind == ControlKind::Frame) {
+      // Frames are painted with the window; their captions also stand in hidden statics so
+      // that screen readers and automation can read them.
+      auto* frame = static_cast<Frame*>(controls[i]);
+      const RECT r = ClientRect(*frame);
+      HWND caption = CreateWindowExW(0, L"STATIC", Widen(frame->caption).c_str(), WS_CHILD, r.left, r.top,
+                                     0, 0, hwnd_, id, nullptr, nullptr);
+      captions_.push_back({frame, caption, frame->caption});
+      continue;
+    }
     if (controls[i]->kind != ControlKind::TextBox) continue;
     auto* box = static_cast<TextBox*>(controls[i]);
     const RECT r = ClientRect(*box);
     DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL | ES_CENTER;
     if (box->readOnly) style |= ES_READONLY;
     HWND edit = CreateWindowExW(0, L"EDIT", Widen(box->text).c_str(), style, r.left, r.top,
-                                r.right - r.left, r.bottom - r.top, hwnd_,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(index0 + static_cast<int>(i))),
-                                nullptr, nullptr);
+                                r.right - r.left, r.bottom - r.top, hwnd_, id, nullptr, nullptr);
     SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(box->fontPt)), FALSE);
     // The boxes are narrow: the text needs every pixel of them.
     SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
@@ -135,40 +193,135 @@ void MainWindow::Sync() {
       InvalidateRect(e.hwnd, nullptr, TRUE);
     }
   }
-  const std::uint64_t signature = PaintSignature();
-  if (signature != paintedSignature_) {
-    paintedSignature_ = signature;
-    InvalidateRect(hwnd_, nullptr, FALSE);
+  for (Caption& c : captions_) {
+    if (c.frame->caption == c.shown) continue;
+    c.shown = c.frame->caption;
+    SetWindowTextW(c.hwnd, Widen(c.shown).c_str());
+  }
+  const auto& controls = form_.Controls();
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const std::uint64_t now = Signature(*controls[i]);
+    if (now == signatures_[i]) continue;
+    signatures_[i] = now;
+    const RECT r = DirtyRect(*controls[i]);
+    InvalidateRect(hwnd_, &r, FALSE);
   }
 }
 
-// Everything the paint shows that the model can change.
-std::uint64_t MainWindow::PaintSignature() const {
+void MainWindow::RepaintNow() {
+  Sync();
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+// What the paint of one control shows that the model can change.
+std::uint64_t MainWindow::Signature(const Control& c) const {
   std::uint64_t h = 1469598103934665603ull;
-  for (const Control* c : form_.Controls()) {
-    switch (c->kind) {
-      case ControlKind::PictureBox:
-        h = Mix(h, static_cast<const PictureBox*>(c)->surface.Revision());
-        break;
-      case ControlKind::Shape: {
-        const auto* s = static_cast<const Shape*>(c);
-        h = Mix(Mix(Mix(h, s->borderColor), s->fillColor), static_cast<std::uint64_t>(s->place.left));
-        break;
+  switch (c.kind) {
+    case ControlKind::PictureBox:
+      return Mix(h, static_cast<const PictureBox&>(c).surface.Revision());
+    case ControlKind::Shape: {
+      const auto& s = static_cast<const Shape&>(c);
+      return Mix(Mix(Mix(Mix(h, s.borderColor), s.fillColor), static_cast<std::uint64_t>(s.place.left)),
+                 static_cast<std::uint64_t>(s.place.top));
+    }
+    case ControlKind::Line:
+      return Mix(h, static_cast<const Line&>(c).borderColor);
+    case ControlKind::Frame:
+      return Mix(h, std::hash<std::string>{}(static_cast<const Frame&>(c).caption));
+    case ControlKind::Image:
+      return Mix(h, static_cast<std::uint64_t>(static_cast<const Image&>(c).picture));
+    default:
+      return h;
+  }
+}
+
+// A line is drawn over its parent picture, and the parent's paint must cover it.
+RECT MainWindow::DirtyRect(const Control& c) const {
+  const Control& area = c.kind == ControlKind::Line && c.parent ? *c.parent : c;
+  RECT r = ClientRect(area);
+  InflateRect(&r, 1, 1);
+  return r;
+}
+
+bool MainWindow::PreTranslate(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || form_.Picking == 0) return false;
+  const int step = GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
+  int dx = 0, dy = 0;
+  switch (msg.wParam) {
+    case VK_LEFT: dx = -step; break;
+    case VK_RIGHT: dx = step; break;
+    case VK_UP: dy = -step; break;
+    case VK_DOWN: dy = step; break;
+    default: return false;
+  }
+  form_.NudgePointer(dx, dy);
+  RepaintNow();
+  ShowCapturedPointer();
+  return true;
+}
+
+float MainWindow::LocalX(const Control& c, int clientX) const {
+  return static_cast<float>(clientX - form_.ClientPixels(c).left - Inset(c));
+}
+float MainWindow::LocalY(const Control& c, int clientY) const {
+  return static_cast<float>(clientY - form_.ClientPixels(c).top - Inset(c));
+}
+
+// A pressed control gets the mouse until the last button is released, wherever the
+// pointer goes; otherwise events go to the control under the pointer.
+void MainWindow::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
+  const int x = static_cast<short>(LOWORD(lp)), y = static_cast<short>(HIWORD(lp));
+  const int shift = ShiftState(wp);
+  Control* target = captured_ ? captured_ : form_.ControlAt(x, y);
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+      if (!target) return;
+      const int button = msg == WM_LBUTTONDOWN ? 1 : msg == WM_RBUTTONDOWN ? 2 : 4;
+      if (!captured_) {
+        captured_ = target;
+        SetCapture(hwnd_);
       }
-      case ControlKind::Line:
-        h = Mix(h, static_cast<const Line*>(c)->borderColor);
-        break;
-      case ControlKind::Frame:
-        h = Mix(h, std::hash<std::string>{}(static_cast<const Frame*>(c)->caption));
-        break;
-      case ControlKind::Image:
-        h = Mix(h, static_cast<std::uint64_t>(static_cast<const Image*>(c)->picture));
-        break;
-      default:
-        break;
+      form_.MouseDown(*target, button, shift, LocalX(*target, x), LocalY(*target, y));
+      break;
+    }
+    case WM_MOUSEMOVE:
+      if (!target) return;
+      form_.MouseMove(*target, ButtonsHeld(wp), shift, LocalX(*target, x), LocalY(*target, y));
+      break;
+    default: {
+      if (!target) return;
+      const int button = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : 4;
+      if (ButtonsHeld(wp) == 0) {
+        captured_ = nullptr;
+        ReleaseCapture();
+      }
+      form_.MouseUp(*target, button, shift, LocalX(*target, x), LocalY(*target, y));
+      break;
     }
   }
-  return h;
+  RepaintNow();
+  ShowCapturedPointer();
+}
+
+// While a control holds the mouse, no WM_SETCURSOR arrives: its pointer is set here.
+void MainWindow::ShowCapturedPointer() {
+  if (!captured_ || captured_->kind != ControlKind::Image) return;
+  const PictureId pointer = static_cast<const Image*>(captured_)->pointer;
+  if (pointer != PictureId::None) SetCursor(pictures_[pointer]);
+}
+
+bool MainWindow::OnSetCursor() {
+  POINT p;
+  GetCursorPos(&p);
+  ScreenToClient(hwnd_, &p);
+  const Control* c = form_.ControlAt(p.x, p.y);
+  if (!c || c->kind != ControlKind::Image) return false;
+  const PictureId pointer = static_cast<const Image*>(c)->pointer;
+  if (pointer == PictureId::None) return false;
+  SetCursor(pictures_[pointer]);
+  return true;
 }
 
 void MainWindow::OnClose() {
@@ -214,20 +367,26 @@ void MainWindow::OnPaint() {
   RECT client;
   GetClientRect(hwnd_, &client);
   BackBuffer buffer(dc, client.right, client.bottom);
-  Paint(buffer.dc());
-  BitBlt(dc, 0, 0, client.right, client.bottom, buffer.dc(), 0, 0, SRCCOPY);
+  Paint(buffer.dc(), ps.rcPaint);
+  const RECT& u = ps.rcPaint;
+  BitBlt(dc, u.left, u.top, u.right - u.left, u.bottom - u.top, buffer.dc(), u.left, u.top, SRCCOPY);
   EndPaint(hwnd_, &ps);
 }
 
-void MainWindow::Paint(HDC dc) {
-  RECT client;
-  GetClientRect(hwnd_, &client);
+// Paints what lies in `area`: the magnifier repaints on every move of a drag.
+void MainWindow::Paint(HDC dc, const RECT& area) {
   GdiObject<HBRUSH> body(CreateSolidBrush(kBody));
-  FillRect(dc, &client, body.get());
-  PaintTitleBand(dc);
+  FillRect(dc, &area, body.get());
+  RECT band{0, 0, form_.PixelsX(Form1::kClientWidthPx * 15.0f), form_.PixelsY(kTitleBandRows * 15.0f)};
+  RECT overlap;
+  if (IntersectRect(&overlap, &band, &area)) PaintTitleBand(dc);
   SetBkMode(dc, TRANSPARENT);
-  for (const Control* c : form_.Controls())
-    if (c->visible) PaintControl(dc, *c);
+  for (const Control* c : form_.Controls()) {
+    bool visible = true;
+    for (const Control* p = c; p; p = p->parent) visible = visible && p->visible;
+    const RECT r = DirtyRect(*c);
+    if (visible && IntersectRect(&overlap, &r, &area)) PaintControl(dc, *c);
+  }
 }
 
 void MainWindow::PaintTitleBand(HDC dc) {
@@ -299,7 +458,7 @@ void MainWindow::PaintControl(HDC dc, const Control& c) {
       if (box.border == BorderStyle::Fixed3D) DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT);
       const Surface& s = box.surface;
       if (s.Width() == 0 || s.Height() == 0) break;
-      const int inset = box.border == BorderStyle::Fixed3D ? 2 : 0;
+      const int inset = Inset(box);
       BITMAPINFO info{};
       info.bmiHeader.biSize = sizeof info.bmiHeader;
       info.bmiHeader.biWidth = s.Width();
@@ -324,10 +483,7 @@ void MainWindow::PaintControl(HDC dc, const Control& c) {
       const auto& line = static_cast<const Line&>(c);
       if (!line.parent) break;
       const RECT area = ClientRect(*line.parent);
-      const int inset = line.parent->kind == ControlKind::PictureBox &&
-                                static_cast<const PictureBox*>(line.parent)->border == BorderStyle::Fixed3D
-                            ? 2
-                            : 0;
+      const int inset = Inset(*line.parent);
       const int ox = area.left + inset, oy = area.top + inset;
       HRGN clip = CreateRectRgn(ox, oy, area.right - inset, area.bottom - inset);
       SelectClipRgn(dc, clip);
@@ -337,6 +493,13 @@ void MainWindow::PaintControl(HDC dc, const Control& c) {
       LineTo(dc, ox + static_cast<int>(line.x2), oy + static_cast<int>(line.y2));
       SelectClipRgn(dc, nullptr);
       DeleteObject(clip);
+      break;
+    }
+    case ControlKind::Image: {
+      const auto& image = static_cast<const Image&>(c);
+      if (image.picture == PictureId::None) break;
+      DrawIconEx(dc, r.left, r.top, pictures_[image.picture], r.right - r.left, r.bottom - r.top, 0,
+                 nullptr, DI_NORMAL);
       break;
     }
     default:

@@ -16,6 +16,9 @@ namespace velkaro {
 inline constexpr int kFirstControlId = 1000;  // control id = this + index in Form1::Controls()
 inline constexpr wchar_t kMainWindowClass[] = L"VelkaroMainWindow";
 inline constexpr wchar_t kMainWindowCaption[] = L"Velkaro";
+// Answered with the magnifier's own timing: pictures taken in the high 32 bits, the mean
+// time of one picture in tenths of a microsecond in the low 32 bits.
+inline constexpr wchar_t kMagnifierTimingsMessage[] = L"Velkaro.MagnifierTimings";
 
 class MainWindow {
  public:
@@ -27,6 +30,10 @@ class MainWindow {
   HWND Handle() const { return hwnd_; }
   // Brings the screen up to date with the model.
   void Sync();
+  // Paints what changed at once, for a picture that must follow every pointer move.
+  void RepaintNow();
+  // Keys the window takes before any control does; true when it took this one.
+  bool PreTranslate(const MSG& msg);
 
  private:
   struct Edit {
@@ -45,19 +52,35 @@ class MainWindow {
   void OnSize(WPARAM kind);
   LRESULT OnControlColour(HDC dc, HWND child);
   void OnEditChanged(HWND child);
-  void Paint(HDC dc);
+  void OnMouse(UINT msg, WPARAM wp, LPARAM lp);
+  bool OnSetCursor();
+  void ShowCapturedPointer();
+  float LocalX(const Control& c, int clientX) const;
+  float LocalY(const Control& c, int clientY) const;
+  void Paint(HDC dc, const RECT& area);
   void PaintTitleBand(HDC dc);
   void PaintControl(HDC dc, const Control& c);
   HFONT FontFor(float points);
   RECT ClientRect(const Control& c) const;
-  std::uint64_t PaintSignature() const;
+  std::uint64_t Signature(const Control& c) const;
+  RECT DirtyRect(const Control& c) const;
+
+  struct Caption {  // a frame's caption as the text of a hidden static child
+    Frame* frame;
+    HWND hwnd;
+    std::string shown;
+  };
 
   Form1& form_;
   HWND hwnd_ = nullptr;
   std::vector<Edit> edits_;
   std::map<int, GdiObject<HFONT>> fonts_;  // by tenths of a point
   GdiObject<HFONT> titleFont_, sloganFont_;
-  std::uint64_t paintedSignature_ = 0;
+  std::vector<std::uint64_t> signatures_;  // per control, as last painted
+  std::vector<Caption> captions_;
+  std::map<PictureId, HICON> pictures_;
+  Control* captured_ = nullptr;  // the control that has the mouse until the release
+  UINT timingsMessage_ = 0;
 };
 
 }  // namespace velkaro

@@ -1,5 +1,10 @@
 #include "win32_platform.h"
 
+#include <algorithm>
+#include <cstring>
+
+#include "surface.h"
+
 namespace velkaro {
 
 namespace {
@@ -68,5 +73,107 @@ ScreenRect Win32Platform::MainWindowRect() {
 }
 
 void Win32Platform::FocusMainWindow() { SetFocus(main_); }
+
+bool Win32Platform::IsMainWindowForeground() { return GetForegroundWindow() == main_; }
+
+// The view decides how to paint; the model only asks for it now.
+void Win32Platform::RepaintNow(const std::vector<const Control*>&) {
+  if (repaint_) repaint_();
+}
+
+std::optional<Point> Win32Platform::CursorPos() {
+  POINT p;
+  if (!GetCursorPos(&p)) return std::nullopt;
+  return Point{p.x, p.y};
+}
+
+bool Win32Platform::SetCursorPos(Point p) { return ::SetCursorPos(p.x, p.y) != FALSE; }
+
+bool Win32Platform::SetHandCursor() {
+  HCURSOR hand = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
+  if (!hand) return false;
+  SetCursor(hand);
+  return true;
+}
+
+ColorValue Win32Platform::ScreenPixel(Point p) {
+  ScreenDc dc;
+  if (!dc.get()) return kNoColor;
+  const COLORREF c = GetPixel(dc.get(), p.x, p.y);
+  return c == CLR_INVALID ? kNoColor : static_cast<ColorValue>(c);
+}
+
+Win32Platform::~Win32Platform() {
+  for (Scratch* s : {&block_, &pointer_}) {
+    if (!s->dc) continue;
+    SelectObject(s->dc, s->old);
+    DeleteObject(s->bitmap);
+    DeleteDC(s->dc);
+  }
+}
+
+bool Win32Platform::EnsureScratch(Scratch& s, int w, int h) {
+  if (s.dc && s.width >= w && s.height >= h) return true;
+  if (s.dc) {
+    SelectObject(s.dc, s.old);
+    DeleteObject(s.bitmap);
+    DeleteDC(s.dc);
+    s = {};
+  }
+  ScreenDc screen;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = std::max(w, 1);
+  info.bmiHeader.biHeight = -std::max(h, 1);
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  s.bitmap = CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!s.bitmap) return false;
+  s.dc = CreateCompatibleDC(screen.get());
+  s.old = SelectObject(s.dc, s.bitmap);
+  s.bits = static_cast<std::uint32_t*>(bits);
+  s.width = std::max(w, 1);
+  s.height = std::max(h, 1);
+  return true;
+}
+
+bool Win32Platform::CopyScreenBlock(Point p, int w, int h, Surface& dest, int dx, int dy) {
+  if (w <= 0 || h <= 0 || !EnsureScratch(block_, w, h)) return false;
+  ScreenDc screen;
+  if (!screen.get() || !BitBlt(block_.dc, 0, 0, w, h, screen.get(), p.x, p.y, SRCCOPY | CAPTUREBLT))
+    return false;
+  GdiFlush();
+  const int rows = std::min(h, dest.Height() - dy), cols = std::min(w, dest.Width() - dx);
+  for (int y = std::max(0, -dy); y < rows; ++y)
+    for (int x = std::max(0, -dx); x < cols; ++x)
+      dest.Row(dy + y)[dx + x] = block_.bits[static_cast<std::size_t>(y) * block_.width + x] & 0xFFFFFF;
+  dest.Touch();
+  return true;
+}
+
+// Draws the pointer on a small copy of the surface around (x, y), then copies it back.
+void Win32Platform::DrawCurrentPointer(Surface& dest, int x, int y) {
+  CURSORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetCursorInfo(&info) || !(info.flags & CURSOR_SHOWING) || !info.hCursor) return;
+  const int w = GetSystemMetrics(SM_CXCURSOR), h = GetSystemMetrics(SM_CYCURSOR);
+  if (!EnsureScratch(pointer_, w, h)) return;
+  auto inside = [&](int px, int py) { return dest.Contains(x + px, y + py); };
+  for (int py = 0; py < h; ++py)
+    for (int px = 0; px < w; ++px)
+      pointer_.bits[static_cast<std::size_t>(py) * pointer_.width + px] =
+          inside(px, py) ? dest.Row(y + py)[x + px] : 0;
+  DrawIconEx(pointer_.dc, 0, 0, info.hCursor, w, h, 0, nullptr, DI_NORMAL);
+  GdiFlush();
+  for (int py = 0; py < h; ++py)
+    for (int px = 0; px < w; ++px)
+      if (inside(px, py))
+        dest.Row(y + py)[x + px] = pointer_.bits[static_cast<std::size_t>(py) * pointer_.width + px] & 0xFFFFFF;
+  dest.Touch();
+}
+
+void Win32Platform::Beep() { MessageBeep(0xFFFFFFFF); }
 
 }  // namespace velkaro

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "platform.h"
 
 namespace velkaro {
@@ -11,6 +13,7 @@ class Win32Platform : public Platform {
  public:
   void SetMainWindow(HWND hwnd) { main_ = hwnd; }
   void SetTimerCallback(TIMERPROC proc) { timerProc_ = proc; }
+  void SetRepaint(std::function<void()> repaint) { repaint_ = std::move(repaint); }
 
   void EnableDebugPrivilege() override;
   void PostQuit(int exitCode) override;
@@ -25,10 +28,34 @@ class Win32Platform : public Platform {
   void HideWindow() override;
   ScreenRect MainWindowRect() override;
   void FocusMainWindow() override;
+  bool IsMainWindowForeground() override;
+  void RepaintNow(const std::vector<const Control*>& controls) override;
+  std::optional<Point> CursorPos() override;
+  bool SetCursorPos(Point p) override;
+  bool SetHandCursor() override;
+  ColorValue ScreenPixel(Point p) override;
+  bool CopyScreenBlock(Point p, int w, int h, Surface& dest, int dx, int dy) override;
+  void DrawCurrentPointer(Surface& dest, int x, int y) override;
+  void Beep() override;
 
  private:
+  // A DIB section the screen is copied into, kept between pictures and grown on demand.
+  struct Scratch {
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ old = nullptr;
+    std::uint32_t* bits = nullptr;
+    int width = 0, height = 0;
+  };
+  bool EnsureScratch(Scratch& s, int w, int h);
+
   HWND main_ = nullptr;
   TIMERPROC timerProc_ = nullptr;
+  std::function<void()> repaint_;
+  Scratch block_, pointer_;
+
+ public:
+  ~Win32Platform() override;
 };
 
 }  // namespace velkaro

@@ -1,0 +1,104 @@
+#include "pictures.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+namespace velkaro {
+
+namespace {
+
+constexpr int kSamples = 4;  // 4 x 4 samples a pixel: smooth edges
+
+struct Rgba {
+  double r, g, b, a;
+};
+
+class Canvas {
+ public:
+  explicit Canvas(int size) : size_(size), px_(static_cast<std::size_t>(size) * size, Rgba{0, 0, 0, 0}) {}
+
+  // Paints `colour` over every pixel by the share of its samples inside `shape`.
+  void Paint(const std::function<bool(double, double)>& shape, Rgba colour) {
+    for (int y = 0; y < size_; ++y)
+      for (int x = 0; x < size_; ++x) {
+        int inside = 0;
+        for (int sy = 0; sy < kSamples; ++sy)
+          for (int sx = 0; sx < kSamples; ++sx)
+            inside += shape(x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples) ? 1 : 0;
+        if (inside == 0) continue;
+        const double cover = colour.a * inside / (kSamples * kSamples);
+        Rgba& p = px_[static_cast<std::size_t>(y) * size_ + x];
+        const double a = cover + p.a * (1 - cover);  // "over", straight alpha
+        if (a <= 0) continue;
+        p.r = (colour.r * cover + p.r * p.a * (1 - cover)) / a;
+        p.g = (colour.g * cover + p.g * p.a * (1 - cover)) / a;
+        p.b = (colour.b * cover + p.b * p.a * (1 - cover)) / a;
+        p.a = a;
+      }
+  }
+
+  ArgbPicture Finish(int hot) const {
+    ArgbPicture pic{size_, size_, hot, hot, {}};
+    pic.pixels.reserve(px_.size());
+    auto byte = [](double v) { return static_cast<std::uint32_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
+    for (const Rgba& p : px_)
+      pic.pixels.push_back(byte(p.a) << 24 | byte(p.r) << 16 | byte(p.g) << 8 | byte(p.b));
+    return pic;
+  }
+
+ private:
+  int size_;
+  std::vector<Rgba> px_;
+};
+
+std::function<bool(double, double)> Ring(double cx, double cy, double radius, double width) {
+  return [=](double x, double y) { return std::fabs(std::hypot(x - cx, y - cy) - radius) <= width / 2; };
+}
+std::function<bool(double, double)> Disc(double cx, double cy, double radius) {
+  return [=](double x, double y) { return std::hypot(x - cx, y - cy) <= radius; };
+}
+std::function<bool(double, double)> Box(double x0, double y0, double x1, double y1) {
+  return [=](double x, double y) { return x >= x0 && x <= x1 && y >= y0 && y <= y1; };
+}
+
+// The four arms of a cross hair through the pixel (c, c), leaving a gap around it.
+std::function<bool(double, double)> Arms(double c, double from, double gap, double to, double grow) {
+  const double lo = c - grow, hi = c + 1 + grow;
+  auto h1 = Box(from - grow, lo, c - gap + grow, hi), h2 = Box(c + 1 + gap - grow, lo, to + grow, hi);
+  auto v1 = Box(lo, from - grow, hi, c - gap + grow), v2 = Box(lo, c + 1 + gap - grow, hi, to + grow);
+  return [=](double x, double y) { return h1(x, y) || h2(x, y) || v1(x, y) || v2(x, y); };
+}
+
+constexpr Rgba kWhiteInk{1, 1, 1, 1}, kBlackInk{0, 0, 0, 1}, kDarkGrey{0.22, 0.22, 0.25, 1};
+constexpr Rgba kRed{0.86, 0.12, 0.12, 1};
+
+}  // namespace
+
+ArgbPicture DrawTargetIcon(int size) {
+  Canvas canvas(size);
+  const double c = size / 2.0, unit = size / 32.0;
+  canvas.Paint(Disc(c, c, 15 * unit), kDarkGrey);
+  canvas.Paint(Disc(c, c, 13.6 * unit), kWhiteInk);
+  canvas.Paint(Ring(c, c, 9 * unit, 1.4 * unit), kDarkGrey);
+  canvas.Paint(Arms(std::floor(c), 3 * unit, 2 * unit, size - 3 * unit, 0), kDarkGrey);
+  canvas.Paint(Disc(c, c, 2.2 * unit), kRed);
+  return canvas.Finish(size / 2);
+}
+
+ArgbPicture DrawCrossHairPointer(int size, bool light) {
+  Canvas canvas(size);
+  const int hot = size / 2;
+  const double c = hot, unit = size / 32.0;
+  const double centre = c + 0.5;  // the middle of the hot-spot pixel
+  const Rgba ink = light ? kWhiteInk : kBlackInk, outline = light ? kBlackInk : kWhiteInk;
+  const double radius = 10 * unit, stroke = 1.6 * unit;
+  // The outline first, one pixel wider all round, then the strokes.
+  canvas.Paint(Ring(centre, centre, radius, stroke + 2), outline);
+  canvas.Paint(Arms(c, 1, 3 * unit, size - 1, 1), outline);
+  canvas.Paint(Ring(centre, centre, radius, stroke), ink);
+  canvas.Paint(Arms(c, 1, 3 * unit, size - 1, 0), ink);
+  return canvas.Finish(hot);
+}
+
+}  // namespace velkaro

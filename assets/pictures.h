@@ -1,0 +1,23 @@
+// The program's pictures, drawn in code: the eyedropper target, and the cross-hair pointer
+// in a light and a dark version. 32-bit ARGB (straight alpha), top row first.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace velkaro {
+
+struct ArgbPicture {
+  int width = 0, height = 0;
+  int hotX = 0, hotY = 0;  // the pointer's hot spot: the crossing of the cross hair
+  std::vector<std::uint32_t> pixels;
+  std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
+
+// A white disc with a ring and cross hairs: the thing the user drags out of the window.
+ArgbPicture DrawTargetIcon(int size);
+// A cross hair in a circle with a gap at the centre, so the picked pixel stays visible.
+// Light: white strokes outlined in black, for dark colours; dark: the reverse.
+ArgbPicture DrawCrossHairPointer(int size, bool light);
+
+}  // namespace velkaro
