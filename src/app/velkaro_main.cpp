@@ -12,10 +12,8 @@ velkaro::MainWindow* g_window = nullptr;
 
 void CALLBACK OnHoverTimer(HWND, UINT, UINT_PTR, DWORD) {
   g_form->HoverTimerProc();
-  if (g_form->Picking)
-    g_window->RepaintNow();  // the magnifier follows the pointer
-  else
-    g_window->Sync();
+  if (g_form->Picking) g_window->RepaintNow();  // the magnifier follows the pointer
+
 }
 }  // namespace
 

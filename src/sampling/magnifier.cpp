@@ -22,6 +22,13 @@ std::string ZoomText(float factor) { return DecimalText(RoundTiesToEven(factor *
 }  // namespace
 
 void Form1::HoverTimerProc() {
+  // PicEn only puts hover pictures back; with every button at rest it would change
+  // nothing, so the two queries that decide on it (a server round trip each under Wine,
+  // a hundred times a second) are spared.
+  if (HoverPicturesAtRest()) {
+    屏幕预览();
+    return;
+  }
   const bool inFront = platform_.IsMainWindowForeground();
   屏幕预览();
   if (!inFront) {

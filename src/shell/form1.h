@@ -87,6 +87,7 @@ class Form1 {
   void DragWindow();
   void PicEn();
   void SavePlacement();
+  bool HoverPicturesAtRest() const;
 
   // ---- later subsystems' entry points used at start-up ----
   void 初始化三原色(std::int32_t r, std::int32_t g, std::int32_t b);

@@ -6,6 +6,8 @@ namespace velkaro {
 
 void Form1::DragWindow() {}
 void Form1::PicEn() {}
+// No image button shows a hover or pressed picture.
+bool Form1::HoverPicturesAtRest() const { return true; }
 void Form1::SavePlacement() {}
 
 }  // namespace velkaro

@@ -40,6 +40,7 @@ class Program {
   bool Started() const { return process_.hProcess != nullptr; }
   HWND WaitForWindow(DWORD timeoutMs);
   bool Running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
+  HANDLE Process() const { return process_.hProcess; }
   // Waits for the end; returns the exit code, or -1 if it did not end in time.
   long WaitForExit(DWORD timeoutMs);
 
@@ -67,6 +68,13 @@ POINT ScreenPoint(HWND hwnd, const Form1& form, const Control& c, int dx, int dy
 bool WaitForScreenColour(POINT p, COLORREF colour, DWORD timeoutMs);
 COLORREF ScreenColour(POINT p);
 std::wstring Arg(int argc, wchar_t** argv, int i);
+
+// Real input, as a user makes it: SendInput pointer moves (absolute), buttons and keys.
+void PointerTo(POINT p);
+void Button(bool left, bool down);
+void Key(WORD vk, bool down);
+// Lets this process's own windows paint while the driver waits.
+void Pump(DWORD ms);
 // Saves the screen area of a window as a 32-bit BMP.
 bool SaveWindowBitmap(HWND hwnd, const std::wstring& path);
 

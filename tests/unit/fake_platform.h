@@ -39,7 +39,11 @@ class FakePlatform : public Platform {
   ScreenRect MainWindowRect() override { return windowRect; }
   void FocusMainWindow() override { calls.push_back("FocusMainWindow"); }
   bool foreground = true;
-  bool IsMainWindowForeground() override { return foreground; }
+  int queries = 0;  // foreground and pointer queries
+  bool IsMainWindowForeground() override {
+    ++queries;
+    return foreground;
+  }
   std::vector<std::string> repainted;
   void RepaintNow(const std::vector<const Control*>& controls) override {
     repainted.clear();
@@ -51,7 +55,10 @@ class FakePlatform : public Platform {
   std::optional<Point> cursor = Point{512, 384};
   std::function<ColorValue(Point)> screen = [](Point) { return kBlack; };
   bool screenReadable = true;
-  std::optional<Point> CursorPos() override { return cursor; }
+  std::optional<Point> CursorPos() override {
+    ++queries;
+    return cursor;
+  }
   bool SetCursorPos(Point p) override {
     cursor = p;
     calls.push_back("SetCursorPos " + std::to_string(p.x) + "," + std::to_string(p.y));

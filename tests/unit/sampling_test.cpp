@@ -258,6 +258,12 @@ TEST_F(Sampling, NoPictureOutsideADragOrWhileMinimised) {
   EXPECT_TRUE(platform.blocks.empty());
 }
 
+TEST_F(Sampling, IdleTickWithButtonsAtRestAsksTheSystemNothing) {
+  platform.queries = 0;
+  for (int i = 0; i < 100; ++i) form.HoverTimerProc();
+  EXPECT_EQ(platform.queries, 0);
+}
+
 TEST_F(Sampling, RefreshRepaintsEverythingButTheView) {
   form.控件刷新();
   const auto& r = platform.repainted;
