@@ -37,6 +37,36 @@ void BM_zhuan(benchmark::State& state) {
   }
 }
 
+// One move of an eyedropper drag: the preview step with its magnifier picture, the pick,
+// the caption, both refreshes and the repaint request.
+void BM_EyedropperMove(benchmark::State& state) {
+  StartedForm s;
+  s.platform.screen = [](Point p) { return ComposeColor(p.x & 0xFF, p.y & 0xFF, 90); };
+  s.form.Picture2_MouseDown(1, 0, 0, 0);
+  int x = 0;
+  for (auto _ : state) {
+    s.platform.cursor = Point{x++ & 0x3FF, 300};
+    s.form.Picture2_MouseMove(1, 0, 0, 0);
+    benchmark::ClobberMemory();
+  }
+}
+
+// The pick and the two refreshes alone, without the magnifier picture.
+void BM_PickAndRefresh(benchmark::State& state) {
+  StartedForm s;
+  s.platform.screen = [](Point p) { return ComposeColor(p.x & 0xFF, p.y & 0xFF, 90); };
+  s.form.Picture2_MouseDown(1, 0, 0, 0);
+  int x = 0;
+  for (auto _ : state) {
+    s.platform.cursor = Point{x++ & 0x3FF, 300};
+    float X = 0, Y = 0;
+    s.form.PickScreenColor(X, Y);
+    s.form.RefreshDisplay();
+    s.form.RefreshValues();
+    benchmark::ClobberMemory();
+  }
+}
+
 void BM_RadialGradientOnly(benchmark::State& state) {
   Surface zoom(265, 244);
   for (auto _ : state) DrawRadialGradient(zoom, 0x1FC490, 0xE03B6F);
@@ -49,6 +79,8 @@ void BM_RadialGradientByCircles(benchmark::State& state) {
 
 BENCHMARK(BM_RefreshValues)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_zhuan)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EyedropperMove)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PickAndRefresh)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RadialGradientOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RadialGradientByCircles)->Unit(benchmark::kMicrosecond);
 

@@ -12,9 +12,16 @@ void Surface::Resize(int width, int height, ColorValue fill) {
   Touch();
 }
 
+namespace {
+constexpr std::uint64_t kFillKey = 1ull << 40;
+}
+
 void Surface::Fill(ColorValue colour) {
+  const std::uint64_t key = kFillKey | static_cast<std::uint32_t>(colour);
+  if (Shows(key)) return;
   std::fill(pixels_.begin(), pixels_.end(), ToPixel(colour));
   Touch();
+  Mark(key);
 }
 
 ColorValue Surface::Get(int x, int y) const {

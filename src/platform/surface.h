@@ -19,7 +19,7 @@ class Surface {
   int Height() const { return height_; }
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
-  void Fill(ColorValue colour);
+  void Fill(ColorValue colour);  // skipped when the surface is known to be that colour
   // The colour at (x, y), or kNoColor outside the surface.
   ColorValue Get(int x, int y) const;
   void Set(int x, int y, ColorValue colour);
@@ -39,6 +39,14 @@ class Surface {
   // Counts changes, so a view repaints only what was drawn on.
   std::uint64_t Revision() const { return revision_; }
   void Touch() { ++revision_; }
+  // A drawing that depends only on its inputs can name them with a key: while nothing
+  // else has drawn since, drawing it again would change no pixel and can be skipped.
+  // The refreshes draw the same strips several times per pointer move.
+  bool Shows(std::uint64_t key) const { return key == key_ && revision_ == keyRevision_; }
+  void Mark(std::uint64_t key) {
+    key_ = key;
+    keyRevision_ = revision_;
+  }
 
   static std::uint32_t ToPixel(ColorValue c) {
     return static_cast<std::uint32_t>((c & 0xFF) << 16 | (c & 0xFF00) | ((c >> 16) & 0xFF));
@@ -51,6 +59,7 @@ class Surface {
   int width_ = 0, height_ = 0;
   std::vector<std::uint32_t> pixels_;
   std::uint64_t revision_ = 0;
+  std::uint64_t key_ = 0, keyRevision_ = ~std::uint64_t{0};
 };
 
 }  // namespace velkaro

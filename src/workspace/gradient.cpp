@@ -1,9 +1,14 @@
 #include "gradient.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 namespace velkaro {
+
+namespace {
+constexpr std::uint64_t kLinearKey = 2ull << 56;
+}
 
 float PercentOf(std::int32_t& value, float total) {
   if (static_cast<float>(value) > total) value = static_cast<std::int32_t>(total);
@@ -31,7 +36,7 @@ ColorValue BlendColor(ColorValue c1, ColorValue c2, float pct) {
   return ComposeColor(R, G, B);
 }
 
-void DrawLinearGradient(Surface& box, ColorValue c1, ColorValue c2) {
+void DrawLinearGradientByLines(Surface& box, ColorValue c1, ColorValue c2) {
   const auto scaleWidth = static_cast<float>(box.Width());
   const std::int32_t n = static_cast<std::int32_t>(RoundTiesToEven(scaleWidth));
   for (std::int32_t i = 1; i <= n; ++i) {
@@ -39,6 +44,27 @@ void DrawLinearGradient(Surface& box, ColorValue c1, ColorValue c2) {
     const ColorValue colour = BlendColor(c1, c2, PercentOf(at, scaleWidth));
     box.VerticalLine(i, 0, box.Height(), colour);
   }
+}
+
+/* Every line spans the full height and covers columns i - 1 and i, so each row ends the
+ * same: column x shows line x + 1 (the last column, past line n, shows line n). One row is
+ * computed and copied down; this runs several times per pointer move. */
+void DrawLinearGradient(Surface& box, ColorValue c1, ColorValue c2) {
+  const std::uint64_t key = kLinearKey | static_cast<std::uint64_t>(c1 & 0xFFFFFF) << 24 | (c2 & 0xFFFFFF);
+  if (box.Shows(key)) return;
+  const int w = box.Width(), h = box.Height();
+  const auto scaleWidth = static_cast<float>(w);
+  const std::int32_t n = static_cast<std::int32_t>(RoundTiesToEven(scaleWidth));
+  if (n < 1 || h < 1) return;
+  std::vector<std::uint32_t> row(box.Row(0), box.Row(0) + w);
+  for (int x = 0; x < w; ++x) {
+    std::int32_t line = x + 1 <= n ? x + 1 : x;
+    if (line < 1) continue;
+    row[x] = Surface::ToPixel(BlendColor(c1, c2, PercentOf(line, scaleWidth)));
+  }
+  for (int y = 0; y < h; ++y) std::copy(row.begin(), row.end(), box.Row(y));
+  box.Touch();
+  box.Mark(key);
 }
 
 namespace {

@@ -21,6 +21,8 @@ ColorValue BlendColor(ColorValue c1, ColorValue c2, float pct);
 
 // c1 at the left edge to c2 at the right: vertical lines of pen width 2 for i = 1..width.
 void DrawLinearGradient(Surface& box, ColorValue c1, ColorValue c2);
+// The same strip drawn line by line, as the definition reads: the reference for tests.
+void DrawLinearGradientByLines(Surface& box, ColorValue c1, ColorValue c2);
 // c1 at the centre outward: circles of pen width 2 with radius 0..width, each over the last.
 void DrawRadialGradient(Surface& box, ColorValue c1, ColorValue c2);
 // The same picture drawn circle by circle, as the definition reads: the reference for tests.

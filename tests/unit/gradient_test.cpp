@@ -35,6 +35,17 @@ TEST(Gradient, LinearStripWhiteToRed) {
   EXPECT_EQ(s.Get(99, 1), red);                          // line 100
 }
 
+// The row-at-once strip equals its lines drawn one by one, over whatever was there.
+TEST(Gradient, LinearEqualsItsLines) {
+  for (const auto& [w, h] : {std::pair{126, 33}, {120, 55}, {57, 28}, {249, 6}, {1, 3}, {2, 1}}) {
+    Surface fast(w, h, 0x0A0B0C), lines(w, h, 0x0A0B0C);
+    DrawLinearGradient(fast, 0xE03B6F, 0x1FC490);
+    DrawLinearGradientByLines(lines, 0xE03B6F, 0x1FC490);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) ASSERT_EQ(fast.Get(x, y), lines.Get(x, y)) << w << "x" << h << " at " << x;
+  }
+}
+
 TEST(Gradient, ZeroWidthBoxes) {
   Surface s(0, 10);
   DrawLinearGradient(s, kWhite, kBlack);
