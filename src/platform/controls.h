@@ -58,6 +58,7 @@ struct TextBox : Control {
   bool readOnly;
   float fontPt = kDefaultFontPt;
   int selStart = 0, selLength = 0;
+  int selections = 0;  // counts selections made by the program, for the view to apply
 };
 
 enum class BorderStyle { None, Fixed3D };
@@ -69,10 +70,11 @@ struct PictureBox : Control {
   ColorValue backColor;
   BorderStyle border;
   Surface surface;  // the inner area, in pixels
+  bool twipScale = false;  // mouse positions inside it come in twips, not pixels
 };
 
 // The pictures the program's image controls can show.
-enum class PictureId { None, Target, PointerLight, PointerDark };
+enum class PictureId { None, Target, PointerLight, PointerDark, SliderThumb };
 
 struct Image : Control {
   Image(std::string n, Control* p, TwipRect r, PictureId pic = PictureId::None)

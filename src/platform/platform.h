@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "colour.h"
@@ -66,6 +67,24 @@ class Platform {
   virtual void DrawCurrentPointer(Surface& dest, int x, int y) = 0;
 
   virtual void Beep() = 0;
+
+  // Pointer confinement, in screen pixels; nothing lifts it.
+  virtual void ClipCursor(const std::optional<ScreenRect>& area) = 0;
+  // A client-area rectangle of the main window in screen pixels.
+  virtual ScreenRect ClientToScreen(const ScreenRect& r) = 0;
+
+  virtual bool SetClipboardText(const std::string& text) = 0;
+
+  // The per-user settings store: empty text for a missing value.
+  virtual std::string GetSetting(const std::string& app, const std::string& section,
+                                 const std::string& key) = 0;
+  virtual bool SaveSetting(const std::string& app, const std::string& section,
+                           const std::string& key, const std::string& value) = 0;
+
+  virtual ScreenRect PrimaryScreen() = 0;        // pixels
+  virtual std::vector<ScreenRect> Monitors() = 0;  // pixels, every monitor
+  virtual void MoveMainWindow(const ScreenRect& r) = 0;
+  virtual void ShowMessage(const std::string& text, const std::string& title, int icon) = 0;
 };
 
 }  // namespace velkaro

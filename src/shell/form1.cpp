@@ -17,7 +17,8 @@ Form1::Form1(Platform& platform)
       twipsPerPixelX_(TwipsPerPixel(platform.DpiX())),
       twipsPerPixelY_(TwipsPerPixel(platform.DpiY())) {
   for (Control* c : std::initializer_list<Control*>{
-           &Frame2, &Picture1, &Picture2, &Frame4, &Label_R, &Label_G, &Label_B, &Text_R, &Text_G,
+           &Frame2, &Picture1, &Picture2, &Frame4, &Label_R, &Label_G, &Label_B, &Picture3,
+           &Picture_R, &Image_R, &Picture4, &Picture_G, &Image_G, &Picture7, &Picture_B, &Image_B, &Text_R, &Text_G,
            &Text_B, &Frame7, &Label_HSV_H, &Label_HSV_S, &Label_HSV_V, &Text_HSV_H, &Text_HSV_S,
            &Text_HSV_V, &Unit_HSV_H, &Unit_HSV_S, &Unit_HSV_V, &Frame8, &Label_HSL_H, &Label_HSL_L,
            &Label_HSL_S, &Text_HSL_H, &Text_HSL_L, &Text_HSL_S, &Unit_HSL_H, &Unit_HSL_L,
@@ -38,12 +39,19 @@ Form1::Form1(Platform& platform)
                                                     &chkGrid, &Text4, &Text7})
     controls_.push_back(c);
   for (TextBox& row : Color_TextBox) row.fontPt = kNotationFontPt;
+  for (PictureBox* container : {&Picture3, &Picture4, &Picture7}) container->twipScale = true;
   SizeSurfaces();
   // The largest block the magnifier takes, at the lowest zoom: (W + 10) / z + 1 by H / z + 1.
   const double minZoom = hsbZoom.min / 100.0;
   magnifierBlock.Resize(static_cast<int>((picZoom.surface.Width() + 10) / minZoom) + 2,
                         static_cast<int>(picZoom.surface.Height() / minZoom) + 2, PicTemp.backColor);
   DrawSwatchPalette(调色板1.surface);
+}
+
+int Form1::NotationIndex(const TextBox& box) const {
+  for (int i = 0; i < kColorTextBoxes; ++i)
+    if (&box == &Color_TextBox[i]) return i;
+  return -1;
 }
 
 int Form1::IndexOf(std::string_view name) const {

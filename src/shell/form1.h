@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <optional>
 #include <vector>
 
 #include "colour.h"
@@ -49,6 +50,8 @@ class Form1 {
 
   // ---- mouse events, routed by the view to the control under the pointer (or the one
   //      that has the mouse captured). Button is the mask 1 left, 2 right, 4 middle.
+  // X and Y arrive as pixels from the control's inner corner and reach the handlers in
+  // the control's own unit.
   void MouseDown(Control& c, int Button, int Shift, float X, float Y);
   void MouseMove(Control& c, int Button, int Shift, float X, float Y);
   void MouseUp(Control& c, int Button, int Shift, float X, float Y);
@@ -88,6 +91,40 @@ class Form1 {
   void PicEn();
   void SavePlacement();
   bool HoverPicturesAtRest() const;
+
+  // ---- channel sliders ----
+  struct ChannelSlider {
+    PictureBox& container;
+    PictureBox& track;
+    Image& thumb;
+    TextBox& box;
+    int channel;  // 0 red, 1 green, 2 blue
+  };
+  ChannelSlider SliderOf(int channel);
+  void Thumb_MouseDown(int channel, int Button, int Shift, float X, float Y);
+  void Thumb_MouseMove(int channel, int Button, int Shift, float X, float Y);
+  void Track_MouseDown(int channel, int Button, int Shift, float X, float Y);
+  void Track_MouseMove(int channel, int Button, int Shift, float X, float Y);
+  void Slider_MouseUp(int channel);
+  void SliderUpdate(int channel, float proposedLeft);
+  bool ThumbOnTrack(int channel);
+  void ConfineCursor(const Control& c);
+  void ReleaseCursorClip();
+  std::int16_t GrabOffsetX = 0;
+
+  // ---- channel entry boxes and notation rows ----
+  void Channel_KeyPress(TextBox& box, int& KeyAscii);
+  void Channel_KeyUp(TextBox& box, int KeyCode, int Shift);
+  void Channel_Change(TextBox& box);  // a change that no key made: a paste
+  void Color_TextBox_MouseUp(int Index, int Button, int Shift, float X, float Y);
+  void 全选(TextBox& box);
+  bool IsChannelBox(const TextBox& box) const { return &box == &Text_R || &box == &Text_G || &box == &Text_B; }
+  int NotationIndex(const TextBox& box) const;  // -1 when not a notation row
+
+  // ---- placement and units ----
+  void RestorePlacement();
+  std::int32_t PixelsToTwips(float value, float axis);
+  TwipRect FormPlacement();  // the window's outer rectangle in twips
 
   // ---- later subsystems' entry points used at start-up ----
   void 初始化三原色(std::int32_t r, std::int32_t g, std::int32_t b);
@@ -149,6 +186,16 @@ class Form1 {
   Label Label_R{"Label_R", &Frame4, {60, 255, 360, 360}, "R：", 12};
   Label Label_G{"Label_G", &Frame4, {60, 720, 360, 360}, "G：", 12};
   Label Label_B{"Label_B", &Frame4, {60, 1175, 360, 360}, "B：", 12};
+  // Channel sliders: a container in twips holding the track and the thumb below it.
+  PictureBox Picture3{"Picture3", &Frame4, {375, 300, 1385, 285}};
+  PictureBox Picture_R{"Picture_R", &Picture3, {75, 10, 1215, 90}};
+  Image Image_R{"Image_R", &Picture3, {0, 105, 165, 150}, PictureId::SliderThumb};
+  PictureBox Picture4{"Picture4", &Frame4, {375, 765, 1385, 285}};
+  PictureBox Picture_G{"Picture_G", &Picture4, {75, 10, 1215, 90}};
+  Image Image_G{"Image_G", &Picture4, {0, 110, 165, 150}, PictureId::SliderThumb};
+  PictureBox Picture7{"Picture7", &Frame4, {375, 1220, 1385, 285}};
+  PictureBox Picture_B{"Picture_B", &Picture7, {75, 10, 1215, 90}};
+  Image Image_B{"Image_B", &Picture7, {0, 110, 165, 150}, PictureId::SliderThumb};
   TextBox Text_R{"Text_R", &Frame4, {1755, 300, 480, 270}, "0"};
   TextBox Text_G{"Text_G", &Frame4, {1755, 765, 480, 270}, "0"};
   TextBox Text_B{"Text_B", &Frame4, {1755, 1220, 480, 270}, "0"};

@@ -25,6 +25,7 @@ void Form1::Form_Load() {
   初始化数据();
   获取鼠标坐标();  // before the saved placement moves the window
   HoverTimerId = platform_.StartHoverTimer(kHoverTimerMs);
+  RestorePlacement();
   platform_.ShowWindowRestored();
   windowState = WindowState::Normal;
   shown = true;

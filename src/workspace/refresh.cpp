@@ -69,6 +69,10 @@ void Form1::文本颜色(std::int32_t R, std::int32_t G, std::int32_t B) {
   Shape1.borderColor = Shape2.borderColor = inverse;
   Line2.borderColor = Line1.borderColor = inverse;
   Shape1.fillColor = Shape2.fillColor = inverse;
+  // Thumbs: L = W / 255 x channel, in 32-bit floats, in the containers' twips.
+  Image_R.place.left = Picture_R.place.width / 255.0f * static_cast<float>(R);
+  Image_G.place.left = Picture_G.place.width / 255.0f * static_cast<float>(G);
+  Image_B.place.left = Picture_B.place.width / 255.0f * static_cast<float>(B);
 }
 
 void Form1::RefreshDisplay() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,39 @@ class FakePlatform : public Platform {
   void DrawCurrentPointer(Surface&, int x, int y) override { pointerDraws.push_back({x, y}); }
   int beeps = 0;
   void Beep() override { ++beeps; }
+
+  std::optional<ScreenRect> clip;
+  void ClipCursor(const std::optional<ScreenRect>& area) override { clip = area; }
+  Point clientOrigin{313, 264};
+  ScreenRect ClientToScreen(const ScreenRect& r) override {
+    return {r.left + clientOrigin.x, r.top + clientOrigin.y, r.width, r.height};
+  }
+  std::string clipboard;
+  bool SetClipboardText(const std::string& text) override {
+    clipboard = text;
+    return true;
+  }
+  std::map<std::string, std::string> settings;  // "app\section\key"
+  std::string GetSetting(const std::string& app, const std::string& section, const std::string& key) override {
+    const auto it = settings.find(app + "\\" + section + "\\" + key);
+    return it == settings.end() ? "" : it->second;
+  }
+  bool SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                   const std::string& value) override {
+    settings[app + "\\" + section + "\\" + key] = value;
+    return true;
+  }
+  std::vector<ScreenRect> monitors{{0, 0, 1280, 1024}};
+  ScreenRect PrimaryScreen() override { return monitors.front(); }
+  std::vector<ScreenRect> Monitors() override { return monitors; }
+  void MoveMainWindow(const ScreenRect& r) override {
+    windowRect = r;
+    calls.push_back("MoveMainWindow " + std::to_string(r.left) + "," + std::to_string(r.top));
+  }
+  std::vector<std::string> messages;
+  void ShowMessage(const std::string& text, const std::string& title, int icon) override {
+    messages.push_back(title + "|" + text + "|" + std::to_string(icon));
+  }
 };
 
 }  // namespace velkaro

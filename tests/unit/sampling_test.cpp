@@ -278,7 +278,7 @@ TEST_F(Sampling, RefreshRepaintsEverythingButTheView) {
 TEST_F(Sampling, ControlUnderThePointer) {
   struct Case { int x, y; const char* name; };
   for (const Case c : {Case{10 + 3 + 40 + 16, 40 + 16 + 26 + 16, "Picture2"}, {20, 70, "Picture1"},
-                       {50, 200, "picZoom"}, {150, 300, "Image8"}, {140, 58, "Label_R"}, {5, 5, ""}, {200, 60, "Frame4"}}) {
+                       {50, 200, "picZoom"}, {150, 300, "Image8"}, {140, 58, "Label_R"}, {5, 5, ""}, {270, 145, "Frame4"}, {200, 60, "Picture3"}}) {
     const Control* hit = form.ControlAt(c.x, c.y);
     EXPECT_EQ(hit ? hit->name : "", c.name) << c.x << "," << c.y;
   }

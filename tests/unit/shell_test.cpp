@@ -15,8 +15,8 @@ struct Started : testing::Test {
 
 TEST_F(Started, StartUpRunsInOrder) {
   EXPECT_EQ(platform.calls,
-            (std::vector<std::string>{"EnableDebugPrivilege", "StartHoverTimer 1", "ShowWindowRestored",
-                                      "FlashWindowOnce", "FocusMainWindow"}));
+            (std::vector<std::string>{"EnableDebugPrivilege", "StartHoverTimer 1", "MoveMainWindow 313,265",
+                                      "ShowWindowRestored", "FlashWindowOnce", "FocusMainWindow"}));
   EXPECT_TRUE(form.shown);
   EXPECT_EQ(form.windowState, WindowState::Normal);
 }

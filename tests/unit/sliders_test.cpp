@@ -1,0 +1,271 @@
+#include <gtest/gtest.h>
+
+#include "fake_platform.h"
+#include "form1.h"
+
+namespace velkaro {
+namespace {
+
+constexpr int kLeft = 1, kRight = 2;
+constexpr float kTrackW = 1215;
+
+struct Sliders : testing::Test {
+  FakePlatform platform;
+  Form1 form{platform};
+  void SetUp() override {
+    form.Form_Initialize();
+    platform.calls.clear();
+  }
+  // Drags a thumb from where it stands by dx twips.
+  void DragThumb(int channel, float dx) {
+    const float grab = 80;
+    form.Thumb_MouseDown(channel, kLeft, 0, grab, 75);
+    form.Thumb_MouseMove(channel, kLeft, 0, grab + dx, 75);
+  }
+};
+
+TEST_F(Sliders, ThumbPositionGivesTheChannel) {
+  struct Case { float left; const char* text; };
+  for (const Case c : {Case{0, "0"}, {kTrackW, "255"}, {607.5f, "127"}, {kTrackW + 500, "255"}, {-300, "0"}}) {
+    form.Image_R.place.left = 100;
+    DragThumb(0, c.left - 100);
+    EXPECT_EQ(form.Text_R.text, c.text) << c.left;
+    EXPECT_FLOAT_EQ(form.Image_R.place.left, std::clamp(c.left, 0.0f, kTrackW)) << c.left;
+  }
+  EXPECT_EQ(form.Text_R.backColor, ComposeColor(0, 0, 0));
+  // The readouts follow: red 0 with green 196 and blue 31.
+  EXPECT_EQ(form.Color_TextBox[5].text, "0,196,31");
+  EXPECT_EQ(form.Text_HSV_H.text, DecimalText(RgbToHsv(0, 196, 31).h));
+}
+
+TEST_F(Sliders, BlueAtTheEndIsPureBlue) {
+  DragThumb(2, 5000);
+  EXPECT_EQ(form.Text_B.text, "255");
+  EXPECT_EQ(form.Text_B.backColor, ComposeColor(0, 0, 255));
+}
+
+TEST_F(Sliders, DragConfinesThePointerToTheSliderUntilRelease) {
+  DragThumb(1, 30);
+  // Picture4 at (375, 765) twips in Frame4 at (132, 40): client (157, 91), 92 x 19.
+  ASSERT_TRUE(platform.clip.has_value());
+  EXPECT_EQ(platform.clip->left, 313 + 157);
+  EXPECT_EQ(platform.clip->top, 264 + 91);
+  EXPECT_EQ(platform.clip->width, 92);
+  EXPECT_EQ(platform.clip->height, 19);
+  form.Slider_MouseUp(1);
+  EXPECT_FALSE(platform.clip.has_value());
+}
+
+TEST_F(Sliders, BothButtonsOnlyShowTheHandAndLiftTheConfinement) {
+  DragThumb(0, 30);
+  const std::string before = form.Text_R.text;
+  platform.calls.clear();
+  form.Thumb_MouseMove(0, kLeft | kRight, 0, 400, 75);
+  EXPECT_EQ(platform.calls, std::vector<std::string>{"SetHandCursor"});
+  EXPECT_FALSE(platform.clip.has_value());
+  EXPECT_EQ(form.Text_R.text, before);
+}
+
+TEST_F(Sliders, TrackPressKeepsTheThumbAndRewritesTheChannel) {
+  form.Image_G.place.left = 600;  // floor(255 x 600 / 1215) = 125
+  form.Text_G.text = "7";
+  form.Track_MouseDown(1, kLeft, 0, 40, 3);
+  EXPECT_FLOAT_EQ(form.Image_G.place.left, 600);
+  EXPECT_EQ(form.Text_G.text, "125");
+  EXPECT_TRUE(platform.clip.has_value());
+}
+
+TEST_F(Sliders, TrackMovePutsTheThumbAtThePointer) {
+  form.Track_MouseDown(0, kLeft, 0, 10, 3);
+  form.Track_MouseMove(0, kLeft, 0, 40, 3);  // 40 px = 600 twips
+  EXPECT_FLOAT_EQ(form.Image_R.place.left, 600);
+  EXPECT_EQ(form.Text_R.text, "125");
+  form.Track_MouseMove(0, kLeft, 0, 200, 3);  // beyond the end
+  EXPECT_EQ(form.Text_R.text, "255");
+}
+
+TEST_F(Sliders, ThumbsFollowTheColour) {
+  form.zhuan(ComposeColor(255, 0, 51));
+  EXPECT_FLOAT_EQ(form.Image_R.place.left, kTrackW);
+  EXPECT_FLOAT_EQ(form.Image_G.place.left, 0);
+  EXPECT_FLOAT_EQ(form.Image_B.place.left, kTrackW / 255.0f * 51);
+}
+
+TEST_F(Sliders, TrackRamps) {
+  form.初始化三原色(10, 20, 30);
+  const Surface& red = form.Picture_R.surface;
+  const Surface& green = form.Picture_G.surface;
+  ASSERT_EQ(red.Width(), 81);
+  EXPECT_EQ(red.Get(0, 0), ComposeColor(0, 20, 30));
+  EXPECT_EQ(red.Get(76, 5), ComposeColor(255, 20, 30));
+  EXPECT_EQ(red.Get(80, 2), ComposeColor(255, 20, 30));
+  EXPECT_EQ(green.Get(38, 1), ComposeColor(10, 128, 30));
+  EXPECT_EQ(form.Picture_B.surface.Get(1, 0), ComposeColor(10, 20, 3));
+}
+
+// ---- entry boxes ----
+
+void Type(Form1& form, TextBox& box, const std::string& keys) {
+  for (char k : keys) {
+    int key = static_cast<unsigned char>(k);
+    form.Channel_KeyPress(box, key);
+    if (key == 8) {
+      if (!box.text.empty()) box.text.pop_back();
+    } else if (key != 0) {
+      // A selection made by the program is replaced by the typed digit.
+      if (box.selLength == static_cast<int>(box.text.size()) && box.selLength > 0) box.text.clear();
+      box.text += static_cast<char>(key);
+    }
+    box.selLength = 0;
+    form.Channel_KeyUp(box, key, 0);
+  }
+}
+
+TEST_F(Sliders, TypingIntoAChannelBox) {
+  form.Text_G.text.clear();
+  Type(form, form.Text_G, "3");
+  EXPECT_EQ(form.Text_G.text, "3");
+  Type(form, form.Text_G, "0");
+  EXPECT_EQ(form.Text_G.text, "30");
+  Type(form, form.Text_G, "0");
+  EXPECT_EQ(form.Text_G.text, "255");
+  EXPECT_EQ(form.Text_G.selLength, 3);
+  EXPECT_EQ(platform.clipboard, "255");
+  EXPECT_FLOAT_EQ(form.Image_G.place.left, kTrackW);
+  EXPECT_EQ(form.Color_TextBox[5].text, "144,255,31");
+}
+
+TEST_F(Sliders, EmptiedBoxBecomesZeroAndTheNextDigitReplacesIt) {
+  Type(form, form.Text_B, "\b\b");
+  EXPECT_EQ(form.Text_B.text, "0");
+  EXPECT_EQ(platform.clipboard, "0");
+  EXPECT_EQ(form.Text_B.selLength, 1);
+  Type(form, form.Text_B, "7");
+  EXPECT_EQ(form.Text_B.text, "7");
+}
+
+TEST_F(Sliders, KeyReleaseAtTheEdges) {
+  struct Case { const char* text; const char* after; bool copied; std::int32_t channel; };
+  for (const Case c : {Case{"0", "0", true, 0}, {"007", "007", false, 7}, {"255", "255", true, 255},
+                       {"254", "254", false, 254}, {"1", "1", false, 1}}) {
+    platform.clipboard.clear();
+    form.Text_R.text = c.text;
+    form.Channel_KeyUp(form.Text_R, '0', 0);
+    EXPECT_EQ(form.Text_R.text, c.after) << c.text;
+    EXPECT_EQ(!platform.clipboard.empty(), c.copied) << c.text;
+    EXPECT_EQ(SplitChannels(form.CurrentColour()).r, c.channel) << c.text;
+    EXPECT_EQ(form.Text_HSV_V.text, DecimalText(RgbToHsv(static_cast<std::int16_t>(c.channel), 196, 31).v));
+  }
+}
+
+TEST_F(Sliders, OnlyDigitsAndBackspaceGetThrough) {
+  for (int key : {int{'a'}, int{'-'}, int{'.'}, 13, 22, 3}) {
+    int k = key;
+    form.Channel_KeyPress(form.Text_R, k);
+    EXPECT_EQ(k, 0) << key;
+  }
+  for (int key : {int{'0'}, int{'9'}, 8}) {
+    int k = key;
+    form.Channel_KeyPress(form.Text_R, k);
+    EXPECT_EQ(k, key);
+  }
+  EXPECT_EQ(platform.beeps, 0);
+}
+
+// Pasted text never leaves a box outside 0-255.
+TEST_F(Sliders, PastedJunkLeavesAChannelValue) {
+  struct Case { const char* pasted; const char* text; };
+  for (const Case c : {Case{"12a", "12"}, {"abc", "0"}, {"-5", "0"}, {"１２", "0"},
+                       {"99999999999999999999", "255"}, {"12.7", "13"}, {" 40 ", " 40 "}}) {
+    form.Text_G.text = c.pasted;
+    form.Channel_Change(form.Text_G);
+    EXPECT_EQ(form.Text_G.text, c.text) << c.pasted;
+    const std::int32_t g = Form1::ChannelOf(form.Text_G);
+    EXPECT_EQ(form.Color_TextBox[1].text, NotationTexts(ComposeColor(144, g, 31))[1]) << c.pasted;
+  }
+}
+
+TEST_F(Sliders, ClickOnANotationRowCopiesIt) {
+  for (int button : {kLeft, kRight}) {
+    platform.clipboard.clear();
+    form.Color_TextBox_MouseUp(6, button, 0, 3, 3);
+    EXPECT_EQ(platform.clipboard, "1FC490");
+    EXPECT_EQ(form.Color_TextBox[6].selLength, 6);
+  }
+}
+
+// ---- placement and units ----
+
+struct Placement : testing::Test {
+  FakePlatform platform;
+  void Store(const char* key, const char* value) { platform.settings[std::string("Pelmora_Color\\Soft_Stat\\") + key] = value; }
+  void StoreAll(const char* left, const char* top, const char* width = "9810", const char* height = "7425") {
+    Store("Left", left);
+    Store("Top", top);
+    Store("Width", width);
+    Store("Height", height);
+  }
+  ScreenRect Start() {
+    Form1 form(platform);
+    form.Form_Initialize();
+    return platform.windowRect;
+  }
+};
+
+TEST_F(Placement, WhereTheWindowStarts) {
+  struct Case { const char* name; std::function<void(Placement&)> stored; int left, top; };
+  const Case cases[] = {
+      {"first run", [](Placement&) {}, 313, 265},
+      {"only Left", [](Placement& p) { p.Store("Left", "1500"); }, 313, 265},
+      {"another size", [](Placement& p) { p.StoreAll("1500", "1200", "9000"); }, 313, 265},
+      {"not a number", [](Placement& p) { p.StoreAll("abc", "1200"); }, 313, 265},
+      {"off every screen", [](Placement& p) { p.StoreAll("-90000", "1200"); }, 313, 265},
+      {"stored", [](Placement& p) { p.StoreAll("1500", "1200"); }, 100, 80},
+      {"second monitor", [](Placement& p) { p.StoreAll("21000", "150"); }, 1400, 10},
+      {"monitor left of the primary", [](Placement& p) { p.StoreAll("-15000", "300"); }, -1000, 20},
+      {"half off the screen, title band on it", [](Placement& p) { p.StoreAll("-6000", "-300"); }, -400, -20},
+      {"title band above every screen", [](Placement& p) { p.StoreAll("1500", "-900"); }, 313, 265},
+  };
+  for (const Case& c : cases) {
+    platform.settings.clear();
+    platform.monitors = {{0, 0, 1280, 1024}, {1280, 0, 1920, 1080}, {-1920, 0, 1920, 1080}};
+    c.stored(*this);
+    const ScreenRect r = Start();
+    EXPECT_EQ(r.left, c.left) << c.name;
+    EXPECT_EQ(r.top, c.top) << c.name;
+  }
+}
+
+TEST_F(Placement, MovesOverADragSurfaceStoreTheWindow) {
+  Form1 form(platform);
+  form.Form_Initialize();
+  platform.windowRect = {100, 80, 654, 495};
+  form.MouseMove(form.picZoom, 0, 0, 5, 5);
+  EXPECT_EQ(platform.GetSetting("Pelmora_Color", "Soft_Stat", "Left"), "1500");
+  EXPECT_EQ(platform.GetSetting("Pelmora_Color", "Soft_Stat", "Top"), "1200");
+  EXPECT_EQ(platform.GetSetting("Pelmora_Color", "Soft_Stat", "Width"), "9810");
+  EXPECT_EQ(platform.GetSetting("Pelmora_Color", "Soft_Stat", "Height"), "7425");
+  // Not while minimised.
+  bool cancel;
+  form.Form_Unload(cancel);
+  platform.windowRect = {0, 0, 654, 495};
+  form.MouseMove(form.picZoom, 0, 0, 5, 5);
+  EXPECT_EQ(platform.GetSetting("Pelmora_Color", "Soft_Stat", "Left"), "1500");
+}
+
+TEST_F(Placement, PixelsToTwips) {
+  Form1 form(platform);
+  EXPECT_EQ(form.PixelsToTwips(0, 3), 0);
+  EXPECT_EQ(form.PixelsToTwips(10, 0), 150);
+  EXPECT_EQ(form.PixelsToTwips(0.5f, 0), 8);  // 7.5 to the even 8
+  EXPECT_TRUE(platform.messages.empty());
+  platform.dpi = 0;
+  EXPECT_EQ(form.PixelsToTwips(10, 0), 0);
+  EXPECT_EQ(platform.messages, std::vector<std::string>{"Error: 11|Division by zero|16"});
+  platform.dpi = 96;
+  EXPECT_EQ(form.PixelsToTwips(3e9f, 0), 0);
+  EXPECT_EQ(platform.messages.back(), "Error: 6|Overflow|16");
+}
+
+}  // namespace
+}  // namespace velkaro
