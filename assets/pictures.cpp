@@ -16,11 +16,13 @@ struct Rgba {
 
 class Canvas {
  public:
-  explicit Canvas(int size) : size_(size), px_(static_cast<std::size_t>(size) * size, Rgba{0, 0, 0, 0}) {}
+  explicit Canvas(int size) : Canvas(size, size) {}
+  Canvas(int width, int height)
+      : size_(width), height_(height), px_(static_cast<std::size_t>(width) * height, Rgba{0, 0, 0, 0}) {}
 
   // Paints `colour` over every pixel by the share of its samples inside `shape`.
   void Paint(const std::function<bool(double, double)>& shape, Rgba colour) {
-    for (int y = 0; y < size_; ++y)
+    for (int y = 0; y < height_; ++y)
       for (int x = 0; x < size_; ++x) {
         int inside = 0;
         for (int sy = 0; sy < kSamples; ++sy)
@@ -39,7 +41,7 @@ class Canvas {
   }
 
   ArgbPicture Finish(int hot) const {
-    ArgbPicture pic{size_, size_, hot, hot, {}};
+    ArgbPicture pic{size_, height_, hot, hot, {}};
     pic.pixels.reserve(px_.size());
     auto byte = [](double v) { return static_cast<std::uint32_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
     for (const Rgba& p : px_)
@@ -48,7 +50,7 @@ class Canvas {
   }
 
  private:
-  int size_;
+  int size_, height_;
   std::vector<Rgba> px_;
 };
 
@@ -99,6 +101,23 @@ ArgbPicture DrawCrossHairPointer(int size, bool light) {
   canvas.Paint(Ring(centre, centre, radius, stroke), ink);
   canvas.Paint(Arms(c, 1, 3 * unit, size - 1, 0), ink);
   return canvas.Finish(hot);
+}
+
+ArgbPicture DrawSliderThumb(int width, int height) {
+  Canvas canvas(width, height);
+  const double w = width, h = height;
+  // Inside the triangle with its apex at the top middle and its base along the bottom.
+  auto arrow = [w, h](double inset) {
+    return [=](double x, double y) {
+      const double top = inset * 1.6, bottom = h - inset;
+      if (y < top || y > bottom) return false;
+      const double half = (y - top) / (bottom - top) * (w / 2 - inset);
+      return std::fabs(x - w / 2) <= half;
+    };
+  };
+  canvas.Paint(arrow(0), Rgba{0.30, 0.30, 0.33, 1});
+  canvas.Paint(arrow(1.3), Rgba{0.62, 0.62, 0.66, 1});
+  return canvas.Finish(0);
 }
 
 }  // namespace velkaro

@@ -19,5 +19,7 @@ ArgbPicture DrawTargetIcon(int size);
 // A cross hair in a circle with a gap at the centre, so the picked pixel stays visible.
 // Light: white strokes outlined in black, for dark colours; dark: the reverse.
 ArgbPicture DrawCrossHairPointer(int size, bool light);
+// The thumb of a slider: a small grey arrow pointing up at the track.
+ArgbPicture DrawSliderThumb(int width, int height);
 
 }  // namespace velkaro

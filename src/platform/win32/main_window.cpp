@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include <commctrl.h>
+
 #include <cmath>
 
 #include "icons.h"
@@ -142,12 +144,16 @@ void MainWindow::OnCreate() {
   pictures_[PictureId::Target] = CreateIconFromPicture(DrawTargetIcon(32), false);
   pictures_[PictureId::PointerLight] = CreateIconFromPicture(DrawCrossHairPointer(cursorSize, true), true);
   pictures_[PictureId::PointerDark] = CreateIconFromPicture(DrawCrossHairPointer(cursorSize, false), true);
+  pictures_[PictureId::SliderThumb] =
+      CreateIconFromPicture(DrawSliderThumb(form_.PixelsX(165), form_.PixelsY(150)), false);
 
   const int index0 = kFirstControlId;
   const auto& controls = form_.Controls();
   signatures_.assign(controls.size(), 0);
+  paintedRects_.assign(controls.size(), RECT{});
   for (std::size_t i = 0; i < controls.size(); ++i) {
     signatures_[i] = Signature(*controls[i]);
+    paintedRects_[i] = DirtyRect(*controls[i]);
     const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(index0 + static_cast<int>(i)));
     if (controls[i]->kind == ControlKind::Frame) {
       // Frames are painted with the window; their captions also stand in hidden statics so
@@ -170,8 +176,10 @@ void MainWindow::OnCreate() {
     // The boxes are narrow: the text needs every pixel of them.
     SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
     edits_.push_back({box, edit, box->text, box->backColor, box->foreColor,
-                      GdiObject<HBRUSH>(CreateSolidBrush(ToColorRef(box->backColor)))});
+                      GdiObject<HBRUSH>(CreateSolidBrush(ToColorRef(box->backColor))), box->selections});
   }
+  // Subclassed once the list is complete: the list does not move any more.
+  for (Edit& e : edits_) SetWindowSubclass(e.hwnd, &MainWindow::EditProc, 1, reinterpret_cast<DWORD_PTR>(this));
   const int dpi = static_cast<int>(std::lround(1440 / form_.TwipsPerPixelY()));
   titleFont_.reset(CreateFontW(-MulDiv(15, dpi, 72), 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
                                CLEARTYPE_QUALITY, 0, kFontFace));
@@ -185,6 +193,11 @@ void MainWindow::Sync() {
     if (e.box->text != e.shownText) {
       e.shownText = e.box->text;  // first, so the EN_CHANGE this causes is recognised as ours
       SetWindowTextW(e.hwnd, Widen(e.box->text).c_str());
+    }
+    if (e.box->selections != e.selections) {
+      e.selections = e.box->selections;
+      SendMessageW(e.hwnd, EM_SETSEL, static_cast<WPARAM>(e.box->selStart),
+                   static_cast<LPARAM>(e.box->selStart + e.box->selLength));
     }
     if (e.box->backColor != e.back || e.box->foreColor != e.fore) {
       if (e.box->backColor != e.back) e.brush.reset(CreateSolidBrush(ToColorRef(e.box->backColor)));
@@ -203,8 +216,10 @@ void MainWindow::Sync() {
     const std::uint64_t now = Signature(*controls[i]);
     if (now == signatures_[i]) continue;
     signatures_[i] = now;
-    const RECT r = DirtyRect(*controls[i]);
-    InvalidateRect(hwnd_, &r, FALSE);
+    // Both where it was and where it is now: a thumb moves.
+    InvalidateRect(hwnd_, &paintedRects_[i], FALSE);
+    paintedRects_[i] = DirtyRect(*controls[i]);
+    InvalidateRect(hwnd_, &paintedRects_[i], FALSE);
   }
 }
 
@@ -229,7 +244,9 @@ std::uint64_t MainWindow::Signature(const Control& c) const {
     case ControlKind::Frame:
       return Mix(h, std::hash<std::string>{}(static_cast<const Frame&>(c).caption));
     case ControlKind::Image:
-      return Mix(h, static_cast<std::uint64_t>(static_cast<const Image&>(c).picture));
+      return Mix(Mix(Mix(h, static_cast<std::uint64_t>(static_cast<const Image&>(c).picture)),
+                     static_cast<std::uint64_t>(c.place.left * 16)),
+                 static_cast<std::uint64_t>(c.place.top * 16));
     default:
       return h;
   }
@@ -349,16 +366,82 @@ LRESULT MainWindow::OnControlColour(HDC dc, HWND child) {
 }
 
 // Typing and pasting reach the model's text; our own writes are recognised and ignored.
+// A change that no key made is a paste, which the channel boxes check at once.
 void MainWindow::OnEditChanged(HWND child) {
-  for (Edit& e : edits_) {
-    if (e.hwnd != child) continue;
-    const int length = GetWindowTextLengthW(child);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    GetWindowTextW(child, text.data(), length + 1);
-    text.resize(static_cast<size_t>(length));
-    const std::string utf8 = Narrow(text);
-    if (utf8 != e.shownText) e.box->text = e.shownText = utf8;
+  Edit* e = FindEdit(child);
+  if (!e) return;
+  const int length = GetWindowTextLengthW(child);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  GetWindowTextW(child, text.data(), length + 1);
+  text.resize(static_cast<size_t>(length));
+  const std::string utf8 = Narrow(text);
+  if (utf8 == e->shownText) return;
+  e->box->text = e->shownText = utf8;
+  if (!typing_ && form_.IsChannelBox(*e->box)) {
+    form_.Channel_Change(*e->box);
+    Sync();
   }
+}
+
+MainWindow::Edit* MainWindow::FindEdit(HWND hwnd) {
+  for (Edit& e : edits_)
+    if (e.hwnd == hwnd) return &e;
+  return nullptr;
+}
+
+LRESULT CALLBACK MainWindow::EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+  auto* window = reinterpret_cast<MainWindow*>(self);
+  if (Edit* e = window->FindEdit(hwnd)) return window->OnEditMessage(*e, msg, wp, lp);
+  return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+// The text boxes' keys and clicks, as the model's handlers define them.
+LRESULT MainWindow::OnEditMessage(Edit& e, UINT msg, WPARAM wp, LPARAM lp) {
+  const bool channel = form_.IsChannelBox(*e.box);
+  const int row = form_.NotationIndex(*e.box);
+  switch (msg) {
+    case WM_CHAR:
+    case WM_KEYDOWN: {
+      if (msg == WM_CHAR && channel) {
+        int key = static_cast<int>(wp);
+        form_.Channel_KeyPress(*e.box, key);
+        if (key == 0) return 0;
+        wp = static_cast<WPARAM>(key);
+      }
+      typing_ = true;
+      const LRESULT result = DefSubclassProc(e.hwnd, msg, wp, lp);
+      typing_ = false;
+      return result;
+    }
+    case WM_KEYUP: {
+      const LRESULT result = DefSubclassProc(e.hwnd, msg, wp, lp);
+      if (channel) {
+        const int shift = (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
+                          (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+        form_.Channel_KeyUp(*e.box, static_cast<int>(wp), shift);
+        RepaintNow();
+      }
+      return result;
+    }
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+      if (row < 0) break;
+      const int button = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : 4;
+      const float x = static_cast<short>(LOWORD(lp)), y = static_cast<short>(HIWORD(lp));
+      // The left release ends the edit's own selection first; the right one copies before
+      // the context menu opens.
+      LRESULT result = 0;
+      if (msg != WM_RBUTTONUP) result = DefSubclassProc(e.hwnd, msg, wp, lp);
+      form_.Color_TextBox_MouseUp(row, button, ShiftState(wp), x, y);
+      Sync();
+      if (msg == WM_RBUTTONUP) result = DefSubclassProc(e.hwnd, msg, wp, lp);
+      return result;
+    }
+    default:
+      break;
+  }
+  return DefSubclassProc(e.hwnd, msg, wp, lp);
 }
 
 void MainWindow::OnPaint() {

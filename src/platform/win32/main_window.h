@@ -42,7 +42,11 @@ class MainWindow {
     std::string shownText;
     ColorValue back, fore;
     GdiObject<HBRUSH> brush;
+    int selections = 0;  // the program's selections applied so far
   };
+  static LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self);
+  LRESULT OnEditMessage(Edit& e, UINT msg, WPARAM wp, LPARAM lp);
+  Edit* FindEdit(HWND hwnd);
 
   static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
@@ -77,6 +81,8 @@ class MainWindow {
   std::map<int, GdiObject<HFONT>> fonts_;  // by tenths of a point
   GdiObject<HFONT> titleFont_, sloganFont_;
   std::vector<std::uint64_t> signatures_;  // per control, as last painted
+  std::vector<RECT> paintedRects_;         // per control, where it was last painted
+  bool typing_ = false;                    // a key is being handled by a text box
   std::vector<Caption> captions_;
   std::map<PictureId, HICON> pictures_;
   Control* captured_ = nullptr;  // the control that has the mouse until the release

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "gdi.h"
 #include "surface.h"
 
 namespace velkaro {
@@ -175,5 +176,92 @@ void Win32Platform::DrawCurrentPointer(Surface& dest, int x, int y) {
 }
 
 void Win32Platform::Beep() { MessageBeep(0xFFFFFFFF); }
+
+void Win32Platform::ClipCursor(const std::optional<ScreenRect>& area) {
+  if (!area) {
+    ::ClipCursor(nullptr);
+    return;
+  }
+  const RECT r{area->left, area->top, area->left + area->width, area->top + area->height};
+  ::ClipCursor(&r);
+}
+
+ScreenRect Win32Platform::ClientToScreen(const ScreenRect& r) {
+  POINT origin{0, 0};
+  ::ClientToScreen(main_, &origin);
+  return {r.left + origin.x, r.top + origin.y, r.width, r.height};
+}
+
+bool Win32Platform::SetClipboardText(const std::string& text) {
+  const std::wstring wide = Widen(text);
+  if (!OpenClipboard(main_)) return false;
+  EmptyClipboard();
+  bool ok = false;
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t))) {
+    if (void* p = GlobalLock(memory)) {
+      std::memcpy(p, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+      GlobalUnlock(memory);
+      ok = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    }
+    if (!ok) GlobalFree(memory);
+  }
+  CloseClipboard();
+  return ok;
+}
+
+namespace {
+// Where settings of this kind have always lived for the current user.
+std::wstring SettingsKey(const std::string& app, const std::string& section) {
+  return L"Software\\VB and VBA Program Settings\\" + Widen(app) + L"\\" + Widen(section);
+}
+}  // namespace
+
+std::string Win32Platform::GetSetting(const std::string& app, const std::string& section, const std::string& key) {
+  wchar_t buf[256] = {};
+  DWORD size = sizeof buf - sizeof(wchar_t);
+  if (RegGetValueW(HKEY_CURRENT_USER, SettingsKey(app, section).c_str(), Widen(key).c_str(), RRF_RT_REG_SZ,
+                   nullptr, buf, &size) != ERROR_SUCCESS)
+    return {};
+  return Narrow(buf);
+}
+
+bool Win32Platform::SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                                const std::string& value) {
+  HKEY k = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, SettingsKey(app, section).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                      nullptr, &k, nullptr) != ERROR_SUCCESS)
+    return false;
+  const std::wstring text = Widen(value);
+  const LONG result = RegSetValueExW(k, Widen(key).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                                     static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(k);
+  return result == ERROR_SUCCESS;
+}
+
+ScreenRect Win32Platform::PrimaryScreen() {
+  return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+std::vector<ScreenRect> Win32Platform::Monitors() {
+  std::vector<ScreenRect> monitors;
+  EnumDisplayMonitors(
+      nullptr, nullptr,
+      [](HMONITOR, HDC, LPRECT r, LPARAM list) -> BOOL {
+        reinterpret_cast<std::vector<ScreenRect>*>(list)->push_back(
+            {r->left, r->top, r->right - r->left, r->bottom - r->top});
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&monitors));
+  if (monitors.empty()) monitors.push_back(PrimaryScreen());
+  return monitors;
+}
+
+void Win32Platform::MoveMainWindow(const ScreenRect& r) {
+  SetWindowPos(main_, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Platform::ShowMessage(const std::string& text, const std::string& title, int icon) {
+  MessageBoxW(main_, Widen(text).c_str(), Widen(title).c_str(), static_cast<UINT>(icon));
+}
 
 }  // namespace velkaro

@@ -37,6 +37,16 @@ class Win32Platform : public Platform {
   bool CopyScreenBlock(Point p, int w, int h, Surface& dest, int dx, int dy) override;
   void DrawCurrentPointer(Surface& dest, int x, int y) override;
   void Beep() override;
+  void ClipCursor(const std::optional<ScreenRect>& area) override;
+  ScreenRect ClientToScreen(const ScreenRect& r) override;
+  bool SetClipboardText(const std::string& text) override;
+  std::string GetSetting(const std::string& app, const std::string& section, const std::string& key) override;
+  bool SaveSetting(const std::string& app, const std::string& section, const std::string& key,
+                   const std::string& value) override;
+  ScreenRect PrimaryScreen() override;
+  std::vector<ScreenRect> Monitors() override;
+  void MoveMainWindow(const ScreenRect& r) override;
+  void ShowMessage(const std::string& text, const std::string& title, int icon) override;
 
  private:
   // A DIB section the screen is copied into, kept between pictures and grown on demand.

@@ -1,0 +1,180 @@
+// Sets colours by hand with real keys and pointer events, as a user would: typing into a
+// channel box, clicking notation rows, dragging a slider thumb past its end; then reads
+// the clipboard from this process, the stored placement from the registry, and starts
+// the program over stored, off-screen and garbled placements.
+#include <string>
+
+#include "driver.h"
+
+using namespace velkaro;
+using namespace velkaro::e2e;
+
+namespace {
+
+const wchar_t kSettings[] = L"Software\\VB and VBA Program Settings\\Pelmora_Color\\Soft_Stat";
+
+std::string Clipboard() {
+  std::string text;
+  for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt) Sleep(50);
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = Narrow(p);
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+std::string Setting(const wchar_t* name) {
+  wchar_t buf[64] = {};
+  DWORD size = sizeof buf - sizeof(wchar_t);
+  if (RegGetValueW(HKEY_CURRENT_USER, kSettings, name, RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS)
+    return "(missing)";
+  return Narrow(buf);
+}
+
+void Store(const wchar_t* left, const wchar_t* top) {
+  HKEY k;
+  RegCreateKeyExW(HKEY_CURRENT_USER, kSettings, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr);
+  for (auto [name, value] : {std::pair{L"Left", left}, {L"Top", top}, {L"Width", L"9810"}, {L"Height", L"7425"}})
+    RegSetValueExW(k, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                   static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
+  RegCloseKey(k);
+}
+
+void Tap(WORD vk) {
+  Key(vk, true);
+  Key(vk, false);
+  Pump(150);
+}
+
+void Click(POINT p, bool left) {
+  PointerTo(p);
+  Pump(150);
+  Button(left, true);
+  Pump(100);
+  Button(left, false);
+  Pump(300);
+}
+
+void End(HWND hwnd, Program& program) {
+  SendMessageTimeoutW(hwnd, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+  PostMessageW(hwnd, WM_ENDSESSION, TRUE, 0);
+  program.WaitForExit(10000);
+}
+
+POINT WindowCorner(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return {r.left, r.top};
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const std::wstring exe = Arg(argc, argv, 1), shot = Arg(argc, argv, 2);
+  Checks checks;
+  const ControlMap ids;
+  const Form1& layout = ids.Layout();
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Pelmora_Color");
+
+  {
+    Program program(exe);
+    HWND hwnd = program.WaitForWindow(20000);
+    checks.Expect(hwnd != nullptr, "Velkaro's window appears");
+    if (!hwnd) return checks.Finish();
+    checks.Expect(WaitForScreenColour(ScreenPoint(hwnd, layout, ids.Get("Picture1"), 5, 5), RGB(144, 196, 31), 10000),
+                  "the window has painted");
+    const POINT corner = WindowCorner(hwnd);
+    checks.Expect(corner.x == 313 && (corner.y == 264 || corner.y == 265),
+                  "first start: centred at " + std::to_string(corner.x) + "," + std::to_string(corner.y));
+    auto text = [&](const char* name) { return ReadText(GetDlgItem(hwnd, ids.Id(name))); };
+
+    // Typing into the green box: emptied it reads 0, then 3, 30, and 300 becomes 255.
+    Click(ScreenPoint(hwnd, layout, ids.Get("Text_G"), 20, 9), true);
+    Tap(VK_END);
+    for (int i = 0; i < 3; ++i) Tap(VK_BACK);
+    checks.ExpectText("emptied green box", text("Text_G"), "0");
+    checks.ExpectText("clipboard after emptying", Clipboard(), "0");
+    Tap('3');
+    checks.ExpectText("green after 3", text("Text_G"), "3");
+    Tap('0');
+    checks.ExpectText("green after 30", text("Text_G"), "30");
+    Tap('0');
+    checks.ExpectText("green after 300", text("Text_G"), "255");
+    checks.ExpectText("clipboard after 300", Clipboard(), "255");
+    Tap('A');
+    Tap(VK_OEM_MINUS);
+    checks.ExpectText("a letter and a minus do not appear", text("Text_G"), "255");
+    checks.ExpectText("R,G,B row", text("Color_TextBox(5)"), "144,255,31");
+    checks.ExpectText("HSV follows", text("Text_HSV_H"), std::to_string(RgbToHsv(144, 255, 31).h));
+    const POINT greenEnd = ScreenPoint(hwnd, layout, ids.Get("Picture4"), 81 + 5, 7 + 6);
+    checks.Expect(ScreenColour(greenEnd) != RGB(232, 232, 232), "the green thumb stands at the right end");
+
+    // Notation rows copy their text, with either button.
+    Click(ScreenPoint(hwnd, layout, ids.Get("Color_TextBox(6)"), 20, 9), true);
+    checks.ExpectText("clipboard after a click on Hex:", Clipboard(), text("Color_TextBox(6)"));
+    Click(ScreenPoint(hwnd, layout, ids.Get("Color_TextBox(1)"), 20, 9), false);
+    Tap(VK_ESCAPE);  // the edit's context menu
+    checks.ExpectText("clipboard after a right click on Html、PS:", Clipboard(), "#90FF1F");
+
+    // The red thumb dragged to the end and beyond: 255, and the pointer stays in the slider.
+    const ScreenRect slider = layout.ClientPixels(ids.Get("Picture3"));
+    POINT sliderRight{slider.left + slider.width - 1, 0};
+    ClientToScreen(hwnd, &sliderRight);
+    const POINT thumb = ScreenPoint(hwnd, layout, ids.Get("Picture3"), 46 + 5, 7 + 5);
+    PointerTo(thumb);
+    Pump(150);
+    Button(true, true);
+    Pump(150);
+    LONG furthest = 0;
+    for (int i = 1; i <= 40; ++i) {
+      PointerTo({thumb.x + i * 8, thumb.y});
+      Pump(20);
+      POINT at;
+      GetCursorPos(&at);
+      furthest = std::max(furthest, at.x);
+    }
+    Pump(300);
+    checks.ExpectText("red after dragging past the end", text("Text_R"), "255");
+    checks.Expect(furthest <= sliderRight.x, "the pointer stayed in the slider (furthest x " +
+                                                 std::to_string(furthest) + ", edge " + std::to_string(sliderRight.x) + ")");
+    Button(true, false);
+    Pump(300);
+    PointerTo({thumb.x + 300, thumb.y + 200});
+    Pump(200);
+    POINT free;
+    GetCursorPos(&free);
+    checks.Expect(free.x == thumb.x + 300, "after the release the pointer moves freely");
+    if (!shot.empty()) checks.Expect(SaveWindowBitmap(hwnd, shot), "screenshot saved");
+
+    // A move over a drag surface stores the placement.
+    PointerTo(ScreenPoint(hwnd, layout, ids.Get("picZoom"), 30, 30));
+    Pump(300);
+    checks.ExpectText("stored Left", Setting(L"Left"), std::to_string(corner.x * 15));
+    checks.ExpectText("stored Top", Setting(L"Top"), std::to_string(corner.y * 15));
+    checks.ExpectText("stored Width", Setting(L"Width"), "9810");
+    checks.ExpectText("stored Height", Setting(L"Height"), "7425");
+    End(hwnd, program);
+  }
+
+  struct Restart {
+    const wchar_t *left, *top;
+    int x, y;
+    const char* what;
+  };
+  for (const Restart& r : {Restart{L"1500", L"1200", 100, 80, "a stored place"},
+                           Restart{L"-90000", L"1200", 313, 265, "a place off every screen"},
+                           Restart{L"abc", L"1200", 313, 265, "a place that is not a number"}}) {
+    Store(r.left, r.top);
+    Program program(exe);
+    HWND hwnd = program.WaitForWindow(20000);
+    const POINT corner = hwnd ? WindowCorner(hwnd) : POINT{-1, -1};
+    checks.Expect(corner.x == r.x && (corner.y == r.y || corner.y == r.y - 1),
+                  std::string("started with ") + r.what + ": at " + std::to_string(corner.x) + "," +
+                      std::to_string(corner.y));
+    if (hwnd) End(hwnd, program);
+  }
+  return checks.Finish();
+}
