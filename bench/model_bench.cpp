@@ -67,6 +67,19 @@ void BM_PickAndRefresh(benchmark::State& state) {
   }
 }
 
+// One step of a slider drag: the thumb update, the confinement and both refreshes.
+void BM_SliderMove(benchmark::State& state) {
+  StartedForm s;
+  s.form.Thumb_MouseDown(0, 1, 0, 80, 75);
+  float dx = 1;
+  for (auto _ : state) {
+    if (s.form.Image_R.place.left >= 1200) dx = -1;
+    if (s.form.Image_R.place.left <= 15) dx = 1;
+    s.form.Thumb_MouseMove(0, 1, 0, 80 + dx * 15, 75);
+    benchmark::ClobberMemory();
+  }
+}
+
 void BM_RadialGradientOnly(benchmark::State& state) {
   Surface zoom(265, 244);
   for (auto _ : state) DrawRadialGradient(zoom, 0x1FC490, 0xE03B6F);
@@ -81,6 +94,7 @@ BENCHMARK(BM_RefreshValues)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_zhuan)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EyedropperMove)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PickAndRefresh)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SliderMove)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RadialGradientOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RadialGradientByCircles)->Unit(benchmark::kMicrosecond);
 
