@@ -15,6 +15,14 @@ struct StartedForm {
   StartedForm() { form.Form_Initialize(); }
 };
 
+// A form in the middle of an eyedropper drag over a screen of changing colours.
+struct Dragging : StartedForm {
+  Dragging() {
+    platform.screen = [](Point p) { return ComposeColor(p.x & 0xFF, p.y & 0xFF, 90); };
+    form.Picture2_MouseDown(1, 0, 0, 0);
+  }
+};
+
 // RefreshValues runs RefreshDisplay inside: three strips, the conversions, 20 texts.
 void BM_RefreshValues(benchmark::State& state) {
   StartedForm s;
@@ -40,9 +48,7 @@ void BM_zhuan(benchmark::State& state) {
 // One move of an eyedropper drag: the preview step with its magnifier picture, the pick,
 // the caption, both refreshes and the repaint request.
 void BM_EyedropperMove(benchmark::State& state) {
-  StartedForm s;
-  s.platform.screen = [](Point p) { return ComposeColor(p.x & 0xFF, p.y & 0xFF, 90); };
-  s.form.Picture2_MouseDown(1, 0, 0, 0);
+  Dragging s;
   int x = 0;
   for (auto _ : state) {
     s.platform.cursor = Point{x++ & 0x3FF, 300};
@@ -53,9 +59,7 @@ void BM_EyedropperMove(benchmark::State& state) {
 
 // The pick and the two refreshes alone, without the magnifier picture.
 void BM_PickAndRefresh(benchmark::State& state) {
-  StartedForm s;
-  s.platform.screen = [](Point p) { return ComposeColor(p.x & 0xFF, p.y & 0xFF, 90); };
-  s.form.Picture2_MouseDown(1, 0, 0, 0);
+  Dragging s;
   int x = 0;
   for (auto _ : state) {
     s.platform.cursor = Point{x++ & 0x3FF, 300};

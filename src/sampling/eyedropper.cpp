@@ -73,11 +73,7 @@ void Form1::PickScreenColor(float& X, float& Y) {
     v = Picture1.surface.Get(0, 0);
   }
   if (v < 0) return;
-  const Rgb c = SplitChannels(v);
-  Text_R.text = DecimalText(c.r);
-  Text_G.text = DecimalText(c.g);
-  Text_B.text = DecimalText(c.b);
-  文本颜色(c.r, c.g, c.b);
+  SetChannels(SplitChannels(v));
 }
 
 void Form1::SetHandCursor() { platform_.SetHandCursor(); }

@@ -44,6 +44,8 @@ class Form1 {
   void 文本颜色(std::int32_t R, std::int32_t G, std::int32_t B);
   void RefreshValues();
   void RefreshDisplay();
+  // Writes the channels into the three boxes and recolours with 文本颜色.
+  void SetChannels(const Rgb& c);
   // The channel a box holds: its leading number, 0 when it has none, at most 255.
   static std::int32_t ChannelOf(const TextBox& box);
   ColorValue CurrentColour() const;

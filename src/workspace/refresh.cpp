@@ -34,13 +34,16 @@ ColorValue Form1::CurrentColour() const {
   return ComposeColor(ChannelOf(Text_R), ChannelOf(Text_G), ChannelOf(Text_B));
 }
 
-void Form1::zhuan(ColorValue colour) {
-  if (colour < 0) return;
-  const Rgb c = SplitChannels(colour);
+void Form1::SetChannels(const Rgb& c) {
   Text_R.text = Text(c.r);
   Text_G.text = Text(c.g);
   Text_B.text = Text(c.b);
   文本颜色(c.r, c.g, c.b);
+}
+
+void Form1::zhuan(ColorValue colour) {
+  if (colour < 0) return;
+  SetChannels(SplitChannels(colour));
   SetBack(Picture1, colour);
   DrawLinearGradient(Picture5.surface, kWhite, colour);
   DrawLinearGradient(Picture8.surface, kBlack, colour);
