@@ -5,9 +5,16 @@ driver=$1 exe=$2 png=$3
 shift 3
 mkdir -p "$(dirname "$png")"
 bmp=${png%.png}.bmp
+# Wine maps / to drive Z:. Converting here rather than with winepath keeps the first Wine
+# process (and any service it starts) away from ctest's output pipe.
+winpath() { local p; p=$(realpath -m "$1"); printf 'Z:%s' "${p//\//\\}"; }
 extra=()
-for arg in "$@"; do extra+=("$(winepath -w "$arg")"); done
-wine "$driver" "$(winepath -w "$exe")" "$(winepath -w "$bmp")" "${extra[@]}" | tr -d '\r'
+for arg in "$@"; do extra+=("$(winpath "$arg")"); done
+# Output goes to a file, not a pipe: a Wine service started on the way would inherit a pipe
+# and keep it open long after the driver ends.
+log=${png%.png}.log
+wine "$driver" "$(winpath "$exe")" "$(winpath "$bmp")" "${extra[@]}" </dev/null >"$log" 2>&1 || true
+tr -d '\r' <"$log"
 if [ -f "$bmp" ]; then
   convert "$bmp" "$png" && rm -f "$bmp"
   echo "screenshot: $png"
