@@ -39,17 +39,17 @@ namespace {
 
 /* t^(1/3) = t * y^2 with y = t^(-1/3), refined by Newton: y <- y (4/3 - t/3 y^3).
  */
-double CubeRoot(double t) {
+double CubeRoot(double t, const double* seeds) {
   const float tf = static_cast<float>(t);
   std::int32_t bits;
   std::memcpy(&bits, &tf, sizeof bits);
-  double y = InvCbrtSeeds()[(bits >> kSeedShift) - kSeedFirst];
+  double y = seeds[(bits >> kSeedShift) - kSeedFirst];
   const double third = t * (1.0 / 3);
   for (int i = 0; i < kNewtonSteps; ++i) y = y * (4.0 / 3 - third * (y * y * y));
   return t * y * y;
 }
 
-double F(double t) { return t > kEpsilon ? CubeRoot(t) : kKappa * t + kOffset; }
+double F(double t, const double* seeds) { return t > kEpsilon ? CubeRoot(t, seeds) : kKappa * t + kOffset; }
 
 // Rounds v half-to-even when its fraction is safely away from one half.
 bool RoundClear(double v, std::int16_t& out) {
@@ -68,7 +68,9 @@ namespace velkaro {
 
 LabColor RgbToLabFast(std::uint8_t R, std::uint8_t G, std::uint8_t B) {
   using namespace labfast;
-  const auto& lin = LinearTable();
+  // Looked up once: each call would otherwise test the tables' guards again.
+  static const double* const lin = LinearTable().data();
+  static const double* const seeds = InvCbrtSeeds();
   const double r = lin[R], g = lin[G], b = lin[B];
   const double x = (r * 0.4124564 + g * 0.3575761 + b * 0.1804375) * kInvXn;
   const double y = r * 0.2126729 + g * 0.7151522 + b * 0.072175;
@@ -77,7 +79,7 @@ LabColor RgbToLabFast(std::uint8_t R, std::uint8_t G, std::uint8_t B) {
   const bool nearBranch = std::fabs(x - kEpsilon) < kBranchGuard ||
                           std::fabs(y - kEpsilon) < kBranchGuard ||
                           std::fabs(z - kEpsilon) < kBranchGuard;
-  const double fx = F(x), fy = F(y), fz = F(z);
+  const double fx = F(x, seeds), fy = F(y, seeds), fz = F(z, seeds);
   if (nearBranch || !RoundClear(116 * fy - 16, lab.l) || !RoundClear(500 * (fx - fy), lab.a) ||
       !RoundClear(200 * (fy - fz), lab.b))
     return RgbToLab(R, G, B);

@@ -14,6 +14,14 @@ TEST(RoundHalfEven, TiesGoToTheEvenNeighbour) {
   }
 }
 
+TEST(RoundHalfEven, TheFastConversionEqualsThePortableRule) {
+  for (int k = -2000000; k <= 2000000; ++k) {
+    for (double x : {k / 2.0, k / 2.0 + 1e-9, k / 2.0 - 1e-9, k * 0.37, k / 255.0 * 100}) {
+      if (RoundTiesToEven(x) != RoundTiesToEvenPortable(x)) FAIL() << x;
+    }
+  }
+}
+
 TEST(RoundHalfEven, OutsideTheTargetTypeIsAnOverflowResult) {
   EXPECT_FALSE(RoundHalfEven<std::int16_t>(32767.5).has_value());  // ties up to 32768
   EXPECT_EQ(RoundHalfEven<std::int16_t>(32766.5), 32766);
