@@ -91,7 +91,6 @@ void Form1::CaptureMagnifier(Point pt) {
       std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - started).count();
   ++magnifierTimings.pictures;
   magnifierTimings.totalMicros += micros;
-  if (micros > magnifierTimings.maxMicros) magnifierTimings.maxMicros = micros;
 }
 
 // One-pixel lines on multiples of the zoom from the view's corner, in an 8 x 8 checker of

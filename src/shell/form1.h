@@ -84,7 +84,7 @@ class Form1 {
 
   struct MagnifierTimings {
     std::uint32_t pictures = 0;
-    double totalMicros = 0, maxMicros = 0;
+    double totalMicros = 0;
   } magnifierTimings;
 
   // ---- window frame and placement (their behaviour arrives with the frame and

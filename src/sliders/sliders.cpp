@@ -46,8 +46,7 @@ bool Form1::ThumbOnTrack(int channel) {
   return s.thumb.place.left >= 0 && s.thumb.place.left <= s.track.place.width;
 }
 
-void Form1::Thumb_MouseDown(int channel, int Button, int, float X, float) {
-  (void)channel;
+void Form1::Thumb_MouseDown(int, int Button, int, float X, float) {
   if (Button == kLeftButton) GrabOffsetX = Whole16(X);
 }
 

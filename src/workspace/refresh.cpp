@@ -12,8 +12,6 @@ void SetBack(PictureBox& box, ColorValue colour) {
   box.surface.Fill(colour);  // a new background clears the picture
 }
 
-std::string Text(std::int64_t v) { return DecimalText(v); }
-
 }  // namespace
 
 // Pasted text can put anything into a box; it counts as its leading number, 0 when it
@@ -35,9 +33,9 @@ ColorValue Form1::CurrentColour() const {
 }
 
 void Form1::SetChannels(const Rgb& c) {
-  Text_R.text = Text(c.r);
-  Text_G.text = Text(c.g);
-  Text_B.text = Text(c.b);
+  Text_R.text = DecimalText(c.r);
+  Text_G.text = DecimalText(c.g);
+  Text_B.text = DecimalText(c.b);
   文本颜色(c.r, c.g, c.b);
 }
 
@@ -117,19 +115,19 @@ void Form1::WriteReadouts(std::int32_t r, std::int32_t g, std::int32_t b) {
   const HslColor hsl = RgbToHslFast(R, G, B);
   const CmykColor cmyk = RgbToCmykFast(R, G, B);
   const LabColor lab = RgbToLabFast(R, G, B);
-  Text_HSV_H.text = Text(hsv.h);
-  Text_HSV_S.text = Text(hsv.s);
-  Text_HSV_V.text = Text(hsv.v);
-  Text_HSL_H.text = Text(hsl.h);
-  Text_HSL_L.text = Text(hsl.l);
-  Text_HSL_S.text = Text(hsl.s);
-  Text_Cmyk_C.text = Text(cmyk.c);
-  Text_Cmyk_M.text = Text(cmyk.m);
-  Text_Cmyk_Y.text = Text(cmyk.y);
-  Text_Cmyk_K.text = Text(cmyk.k);
-  Text_Lab_L.text = Text(lab.l);
-  Text_Lab_A.text = Text(lab.a);
-  Text_Lab_B.text = Text(lab.b);
+  Text_HSV_H.text = DecimalText(hsv.h);
+  Text_HSV_S.text = DecimalText(hsv.s);
+  Text_HSV_V.text = DecimalText(hsv.v);
+  Text_HSL_H.text = DecimalText(hsl.h);
+  Text_HSL_L.text = DecimalText(hsl.l);
+  Text_HSL_S.text = DecimalText(hsl.s);
+  Text_Cmyk_C.text = DecimalText(cmyk.c);
+  Text_Cmyk_M.text = DecimalText(cmyk.m);
+  Text_Cmyk_Y.text = DecimalText(cmyk.y);
+  Text_Cmyk_K.text = DecimalText(cmyk.k);
+  Text_Lab_L.text = DecimalText(lab.l);
+  Text_Lab_A.text = DecimalText(lab.a);
+  Text_Lab_B.text = DecimalText(lab.b);
 }
 
 }  // namespace velkaro
