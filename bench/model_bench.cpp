@@ -19,7 +19,7 @@ struct StartedForm {
 struct Dragging : StartedForm {
   Dragging() {
     platform.screen = [](Point p) { return ComposeColor(p.x & 0xFF, p.y & 0xFF, 90); };
-    form.Picture2_MouseDown(1, 0, 0, 0);
+    form.eyedropper.Picture2_MouseDown(1, 0, 0, 0);
   }
 };
 
@@ -29,7 +29,7 @@ void BM_RefreshValues(benchmark::State& state) {
   int step = 0;
   for (auto _ : state) {
     s.form.Text_G.text = DecimalText(step++ & 0xFF);  // a new colour each time, as in a drag
-    s.form.RefreshValues();
+    s.form.workspace.RefreshValues();
     benchmark::ClobberMemory();
   }
 }
@@ -40,7 +40,7 @@ void BM_zhuan(benchmark::State& state) {
   ColorValue colour = 0x1FC490;
   for (auto _ : state) {
     colour = (colour * 1103515245 + 12345) & 0xFFFFFF;
-    s.form.zhuan(colour);
+    s.form.workspace.zhuan(colour);
     benchmark::ClobberMemory();
   }
 }
@@ -52,7 +52,7 @@ void BM_EyedropperMove(benchmark::State& state) {
   int x = 0;
   for (auto _ : state) {
     s.platform.cursor = Point{x++ & 0x3FF, 300};
-    s.form.Picture2_MouseMove(1, 0, 0, 0);
+    s.form.eyedropper.Picture2_MouseMove(1, 0, 0, 0);
     benchmark::ClobberMemory();
   }
 }
@@ -64,9 +64,9 @@ void BM_PickAndRefresh(benchmark::State& state) {
   for (auto _ : state) {
     s.platform.cursor = Point{x++ & 0x3FF, 300};
     float X = 0, Y = 0;
-    s.form.PickScreenColor(X, Y);
-    s.form.RefreshDisplay();
-    s.form.RefreshValues();
+    s.form.eyedropper.PickScreenColor(X, Y);
+    s.form.workspace.RefreshDisplay();
+    s.form.workspace.RefreshValues();
     benchmark::ClobberMemory();
   }
 }
@@ -74,12 +74,12 @@ void BM_PickAndRefresh(benchmark::State& state) {
 // One step of a slider drag: the thumb update, the confinement and both refreshes.
 void BM_SliderMove(benchmark::State& state) {
   StartedForm s;
-  s.form.Thumb_MouseDown(0, 1, 0, 80, 75);
+  s.form.sliders.Thumb_MouseDown(0, 1, 0, 80, 75);
   float dx = 1;
   for (auto _ : state) {
     if (s.form.Image_R.place.left >= 1200) dx = -1;
     if (s.form.Image_R.place.left <= 15) dx = 1;
-    s.form.Thumb_MouseMove(0, 1, 0, 80 + dx * 15, 75);
+    s.form.sliders.Thumb_MouseMove(0, 1, 0, 80 + dx * 15, 75);
     benchmark::ClobberMemory();
   }
 }

@@ -4,15 +4,31 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "colour.h"
 #include "surface.h"
+#include "units.h"
 
 namespace velkaro {
 
-struct TwipRect {
-  float left = 0, top = 0, width = 0, height = 0;
+struct Control;
+
+// The controls of a window in the order they were declared: later ones lie over earlier
+// ones. A control joins its window's list as it is constructed, so none can exist without
+// being painted, hit-tested and, for a text box, given its edit.
+class ControlList {
+ public:
+  ControlList() = default;
+  ControlList(const ControlList&) = delete;
+  ControlList& operator=(const ControlList&) = delete;
+  void Add(Control* c) { controls_.push_back(c); }
+  const std::vector<Control*>& All() const { return controls_; }
+  int IndexOf(std::string_view name) const;  // -1 when there is none
+
+ private:
+  std::vector<Control*> controls_;
 };
 
 enum class ControlKind { Frame, Label, TextBox, PictureBox, Image, Shape, Line, ScrollBar, CheckBox };
@@ -22,8 +38,10 @@ inline constexpr ColorValue kBodyGrey = 0xE8E8E8;  // (232, 232, 232)
 inline constexpr ColorValue kPlainText = 0x000000;
 
 struct Control {
-  Control(std::string n, ControlKind k, Control* p, TwipRect r)
-      : name(std::move(n)), kind(k), parent(p), place(r) {}
+  Control(ControlList& window, std::string n, ControlKind k, Control* p, TwipRect r)
+      : name(std::move(n)), kind(k), parent(p), place(r) {
+    window.Add(this);
+  }
   virtual ~Control() = default;
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
@@ -33,25 +51,31 @@ struct Control {
   Control* parent;  // nullptr: the window itself
   TwipRect place;
   bool visible = true;
+  // Shown only when it and every parent are.
+  bool Showing() const {
+    for (const Control* c = this; c; c = c->parent)
+      if (!c->visible) return false;
+    return true;
+  }
 };
 
 struct Frame : Control {
-  Frame(std::string n, Control* p, TwipRect r, std::string c, float pt = kDefaultFontPt)
-      : Control(std::move(n), ControlKind::Frame, p, r), caption(std::move(c)), fontPt(pt) {}
+  Frame(ControlList& w, std::string n, Control* p, TwipRect r, std::string c, float pt = kDefaultFontPt)
+      : Control(w, std::move(n), ControlKind::Frame, p, r), caption(std::move(c)), fontPt(pt) {}
   std::string caption;
   float fontPt;
 };
 
 struct Label : Control {
-  Label(std::string n, Control* p, TwipRect r, std::string c, float pt = kDefaultFontPt)
-      : Control(std::move(n), ControlKind::Label, p, r), caption(std::move(c)), fontPt(pt) {}
+  Label(ControlList& w, std::string n, Control* p, TwipRect r, std::string c, float pt = kDefaultFontPt)
+      : Control(w, std::move(n), ControlKind::Label, p, r), caption(std::move(c)), fontPt(pt) {}
   std::string caption;
   float fontPt;
 };
 
 struct TextBox : Control {
-  TextBox(std::string n, Control* p, TwipRect r, std::string t, bool ro = false)
-      : Control(std::move(n), ControlKind::TextBox, p, r), text(std::move(t)), readOnly(ro) {}
+  TextBox(ControlList& w, std::string n, Control* p, TwipRect r, std::string t, bool ro = false)
+      : Control(w, std::move(n), ControlKind::TextBox, p, r), text(std::move(t)), readOnly(ro) {}
   std::string text;  // UTF-8
   ColorValue backColor = 0xFFFFFF;
   ColorValue foreColor = kPlainText;
@@ -64,9 +88,9 @@ struct TextBox : Control {
 enum class BorderStyle { None, Fixed3D };
 
 struct PictureBox : Control {
-  PictureBox(std::string n, Control* p, TwipRect r, ColorValue back = kBodyGrey,
+  PictureBox(ControlList& w, std::string n, Control* p, TwipRect r, ColorValue back = kBodyGrey,
              BorderStyle b = BorderStyle::None)
-      : Control(std::move(n), ControlKind::PictureBox, p, r), backColor(back), border(b) {}
+      : Control(w, std::move(n), ControlKind::PictureBox, p, r), backColor(back), border(b) {}
   ColorValue backColor;
   BorderStyle border;
   Surface surface;  // the inner area, in pixels
@@ -77,37 +101,44 @@ struct PictureBox : Control {
 enum class PictureId { None, Target, PointerLight, PointerDark, SliderThumb };
 
 struct Image : Control {
-  Image(std::string n, Control* p, TwipRect r, PictureId pic = PictureId::None)
-      : Control(std::move(n), ControlKind::Image, p, r), picture(pic) {}
+  Image(ControlList& w, std::string n, Control* p, TwipRect r, PictureId pic = PictureId::None)
+      : Control(w, std::move(n), ControlKind::Image, p, r), picture(pic) {}
   PictureId picture;
   PictureId pointer = PictureId::None;  // the custom mouse pointer; None is the system's
 };
 
 struct Shape : Control {
-  Shape(std::string n, Control* p, TwipRect r) : Control(std::move(n), ControlKind::Shape, p, r) {}
+  Shape(ControlList& w, std::string n, Control* p, TwipRect r) : Control(w, std::move(n), ControlKind::Shape, p, r) {}
   ColorValue borderColor = 0x0000FF;  // red at design time
   ColorValue fillColor = 0x0000FF;
   ColorValue backColor = 0x0000FF;
 };
 
 struct Line : Control {
-  Line(std::string n, Control* p, float px1, float py1, float px2, float py2)
-      : Control(std::move(n), ControlKind::Line, p, {}), x1(px1), y1(py1), x2(px2), y2(py2) {}
+  Line(ControlList& w, std::string n, Control* p, float px1, float py1, float px2, float py2)
+      : Control(w, std::move(n), ControlKind::Line, p, {}), x1(px1), y1(py1), x2(px2), y2(py2) {}
   float x1, y1, x2, y2;  // in the parent's scale (pixels for picture boxes)
   ColorValue borderColor = kBlack;
 };
 
 struct ScrollBar : Control {
-  ScrollBar(std::string n, Control* p, TwipRect r, int lo, int hi, int v)
-      : Control(std::move(n), ControlKind::ScrollBar, p, r), min(lo), max(hi), value(v) {}
+  ScrollBar(ControlList& w, std::string n, Control* p, TwipRect r, int lo, int hi, int v)
+      : Control(w, std::move(n), ControlKind::ScrollBar, p, r), min(lo), max(hi), value(v) {}
   int min, max, value;
 };
 
 struct CheckBox : Control {
-  CheckBox(std::string n, Control* p, TwipRect r, std::string c, int v)
-      : Control(std::move(n), ControlKind::CheckBox, p, r), caption(std::move(c)), value(v) {}
+  CheckBox(ControlList& w, std::string n, Control* p, TwipRect r, std::string c, int v)
+      : Control(w, std::move(n), ControlKind::CheckBox, p, r), caption(std::move(c)), value(v) {}
   std::string caption;
   int value;  // 0 or 1
 };
+
+// The pixels a picture box's sunken border takes on each side; 0 for any other control.
+inline int BorderInsetPx(const Control& c) {
+  return c.kind == ControlKind::PictureBox && static_cast<const PictureBox&>(c).border == BorderStyle::Fixed3D
+             ? kFixed3DBorderPx
+             : 0;
+}
 
 }  // namespace velkaro

@@ -1,6 +1,7 @@
-// The services the program asks of the system, behind one interface: the Windows
-// adapter implements it, and the tests use a fake that records calls and gives scripted
-// answers. Failures come back as values; nothing throws across this boundary.
+// The services the program asks of the system, grouped by role. The Windows adapters
+// implement them and the tests use fakes that record calls and give scripted answers; an
+// area is given only the roles it calls. Failures come back as values; nothing throws
+// across this boundary.
 #pragma once
 
 #include <cstdint>
@@ -26,65 +27,87 @@ struct ScreenRect {
   int left = 0, top = 0, width = 0, height = 0;
 };
 
-class Platform {
+// The screen, its monitors and density, and the pointer on it. Positions are physical
+// screen pixels, negative left of or above the primary monitor.
+class ScreenPointer {
  public:
-  virtual ~Platform() = default;
-
-  // Process
-  virtual void EnableDebugPrivilege() = 0;  // best effort, nothing reported
-  virtual void PostQuit(int exitCode) = 0;
-  virtual void TerminateProcess(int exitCode) = 0;  // does not return on Windows
-
-  // Timers: the window-less hover timer. 0 means "not created".
-  virtual std::uint32_t StartHoverTimer(int periodMs) = 0;
-  virtual void KillHoverTimer(std::uint32_t id) = 0;
-
-  // Screen density, dots per inch (0 when it cannot be read).
+  virtual ~ScreenPointer() = default;
+  // Dots per inch (0 when it cannot be read).
   virtual int DpiX() = 0;
   virtual int DpiY() = 0;
+  virtual ScreenRect PrimaryScreen() = 0;
+  virtual std::vector<ScreenRect> Monitors() = 0;  // every monitor
 
-  // The main window
-  virtual void ShowWindowRestored() = 0;  // shown, in its normal state
-  virtual void FlashWindowOnce() = 0;
-  virtual void MinimiseWindow() = 0;
-  virtual void HideWindow() = 0;
-  virtual ScreenRect MainWindowRect() = 0;  // outer rectangle, screen pixels
-  virtual void FocusMainWindow() = 0;       // takes the keyboard focus from the text boxes
-  virtual bool IsMainWindowForeground() = 0;
-  // Paints the given controls now rather than when the message queue is empty.
-  virtual void RepaintNow(const std::vector<const Control*>& controls) = 0;
-
-  // Pointer, in physical screen pixels (negative left of or above the primary monitor).
   virtual std::optional<Point> CursorPos() = 0;
   virtual bool SetCursorPos(Point p) = 0;
   virtual bool SetHandCursor() = 0;  // false when the system has no hand pointer
+  // Pointer confinement; nothing lifts it.
+  virtual void ClipCursor(const std::optional<ScreenRect>& area) = 0;
 
-  // Screen
   virtual ColorValue ScreenPixel(Point p) = 0;  // kNoColor when it cannot be read
   // Copies a w x h block of the screen at p to (dx, dy) of dest, layered windows included.
   virtual bool CopyScreenBlock(Point p, int w, int h, Surface& dest, int dx, int dy) = 0;
   // Draws the current system pointer with its top-left corner at (x, y) of dest.
   virtual void DrawCurrentPointer(Surface& dest, int x, int y) = 0;
+};
 
-  virtual void Beep() = 0;
-
-  // Pointer confinement, in screen pixels; nothing lifts it.
-  virtual void ClipCursor(const std::optional<ScreenRect>& area) = 0;
+// The main window as the system sees it, and the window-less hover timer.
+class WindowHost {
+ public:
+  virtual ~WindowHost() = default;
+  virtual void ShowWindowRestored() = 0;  // shown, in its normal state
+  virtual void FlashWindowOnce() = 0;
+  virtual void MinimiseWindow() = 0;
+  virtual void HideWindow() = 0;
+  virtual ScreenRect MainWindowRect() = 0;  // outer rectangle, screen pixels
+  virtual void MoveMainWindow(const ScreenRect& r) = 0;
   // A client-area rectangle of the main window in screen pixels.
   virtual ScreenRect ClientToScreen(const ScreenRect& r) = 0;
+  virtual void FocusMainWindow() = 0;  // takes the keyboard focus from the text boxes
+  virtual bool IsMainWindowForeground() = 0;
+  // Paints the given controls now rather than when the message queue is empty.
+  virtual void RepaintNow(const std::vector<const Control*>& controls) = 0;
 
-  virtual bool SetClipboardText(const std::string& text) = 0;
+  // 0 means "not created".
+  virtual std::uint32_t StartHoverTimer(int periodMs) = 0;
+  virtual void KillHoverTimer(std::uint32_t id) = 0;
+};
 
-  // The per-user settings store: empty text for a missing value.
+// The per-user settings store.
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+  // Empty text for a missing value.
   virtual std::string GetSetting(const std::string& app, const std::string& section,
                                  const std::string& key) = 0;
   virtual bool SaveSetting(const std::string& app, const std::string& section,
                            const std::string& key, const std::string& value) = 0;
+};
 
-  virtual ScreenRect PrimaryScreen() = 0;        // pixels
-  virtual std::vector<ScreenRect> Monitors() = 0;  // pixels, every monitor
-  virtual void MoveMainWindow(const ScreenRect& r) = 0;
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  virtual bool SetClipboardText(const std::string& text) = 0;  // UTF-8
+};
+
+// The process and what the system says to the user.
+class SystemServices {
+ public:
+  virtual ~SystemServices() = default;
+  virtual void EnableDebugPrivilege() = 0;  // best effort, nothing reported
+  virtual void PostQuit(int exitCode) = 0;
+  virtual void TerminateProcess(int exitCode) = 0;  // does not return on Windows
+  virtual void Beep() = 0;
   virtual void ShowMessage(const std::string& text, const std::string& title, int icon) = 0;
+};
+
+// Every role, for the window that composes the areas.
+struct Platform {
+  ScreenPointer& screen;
+  WindowHost& window;
+  SettingsStore& settings;
+  Clipboard& clipboard;
+  SystemServices& system;
 };
 
 }  // namespace velkaro

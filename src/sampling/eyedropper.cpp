@@ -1,6 +1,4 @@
-// The eyedropper: press on the target, drag anywhere on the screen, release. Every move
-// makes the pixel under the pointer the current colour.
-#include "form1.h"
+#include "eyedropper.h"
 
 namespace velkaro {
 
@@ -12,50 +10,51 @@ constexpr double kDarkLimit = 127.5;  // every channel at most this: a dark colo
 
 namespace {
 // The pointer picture contrasts with the colour: white on dark colours, black otherwise.
-PictureId PointerFor(std::int32_t r, std::int32_t g, std::int32_t b) {
+PictureId PointerFor(ColorValue colour) {
+  const auto [r, g, b] = SplitChannels(colour);
   const bool dark = r <= kDarkLimit && g <= kDarkLimit && b <= kDarkLimit;
   return dark ? PictureId::PointerLight : PictureId::PointerDark;
 }
 }  // namespace
 
-void Form1::Picture2_MouseDown(int Button, int, float X, float Y) {
+void Eyedropper::Picture2_MouseDown(int Button, int, float X, float Y) {
   Picking = kTrue;
   if (Button == kLeftAlone) {
     Picture2.picture = PictureId::None;  // the target is lifted off
-    Picture2.pointer = PointerFor(ChannelOf(Text_R), ChannelOf(Text_G), ChannelOf(Text_B));
+    Picture2.pointer = PointerFor(workspace_.CurrentColour());
   }
   PickScreenColor(X, Y);
 }
 
-void Form1::Picture2_MouseMove(int Button, int, float X, float Y) {
+void Eyedropper::Picture2_MouseMove(int Button, int, float X, float Y) {
   if (Button != kLeftAlone) {
-    SetHandCursor();
+    screen_.SetHandCursor();
     return;
   }
   // Chosen from the colour before this move's pick.
-  const PictureId pointer = PointerFor(ChannelOf(Text_R), ChannelOf(Text_G), ChannelOf(Text_B));
+  const PictureId pointer = PointerFor(workspace_.CurrentColour());
   Picture2.pointer = pointer;
   Image8.picture = pointer;
   if (Picking == kFalse) return;
-  屏幕预览();
+  magnifier_.屏幕预览();
   PickScreenColor(X, Y);
   Frame5.caption = "像素坐标校准:X:" + DecimalText(static_cast<std::int64_t>(X)) + ",Y:" +
                    DecimalText(static_cast<std::int64_t>(Y));
-  RefreshDisplay();
-  RefreshValues();
+  workspace_.RefreshDisplay();
+  workspace_.RefreshValues();
   控件刷新();
 }
 
-void Form1::Picture2_MouseUp(int, int, float, float) {
+void Eyedropper::Picture2_MouseUp(int, int, float, float) {
   if (Picking == kFalse) return;
   Picking = kFalse;
   Picture2.pointer = PictureId::None;
   Picture2.picture = PictureId::Target;
 }
 
-void Form1::PickScreenColor(float& X, float& Y) {
+void Eyedropper::PickScreenColor(float& X, float& Y) {
   if (Picking == kFalse) return;
-  const std::optional<Point> pos = platform_.CursorPos();
+  const std::optional<Point> pos = screen_.CursorPos();
   if (!pos) return;  // a failed step is passed over
   if (hasLastPick && pos->x == LastPickX && pos->y == LastPickY) {
     X = static_cast<float>(pos->x);
@@ -67,22 +66,32 @@ void Form1::PickScreenColor(float& X, float& Y) {
   hasLastPick = true;
   X = static_cast<float>(pos->x);
   Y = static_cast<float>(pos->y);
-  ColorValue v = platform_.ScreenPixel(*pos);
+  ColorValue v = screen_.ScreenPixel(*pos);
   if (v == kNoColor) {  // an unreadable pixel is copied into the swatch and read there
-    platform_.CopyScreenBlock(*pos, 1, 1, Picture1.surface, 0, 0);
+    screen_.CopyScreenBlock(*pos, 1, 1, Picture1.surface, 0, 0);
     v = Picture1.surface.Get(0, 0);
   }
   if (v < 0) return;
-  SetChannels(SplitChannels(v));
+  workspace_.SetChannels(SplitChannels(v));
 }
 
-void Form1::SetHandCursor() { platform_.SetHandCursor(); }
-
-void Form1::NudgePointer(int dx, int dy) {
+void Eyedropper::NudgePointer(int dx, int dy) {
   if (Picking == kFalse) return;
-  const std::optional<Point> pos = platform_.CursorPos();
-  if (!pos || !platform_.SetCursorPos({pos->x + dx, pos->y + dy})) return;
+  const std::optional<Point> pos = screen_.CursorPos();
+  if (!pos || !screen_.SetCursorPos({pos->x + dx, pos->y + dy})) return;
   Picture2_MouseMove(kLeftAlone, 0, 0, 0);
+}
+
+// Frames (the caption), text boxes and pictures: all but the view, which the timer's
+// preview step paints.
+void Eyedropper::控件刷新() {
+  std::vector<const Control*> repaint;
+  for (const Control* c : controls_.All()) {
+    if (c->kind == ControlKind::Frame || c->kind == ControlKind::TextBox ||
+        (c->kind == ControlKind::PictureBox && c != &picZoom))
+      repaint.push_back(c);
+  }
+  host_.RepaintNow(repaint);
 }
 
 }  // namespace velkaro

@@ -1,10 +1,9 @@
-// The magnifier and its zoom: during a drag, the screen around the pointer enlarged in picZoom, with
-// the cross hair and, from 300 %, a pixel grid. The 1 ms timer drives it too.
+#include "magnifier.h"
+
 #include <chrono>
 #include <cmath>
 
-#include "form1.h"
-#include "leading_number.h"
+#include "number_text.h"
 
 namespace velkaro {
 
@@ -21,32 +20,10 @@ std::int32_t Whole(double v) { return static_cast<std::int32_t>(RoundTiesToEven(
 std::string ZoomText(float factor) { return DecimalText(RoundTiesToEven(factor * 100.0)) + "%"; }
 }  // namespace
 
-void Form1::HoverTimerProc() {
-  // PicEn only puts hover pictures back; with every button at rest it would change
-  // nothing, so the two queries that decide on it (a server round trip each under Wine,
-  // a hundred times a second) are spared.
-  if (HoverPicturesAtRest()) {
-    屏幕预览();
-    return;
-  }
-  const bool inFront = platform_.IsMainWindowForeground();
-  屏幕预览();
-  if (!inFront) {
-    PicEn();
-    return;
-  }
-  const std::optional<Point> pos = platform_.CursorPos();
-  if (!pos) return;
-  const float x = static_cast<float>(pos->x), y = static_cast<float>(pos->y);
-  const FloatRect& r = WindowRect;
-  if (x > r.left && x < r.left + r.width && y > r.top && y < r.top + r.height) return;
-  PicEn();
-}
-
-void Form1::屏幕预览() {
-  if (windowState == WindowState::Minimised || Picking == 0) return;
+void Magnifier::屏幕预览() {
+  if (windowState_ == WindowState::Minimised || picking_ == 0) return;
   ++PreviewTicks;
-  const std::optional<Point> pos = platform_.CursorPos();
+  const std::optional<Point> pos = screen_.CursorPos();
   if (!pos) return;
   if (pos->x != LastPreviewX || pos->y != LastPreviewY || PreviewTicks >= kRenewEveryTicks) {
     CaptureMagnifier(*pos);
@@ -61,7 +38,7 @@ void Form1::屏幕预览() {
  *   destination: floor(z x cx) wide; one more source column (and z more pixels) when that
  *   falls short of W; the same for rows. Drawn at x = -8, so the pointer's pixel lands on
  *   the cross hair (at 800 %: 17 pixels left of it, x = 128..136 around the line at 132). */
-void Form1::CaptureMagnifier(Point pt) {
+void Magnifier::CaptureMagnifier(Point pt) {
   const auto started = std::chrono::steady_clock::now();
   const double z = ZoomFactor;
   Surface& view = picZoom.surface;
@@ -81,9 +58,9 @@ void Form1::CaptureMagnifier(Point pt) {
   }
   view.Fill(picZoom.backColor);
   magnifierBlock.Fill(PicTemp.backColor);
-  platform_.CopyScreenBlock({sx, sy}, cx, cy, magnifierBlock, 0, 0);
+  screen_.CopyScreenBlock({sx, sy}, cx, cy, magnifierBlock, 0, 0);
   // The pointer goes where the 150 x 57 scratch box had its middle.
-  platform_.DrawCurrentPointer(magnifierBlock, Whole(PicTemp.surface.Width() / 2.0),
+  screen_.DrawCurrentPointer(magnifierBlock, Whole(PicTemp.surface.Width() / 2.0),
                                Whole(PicTemp.surface.Height() / 2.0));
   view.StretchFrom(magnifierBlock, 0, 0, cx, cy, kViewShiftX, 0, dw, dh);
   if (chkGrid.value == 1) DrawZoomGrid();
@@ -95,7 +72,7 @@ void Form1::CaptureMagnifier(Point pt) {
 
 // One-pixel lines on multiples of the zoom from the view's corner, in an 8 x 8 checker of
 // grey and silver aligned to the view's origin.
-void Form1::DrawZoomGrid() {
+void Magnifier::DrawZoomGrid() {
   if (ZoomFactor < kGridFromZoom) return;
   Surface& view = picZoom.surface;
   const auto w = static_cast<std::int16_t>(RoundTiesToEven(view.Width()));
@@ -111,35 +88,35 @@ void Form1::DrawZoomGrid() {
   }
 }
 
-float Form1::ClampZoom(float z) const {
+float Magnifier::ClampZoom(float z) const {
   const float p = z * 100;
   if (p > static_cast<float>(hsbZoom.max)) return static_cast<float>(hsbZoom.max) / 100;
   if (p < static_cast<float>(hsbZoom.min)) return static_cast<float>(hsbZoom.min) / 100;
   return z;
 }
 
-void Form1::txtZoom_GotFocus() {
+void Magnifier::txtZoom_GotFocus() {
   txtZoom.text = DecimalText(static_cast<std::int64_t>(LeadingNumber(txtZoom.text)));
   txtZoom.selStart = 0;
   txtZoom.selLength = static_cast<int>(txtZoom.text.size());
 }
 
-void Form1::txtZoom_KeyPress(int& KeyAscii) {
+void Magnifier::txtZoom_KeyPress(int& KeyAscii) {
   if (KeyAscii == kEnter) {
     KeyAscii = 0;
     // The focus goes to the view and comes back: that applies the zoom and selects the text.
-    platform_.FocusMainWindow();
+    window_.FocusMainWindow();
     txtZoom_LostFocus();
     txtZoom_GotFocus();
     return;
   }
   if (KeyAscii >= kFirstPrintable && (KeyAscii < '0' || KeyAscii > '9')) {
     KeyAscii = 0;
-    platform_.Beep();
+    system_.Beep();
   }
 }
 
-void Form1::txtZoom_LostFocus() {
+void Magnifier::txtZoom_LostFocus() {
   const double percent = LeadingNumber(txtZoom.text);
   const float z = ClampZoom(static_cast<float>(std::fmin(percent, 1e9) / 100));
   ZoomFactor = z;
@@ -147,41 +124,26 @@ void Form1::txtZoom_LostFocus() {
   txtZoom.text = ZoomText(ZoomFactor);
 }
 
-void Form1::chkGrid_Click() { LastPreviewX = kForceNewPicture; }
+void Magnifier::chkGrid_Click() { LastPreviewX = kForceNewPicture; }
 
-void Form1::控件刷新() {
-  std::vector<const Control*> repaint;
-  for (const Control* c : controls_) {
-    if (c->kind == ControlKind::Frame || c->kind == ControlKind::TextBox ||
-        (c->kind == ControlKind::PictureBox && c != &picZoom))
-      repaint.push_back(c);
-  }
-  platform_.RepaintNow(repaint);
+void Magnifier::SizeScratchBlock() {
+  // At the lowest zoom the block is (W + 10) / z + 1 by H / z + 1.
+  const double minZoom = hsbZoom.min / 100.0;
+  magnifierBlock.Resize(static_cast<int>((picZoom.surface.Width() + kViewWidthExtra) / minZoom) + 2,
+                        static_cast<int>(picZoom.surface.Height() / minZoom) + 2, PicTemp.backColor);
 }
 
-void Form1::DragSurfaceMove() {
-  DragWindow();
-  PicEn();
-  if (windowState != WindowState::Minimised) SavePlacement();
-}
-
-void Form1::SetZoomValue(int value) {
+void Magnifier::SetZoomValue(int value) {
   if (value == hsbZoom.value) return;
   hsbZoom.value = value;
   hsbZoom_Change();
 }
 
-void Form1::hsbZoom_Change() {
+void Magnifier::hsbZoom_Change() {
   txtZoom.text = ZoomText(static_cast<float>(hsbZoom.value) / 100);
   ZoomFactor = static_cast<float>(hsbZoom.value) / 100;
-  if (shown && windowState != WindowState::Minimised && picZoom.visible) platform_.FocusMainWindow();
+  if (shown_ && windowState_ != WindowState::Minimised && picZoom.visible) window_.FocusMainWindow();
   LastPreviewX = kForceNewPicture;
-}
-
-void Form1::获取鼠标坐标() {
-  const ScreenRect r = platform_.MainWindowRect();
-  WindowRect = {static_cast<float>(r.left), static_cast<float>(r.top), static_cast<float>(r.width),
-                static_cast<float>(r.height)};
 }
 
 }  // namespace velkaro

@@ -1,4 +1,4 @@
-// Mouse events of the window's controls: which control gets them and which handler runs.
+// Events of the window's controls: which control gets them and which area's handler runs.
 #include "form1.h"
 
 namespace velkaro {
@@ -13,55 +13,71 @@ bool InTwips(const Control& c) {
 
 void Form1::MouseDown(Control& c, int Button, int Shift, float X, float Y) {
   if (InTwips(c)) {
-    X *= twipsPerPixelX_;
-    Y *= twipsPerPixelY_;
+    X *= units.TwipsPerPixelX();
+    Y *= units.TwipsPerPixelY();
   }
-  if (&c == &Picture2) return Picture2_MouseDown(Button, Shift, X, Y);
+  if (&c == &Picture2) return eyedropper.Picture2_MouseDown(Button, Shift, X, Y);
   for (int ch = 0; ch < 3; ++ch) {
-    const ChannelSlider s = SliderOf(ch);
-    if (&c == &s.thumb) return Thumb_MouseDown(ch, Button, Shift, X, Y);
-    if (&c == &s.track) return Track_MouseDown(ch, Button, Shift, X, Y);
+    const ChannelSliders::ChannelSlider s = sliders.SliderOf(ch);
+    if (&c == &s.thumb) return sliders.Thumb_MouseDown(ch, Button, Shift, X, Y);
+    if (&c == &s.track) return sliders.Track_MouseDown(ch, Button, Shift, X, Y);
   }
 }
 
 void Form1::MouseMove(Control& c, int Button, int Shift, float X, float Y) {
   if (InTwips(c)) {
-    X *= twipsPerPixelX_;
-    Y *= twipsPerPixelY_;
+    X *= units.TwipsPerPixelX();
+    Y *= units.TwipsPerPixelY();
   }
-  if (&c == &Picture2) return Picture2_MouseMove(Button, Shift, X, Y);
+  if (&c == &Picture2) return eyedropper.Picture2_MouseMove(Button, Shift, X, Y);
   if (&c == &picZoom || &c == &Image8 || &c == &Picture5 || &c == &Picture14 || &c == &Picture15)
-    return DragSurfaceMove();
-  if (&c == &Picture1) return PicEn();
+    return frame.DragSurfaceMove();
+  if (&c == &Picture1) return frame.PicEn();
   for (int ch = 0; ch < 3; ++ch) {
-    const ChannelSlider s = SliderOf(ch);
-    if (&c == &s.thumb) return Thumb_MouseMove(ch, Button, Shift, X, Y);
-    if (&c == &s.track) return Track_MouseMove(ch, Button, Shift, X, Y);
+    const ChannelSliders::ChannelSlider s = sliders.SliderOf(ch);
+    if (&c == &s.thumb) return sliders.Thumb_MouseMove(ch, Button, Shift, X, Y);
+    if (&c == &s.track) return sliders.Track_MouseMove(ch, Button, Shift, X, Y);
   }
 }
 
 void Form1::MouseUp(Control& c, int Button, int Shift, float X, float Y) {
-  if (&c == &Picture2) return Picture2_MouseUp(Button, Shift, X, Y);
+  if (&c == &Picture2) return eyedropper.Picture2_MouseUp(Button, Shift, X, Y);
   for (int ch = 0; ch < 3; ++ch) {
-    const ChannelSlider s = SliderOf(ch);
-    if (&c == &s.thumb || &c == &s.track) return Slider_MouseUp(ch);
+    const ChannelSliders::ChannelSlider s = sliders.SliderOf(ch);
+    if (&c == &s.thumb || &c == &s.track) return sliders.Slider_MouseUp(ch);
   }
 }
 
 // Later controls lie over earlier ones and children over their parents. Shapes and lines
 // take no mouse events; text boxes are windows of their own.
 Control* Form1::ControlAt(int x, int y) const {
-  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+  const std::vector<Control*>& all = controls_.All();
+  for (auto it = all.rbegin(); it != all.rend(); ++it) {
     Control* c = *it;
     if (c->kind == ControlKind::Shape || c->kind == ControlKind::Line || c->kind == ControlKind::TextBox)
       continue;
-    bool visible = true;
-    for (const Control* p = c; p; p = p->parent) visible = visible && p->visible;
-    if (!visible) continue;
-    const ScreenRect r = ClientPixels(*c);
+    if (!c->Showing()) continue;
+    const ScreenRect r = units.ClientPixels(*c);
     if (x >= r.left && y >= r.top && x < r.left + r.width && y < r.top + r.height) return c;
   }
   return nullptr;
+}
+
+void Form1::KeyPress(TextBox& box, int& KeyAscii) {
+  if (channelBoxes.IsChannelBox(box)) channelBoxes.Channel_KeyPress(box, KeyAscii);
+}
+
+void Form1::KeyUp(TextBox& box, int KeyCode, int Shift) {
+  if (channelBoxes.IsChannelBox(box)) channelBoxes.Channel_KeyUp(box, KeyCode, Shift);
+}
+
+void Form1::TextChanged(TextBox& box) {
+  if (channelBoxes.IsChannelBox(box)) channelBoxes.Channel_Change(box);
+}
+
+void Form1::TextMouseUp(TextBox& box, int Button, int Shift, float X, float Y) {
+  const int row = workspace.NotationIndex(box);
+  if (row >= 0) workspace.Color_TextBox_MouseUp(row, Button, Shift, X, Y);
 }
 
 }  // namespace velkaro

@@ -1,17 +1,12 @@
-// Where the window was: saved on every move over a drag surface, restored at start-up,
-// and the pixel-to-twip conversion of the sliders.
+#include "placement.h"
+
 #include <cmath>
 #include <cstdio>
-
-#include "form1.h"
 
 namespace velkaro {
 
 namespace {
 const std::string kApp = "Pelmora_Color", kSection = "Soft_Stat";
-constexpr float kTwipsPerInch = 1440;
-constexpr int kTitleBandRows = 38;
-constexpr int kIconCritical = 16;
 
 // A float as its shortest text of up to seven significant digits, whole numbers without
 // a decimal part: the form earlier versions wrote.
@@ -40,59 +35,49 @@ bool Overlaps(const ScreenRect& a, const ScreenRect& b) {
 }
 }  // namespace
 
-TwipRect Form1::FormPlacement() {
-  const ScreenRect r = platform_.MainWindowRect();
+TwipRect Placement::FormPlacement() {
+  const float tx = units_.TwipsPerPixelX(), ty = units_.TwipsPerPixelY();
+  const ScreenRect r = window_.MainWindowRect();
   auto f = [](int v) { return static_cast<float>(v); };
-  return {f(r.left) * twipsPerPixelX_, f(r.top) * twipsPerPixelY_, f(r.width) * twipsPerPixelX_,
-          f(r.height) * twipsPerPixelY_};
+  return {f(r.left) * tx, f(r.top) * ty, f(r.width) * tx,
+          f(r.height) * ty};
 }
 
-void Form1::SavePlacement() {
+void Placement::SavePlacement() {
   const TwipRect r = FormPlacement();
   for (const auto& [key, value] : {std::pair{"Left", r.left}, {"Top", r.top}, {"Width", r.width},
                                    {"Height", r.height}})
-    if (!platform_.SaveSetting(kApp, kSection, key, SingleText(value))) return;
+    if (!settings_.SaveSetting(kApp, kSection, key, SingleText(value))) return;
 }
 
-void Form1::RestorePlacement() {
-  const auto L = StoredNumber(platform_.GetSetting(kApp, kSection, "Left"));
-  const auto T = StoredNumber(platform_.GetSetting(kApp, kSection, "Top"));
-  const auto W = StoredNumber(platform_.GetSetting(kApp, kSection, "Width"));
-  const auto H = StoredNumber(platform_.GetSetting(kApp, kSection, "Height"));
+void Placement::RestorePlacement() {
+  const auto L = StoredNumber(settings_.GetSetting(kApp, kSection, "Left"));
+  const auto T = StoredNumber(settings_.GetSetting(kApp, kSection, "Top"));
+  const auto W = StoredNumber(settings_.GetSetting(kApp, kSection, "Width"));
+  const auto H = StoredNumber(settings_.GetSetting(kApp, kSection, "Height"));
+  const float tx = units_.TwipsPerPixelX(), ty = units_.TwipsPerPixelY();
   const TwipRect now = FormPlacement();
-  const ScreenRect current = platform_.MainWindowRect();
+  const ScreenRect current = window_.MainWindowRect();
   bool centre = !L || !T || !W || !H || *W != now.width || *H != now.height;
   ScreenRect stored{};
   if (!centre) {
-    stored = {static_cast<int>(std::lround(*L / twipsPerPixelX_)), static_cast<int>(std::lround(*T / twipsPerPixelY_)),
+    stored = {static_cast<int>(std::lround(*L / tx)), static_cast<int>(std::lround(*T / ty)),
               current.width, current.height};
     // A window none of whose title band is on a monitor (one since unplugged, a value
     // edited by hand) could never be reached again: such a place is not used.
-    const ScreenRect band{stored.left, stored.top, stored.width, PixelsY(kTitleBandRows * 15.0f)};
+    const ScreenRect band{stored.left, stored.top, stored.width, units_.ScaledY(kTitleBandRows)};
     bool reachable = false;
-    for (const ScreenRect& m : platform_.Monitors()) reachable = reachable || Overlaps(band, m);
+    for (const ScreenRect& m : screen_.Monitors()) reachable = reachable || Overlaps(band, m);
     centre = !reachable;
   }
   if (centre) {
-    const ScreenRect screen = platform_.PrimaryScreen();
-    const float left = (static_cast<float>(screen.width) * twipsPerPixelX_ - now.width) / 2;
-    const float top = (static_cast<float>(screen.height) * twipsPerPixelY_ - now.height) / 2;
-    stored = {screen.left + static_cast<int>(std::lround(left / twipsPerPixelX_)),
-              screen.top + static_cast<int>(std::lround(top / twipsPerPixelY_)), current.width, current.height};
+    const ScreenRect screen = screen_.PrimaryScreen();
+    const float left = (static_cast<float>(screen.width) * tx - now.width) / 2;
+    const float top = (static_cast<float>(screen.height) * ty - now.height) / 2;
+    stored = {screen.left + static_cast<int>(std::lround(left / tx)),
+              screen.top + static_cast<int>(std::lround(top / ty)), current.width, current.height};
   }
-  platform_.MoveMainWindow(stored);
-}
-
-std::int32_t Form1::PixelsToTwips(float value, float axis) {
-  const int dpi = axis == 0.0f ? platform_.DpiX() : platform_.DpiY();
-  const auto fail = [this](int number, const char* description) {
-    platform_.ShowMessage(description, "Error: " + std::to_string(number), kIconCritical);
-    return 0;
-  };
-  if (dpi == 0) return fail(11, "Division by zero");
-  const auto twips = RoundHalfEven<std::int32_t>(static_cast<double>(value) * kTwipsPerInch / dpi);
-  if (!twips) return fail(6, "Overflow");
-  return *twips;
+  window_.MoveMainWindow(stored);
 }
 
 }  // namespace velkaro

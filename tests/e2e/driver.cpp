@@ -45,7 +45,7 @@ std::string ReadText(HWND control) {
 }
 
 POINT ScreenPoint(HWND hwnd, const Form1& form, const Control& c, int dx, int dy) {
-  const ScreenRect r = form.ClientPixels(c);
+  const ScreenRect r = form.units.ClientPixels(c);
   POINT p{r.left + dx, r.top + dy};
   ClientToScreen(hwnd, &p);
   return p;

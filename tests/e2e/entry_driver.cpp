@@ -120,7 +120,7 @@ int wmain(int argc, wchar_t** argv) {
     checks.ExpectText("clipboard after a right click on Html、PS:", Clipboard(), "#90FF1F");
 
     // The red thumb dragged to the end and beyond: 255, and the pointer stays in the slider.
-    const ScreenRect slider = layout.ClientPixels(ids.Get("Picture3"));
+    const ScreenRect slider = layout.units.ClientPixels(ids.Get("Picture3"));
     POINT sliderRight{slider.left + slider.width - 1, 0};
     ClientToScreen(hwnd, &sliderRight);
     const POINT thumb = ScreenPoint(hwnd, layout, ids.Get("Picture3"), 46 + 5, 7 + 5);

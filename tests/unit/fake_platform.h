@@ -1,4 +1,5 @@
-// A platform for the tests: records what the program asked for and answers from a script.
+// Fakes of the platform's roles for the tests: each records what the program asked for in
+// one shared log and answers from a script. FakePlatform holds them all.
 #pragma once
 
 #include <functional>
@@ -12,45 +13,23 @@
 
 namespace velkaro {
 
-class FakePlatform : public Platform {
- public:
+// The calls of every role, in the order they were made.
+struct FakeLog {
+  FakeLog() = default;
+  FakeLog(const FakeLog&) = delete;  // shared by the role fakes of one platform
+  FakeLog& operator=(const FakeLog&) = delete;
   std::vector<std::string> calls;
-  int dpi = 96;
-  ScreenRect windowRect{313, 264, 654, 495};
-  std::uint32_t nextTimerId = 0;
+  int queries = 0;  // foreground and pointer queries: a server round trip each on Windows
+};
 
-  void EnableDebugPrivilege() override { calls.push_back("EnableDebugPrivilege"); }
-  void PostQuit(int code) override { calls.push_back("PostQuit " + std::to_string(code)); }
-  void TerminateProcess(int code) override {
-    calls.push_back("TerminateProcess " + std::to_string(code));
-  }
-  std::uint32_t StartHoverTimer(int ms) override {
-    calls.push_back("StartHoverTimer " + std::to_string(ms));
-    return nextTimerId;
-  }
-  void KillHoverTimer(std::uint32_t id) override {
-    calls.push_back("KillHoverTimer " + std::to_string(id));
-  }
+class FakeScreen : public ScreenPointer, public virtual FakeLog {
+ public:
+  int dpi = 96;
   int DpiX() override { return dpi; }
   int DpiY() override { return dpi; }
-  void ShowWindowRestored() override { calls.push_back("ShowWindowRestored"); }
-  void FlashWindowOnce() override { calls.push_back("FlashWindowOnce"); }
-  void MinimiseWindow() override { calls.push_back("MinimiseWindow"); }
-  void HideWindow() override { calls.push_back("HideWindow"); }
-  ScreenRect MainWindowRect() override { return windowRect; }
-  void FocusMainWindow() override { calls.push_back("FocusMainWindow"); }
-  bool foreground = true;
-  int queries = 0;  // foreground and pointer queries
-  bool IsMainWindowForeground() override {
-    ++queries;
-    return foreground;
-  }
-  std::vector<std::string> repainted;
-  void RepaintNow(const std::vector<const Control*>& controls) override {
-    repainted.clear();
-    for (const Control* c : controls) repainted.push_back(c->name);
-    calls.push_back("RepaintNow");
-  }
+  std::vector<ScreenRect> monitors{{0, 0, 1280, 1024}};
+  ScreenRect PrimaryScreen() override { return monitors.front(); }
+  std::vector<ScreenRect> Monitors() override { return monitors; }
 
   // The pointer and a scripted screen: a colour for every pixel, unreadable ones -1.
   std::optional<Point> cursor = Point{512, 384};
@@ -69,31 +48,59 @@ class FakePlatform : public Platform {
     calls.push_back("SetHandCursor");
     return true;
   }
+  std::optional<ScreenRect> clip;
+  void ClipCursor(const std::optional<ScreenRect>& area) override { clip = area; }
   ColorValue ScreenPixel(Point p) override { return screenReadable ? screen(p) : kNoColor; }
   std::vector<std::string> blocks;
   bool CopyScreenBlock(Point p, int w, int h, Surface& dest, int dx, int dy) override {
-    blocks.push_back(std::to_string(p.x) + "," + std::to_string(p.y) + " " + std::to_string(w) +
-                     "x" + std::to_string(h));
+    blocks.push_back(std::to_string(p.x) + "," + std::to_string(p.y) + " " + std::to_string(w) + "x" +
+                     std::to_string(h));
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) dest.Set(dx + x, dy + y, screen({p.x + x, p.y + y}));
     return true;
   }
   std::vector<Point> pointerDraws;
   void DrawCurrentPointer(Surface&, int x, int y) override { pointerDraws.push_back({x, y}); }
-  int beeps = 0;
-  void Beep() override { ++beeps; }
+};
 
-  std::optional<ScreenRect> clip;
-  void ClipCursor(const std::optional<ScreenRect>& area) override { clip = area; }
+class FakeWindow : public WindowHost, public virtual FakeLog {
+ public:
+  ScreenRect windowRect{313, 264, 654, 495};
+  std::uint32_t nextTimerId = 0;
+  void ShowWindowRestored() override { calls.push_back("ShowWindowRestored"); }
+  void FlashWindowOnce() override { calls.push_back("FlashWindowOnce"); }
+  void MinimiseWindow() override { calls.push_back("MinimiseWindow"); }
+  void HideWindow() override { calls.push_back("HideWindow"); }
+  ScreenRect MainWindowRect() override { return windowRect; }
+  void MoveMainWindow(const ScreenRect& r) override {
+    windowRect = r;
+    calls.push_back("MoveMainWindow " + std::to_string(r.left) + "," + std::to_string(r.top));
+  }
   Point clientOrigin{313, 264};
   ScreenRect ClientToScreen(const ScreenRect& r) override {
     return {r.left + clientOrigin.x, r.top + clientOrigin.y, r.width, r.height};
   }
-  std::string clipboard;
-  bool SetClipboardText(const std::string& text) override {
-    clipboard = text;
-    return true;
+  void FocusMainWindow() override { calls.push_back("FocusMainWindow"); }
+  bool foreground = true;
+  bool IsMainWindowForeground() override {
+    ++queries;
+    return foreground;
   }
+  std::vector<std::string> repainted;
+  void RepaintNow(const std::vector<const Control*>& controls) override {
+    repainted.clear();
+    for (const Control* c : controls) repainted.push_back(c->name);
+    calls.push_back("RepaintNow");
+  }
+  std::uint32_t StartHoverTimer(int ms) override {
+    calls.push_back("StartHoverTimer " + std::to_string(ms));
+    return nextTimerId;
+  }
+  void KillHoverTimer(std::uint32_t id) override { calls.push_back("KillHoverTimer " + std::to_string(id)); }
+};
+
+class FakeSettings : public SettingsStore {
+ public:
   std::map<std::string, std::string> settings;  // "app\section\key"
   std::string GetSetting(const std::string& app, const std::string& section, const std::string& key) override {
     const auto it = settings.find(app + "\\" + section + "\\" + key);
@@ -104,17 +111,34 @@ class FakePlatform : public Platform {
     settings[app + "\\" + section + "\\" + key] = value;
     return true;
   }
-  std::vector<ScreenRect> monitors{{0, 0, 1280, 1024}};
-  ScreenRect PrimaryScreen() override { return monitors.front(); }
-  std::vector<ScreenRect> Monitors() override { return monitors; }
-  void MoveMainWindow(const ScreenRect& r) override {
-    windowRect = r;
-    calls.push_back("MoveMainWindow " + std::to_string(r.left) + "," + std::to_string(r.top));
+};
+
+class FakeClipboard : public Clipboard {
+ public:
+  std::string clipboard;
+  bool SetClipboardText(const std::string& text) override {
+    clipboard = text;
+    return true;
   }
+};
+
+class FakeSystem : public SystemServices, public virtual FakeLog {
+ public:
+  void EnableDebugPrivilege() override { calls.push_back("EnableDebugPrivilege"); }
+  void PostQuit(int code) override { calls.push_back("PostQuit " + std::to_string(code)); }
+  void TerminateProcess(int code) override { calls.push_back("TerminateProcess " + std::to_string(code)); }
+  int beeps = 0;
+  void Beep() override { ++beeps; }
   std::vector<std::string> messages;
   void ShowMessage(const std::string& text, const std::string& title, int icon) override {
     messages.push_back(title + "|" + text + "|" + std::to_string(icon));
   }
+};
+
+class FakePlatform : public FakeScreen, public FakeWindow, public FakeSettings, public FakeClipboard,
+                     public FakeSystem {
+ public:
+  operator Platform() { return {*this, *this, *this, *this, *this}; }
 };
 
 }  // namespace velkaro

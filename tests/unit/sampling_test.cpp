@@ -24,13 +24,13 @@ struct Sampling : testing::Test {
   }
   void MoveTo(int x, int y, int button = kLeft) {
     platform.cursor = Point{x, y};
-    form.Picture2_MouseMove(button, 0, 3, 4);
+    form.eyedropper.Picture2_MouseMove(button, 0, 3, 4);
   }
 };
 
 TEST_F(Sampling, LeftDragPicksUnderThePointerAndShowsItsPosition) {
   platform.cursor = Point{10, 20};
-  form.Picture2_MouseDown(kLeft, 0, 5, 5);
+  form.eyedropper.Picture2_MouseDown(kLeft, 0, 5, 5);
   EXPECT_EQ(form.Picking, -1);
   EXPECT_EQ(form.Picture2.picture, PictureId::None);  // lifted
   EXPECT_EQ(Channels(), "10,20,77");                   // picked at once
@@ -41,18 +41,18 @@ TEST_F(Sampling, LeftDragPicksUnderThePointerAndShowsItsPosition) {
   EXPECT_EQ(form.Text_HSV_H.text, DecimalText(RgbToHsv(0, 128, 77).h));
   EXPECT_EQ(form.Color_TextBox[1].text, "#00804D");
   EXPECT_EQ(platform.calls.back(), "RepaintNow");
-  form.Picture2_MouseUp(kLeft, 0, 0, 0);
+  form.eyedropper.Picture2_MouseUp(kLeft, 0, 0, 0);
   EXPECT_EQ(form.Picking, 0);
   EXPECT_EQ(form.Picture2.picture, PictureId::Target);
   EXPECT_EQ(form.Picture2.pointer, PictureId::None);
   // The release picks nothing: the last move's colour stays.
   platform.cursor = Point{1, 1};
-  form.Picture2_MouseUp(kLeft, 0, 0, 0);
+  form.eyedropper.Picture2_MouseUp(kLeft, 0, 0, 0);
   EXPECT_EQ(Channels(), "0,128,77");
 }
 
 TEST_F(Sampling, MovesWithOtherButtonStatesOnlyShowTheHand) {
-  form.Picture2_MouseDown(kLeft, 0, 0, 0);
+  form.eyedropper.Picture2_MouseDown(kLeft, 0, 0, 0);
   const std::string before = Channels();
   for (int state : {0, kRight, kLeft | kRight}) {
     platform.calls.clear();
@@ -65,7 +65,7 @@ TEST_F(Sampling, MovesWithOtherButtonStatesOnlyShowTheHand) {
 
 TEST_F(Sampling, RightPressStartsADragThatPicksOnce) {
   platform.cursor = Point{30, 40};
-  form.Picture2_MouseDown(kRight, 0, 0, 0);
+  form.eyedropper.Picture2_MouseDown(kRight, 0, 0, 0);
   EXPECT_EQ(form.Picking, -1);
   EXPECT_EQ(form.Picture2.picture, PictureId::Target);  // the target stays
   EXPECT_EQ(Channels(), "30,40,77");
@@ -73,7 +73,7 @@ TEST_F(Sampling, RightPressStartsADragThatPicksOnce) {
   platform.cursor = Point{300, 200};
   form.HoverTimerProc();
   EXPECT_EQ(platform.blocks.back(), "283,185 35x31");
-  form.Picture2_MouseUp(kRight, 0, 0, 0);
+  form.eyedropper.Picture2_MouseUp(kRight, 0, 0, 0);
   EXPECT_EQ(form.Picking, 0);
 }
 
@@ -81,18 +81,18 @@ TEST_F(Sampling, PointerPictureFollowsTheColourBeforeThePick) {
   struct Case { Rgb before; PictureId pointer; };
   for (const Case c : {Case{{127, 127, 127}, PictureId::PointerLight}, {{128, 0, 0}, PictureId::PointerDark},
                        {{0, 0, 128}, PictureId::PointerDark}, {{0, 0, 0}, PictureId::PointerLight}}) {
-    form.zhuan(ComposeColor(c.before.r, c.before.g, c.before.b));
-    form.Picture2_MouseDown(kLeft, 0, 0, 0);
-    form.zhuan(ComposeColor(c.before.r, c.before.g, c.before.b));
+    form.workspace.zhuan(ComposeColor(c.before.r, c.before.g, c.before.b));
+    form.eyedropper.Picture2_MouseDown(kLeft, 0, 0, 0);
+    form.workspace.zhuan(ComposeColor(c.before.r, c.before.g, c.before.b));
     MoveTo(255, 255);  // picks white-ish, after the choice
     EXPECT_EQ(form.Picture2.pointer, c.pointer) << c.before.r;
     EXPECT_EQ(form.Image8.picture, c.pointer);
-    form.Picture2_MouseUp(kLeft, 0, 0, 0);
+    form.eyedropper.Picture2_MouseUp(kLeft, 0, 0, 0);
   }
 }
 
 TEST_F(Sampling, SamePositionKeepsTheReadoutsAndTheCaption) {
-  form.Picture2_MouseDown(kLeft, 0, 0, 0);
+  form.eyedropper.Picture2_MouseDown(kLeft, 0, 0, 0);
   MoveTo(60, 70);
   form.Text_R.text = "1";  // a change the repeated position must not undo
   platform.screen = [](Point) { return kWhite; };
@@ -102,13 +102,13 @@ TEST_F(Sampling, SamePositionKeepsTheReadoutsAndTheCaption) {
 }
 
 TEST_F(Sampling, NegativeCoordinatesOnAMonitorLeftOfThePrimary) {
-  form.Picture2_MouseDown(kLeft, 0, 0, 0);
+  form.eyedropper.Picture2_MouseDown(kLeft, 0, 0, 0);
   MoveTo(-200, 15);
   EXPECT_EQ(form.Frame5.caption, "像素坐标校准:X:-200,Y:15");
 }
 
 TEST_F(Sampling, UnreadablePixelIsCopiedIntoTheSwatchAndReadThere) {
-  form.Picture2_MouseDown(kLeft, 0, 0, 0);
+  form.eyedropper.Picture2_MouseDown(kLeft, 0, 0, 0);
   platform.screenReadable = false;
   platform.screen = [](Point) { return ComposeColor(9, 8, 7); };
   MoveTo(5, 6);
@@ -116,7 +116,7 @@ TEST_F(Sampling, UnreadablePixelIsCopiedIntoTheSwatchAndReadThere) {
 }
 
 TEST_F(Sampling, WhiteAndBlackPixels) {
-  form.Picture2_MouseDown(kLeft, 0, 0, 0);
+  form.eyedropper.Picture2_MouseDown(kLeft, 0, 0, 0);
   platform.screen = [](Point p) { return p.x == 0 ? kWhite : kBlack; };
   MoveTo(0, 1);
   EXPECT_EQ(Channels(), "255,255,255");
@@ -125,7 +125,7 @@ TEST_F(Sampling, WhiteAndBlackPixels) {
 }
 
 TEST_F(Sampling, ArrowKeyNudgesThePointerAndThePickFollows) {
-  form.Picture2_MouseDown(kLeft, 0, 0, 0);
+  form.eyedropper.Picture2_MouseDown(kLeft, 0, 0, 0);
   MoveTo(100, 50);
   form.NudgePointer(1, 0);
   EXPECT_EQ(platform.calls.back(), "RepaintNow");
@@ -133,7 +133,7 @@ TEST_F(Sampling, ArrowKeyNudgesThePointerAndThePickFollows) {
   EXPECT_EQ(Channels(), "101,50,77");
   form.NudgePointer(0, -10);
   EXPECT_EQ(form.Frame5.caption, "像素坐标校准:X:101,Y:40");
-  form.Picture2_MouseUp(kLeft, 0, 0, 0);
+  form.eyedropper.Picture2_MouseUp(kLeft, 0, 0, 0);
   platform.calls.clear();
   form.NudgePointer(1, 0);  // no drag: the keys do nothing
   EXPECT_TRUE(platform.calls.empty());
@@ -151,19 +151,19 @@ TEST_F(Sampling, CaptureGeometry) {
   // 800 %: W = 275, H = 244; cx 34 -> 35 (dw 280), cy 30 -> 31 (dh 248); origin pt - (17, 15).
   for (const CaptureCase& c : {CaptureCase{800, "495,369 35x31", 272}, CaptureCase{300, "467,344 92x82", 268},
                                CaptureCase{1000, "499,372 28x25", 272}, CaptureCase{25, "-38,-104 1100x976", 265}}) {
-    form.SetZoomValue(c.zoom);
+    form.magnifier.SetZoomValue(c.zoom);
     platform.blocks.clear();
-    form.CaptureMagnifier({512, 384});
+    form.magnifier.CaptureMagnifier({512, 384});
     EXPECT_EQ(platform.blocks, std::vector<std::string>{c.block}) << c.zoom;
   }
 }
 
 TEST_F(Sampling, PixelUnderThePointerLandsOnTheCrossHair) {
   for (int zoom : {800, 400}) {
-    form.SetZoomValue(zoom);
+    form.magnifier.SetZoomValue(zoom);
     form.chkGrid.value = 0;
     platform.screen = [](Point p) { return p.x == 512 && p.y == 384 ? kWhite : kBlack; };
-    form.CaptureMagnifier({512, 384});
+    form.magnifier.CaptureMagnifier({512, 384});
     const Surface& view = form.picZoom.surface;
     // At 800 % the pixel covers 128..135 x 120..127, around the lines at x 132 and y 125;
     // at 400 %, 128..131 x 120..123.
@@ -177,9 +177,9 @@ TEST_F(Sampling, PixelUnderThePointerLandsOnTheCrossHair) {
 TEST_F(Sampling, EveryZoomFillsTheViewWithTheScreen) {
   platform.screen = [](Point) { return ComposeColor(1, 2, 3); };
   for (int zoom : {25, 60, 100, 300, 1000}) {
-    form.SetZoomValue(zoom);
+    form.magnifier.SetZoomValue(zoom);
     form.chkGrid.value = 0;
-    form.CaptureMagnifier({600, 500});
+    form.magnifier.CaptureMagnifier({600, 500});
     const Surface& view = form.picZoom.surface;
     for (int y = 0; y < view.Height(); y += 7)
       for (int x = 0; x < view.Width(); x += 7)
@@ -192,15 +192,15 @@ TEST_F(Sampling, GridFromThreeHundredPercent) {
   platform.screen = [](Point) { return kWhite; };
   struct Case { int zoom; bool grid; };
   for (const Case c : {Case{299, false}, {300, true}, {800, true}, {1000, true}}) {
-    form.SetZoomValue(c.zoom);
-    form.CaptureMagnifier({512, 384});
+    form.magnifier.SetZoomValue(c.zoom);
+    form.magnifier.CaptureMagnifier({512, 384});
     const Surface& view = form.picZoom.surface;
     EXPECT_EQ(view.Get(0, 0) == ComposeColor(128, 128, 128), c.grid) << c.zoom;
     EXPECT_EQ(view.Get(0, 1) == ComposeColor(192, 192, 192), c.grid) << c.zoom;
   }
   // Lines on multiples of the zoom from the view's corner: 0, 8, 16 ... at 800 %.
-  form.SetZoomValue(800);
-  form.CaptureMagnifier({512, 384});
+  form.magnifier.SetZoomValue(800);
+  form.magnifier.CaptureMagnifier({512, 384});
   EXPECT_NE(form.picZoom.surface.Get(8, 3), kWhite);
   EXPECT_EQ(form.picZoom.surface.Get(9, 3), kWhite);
 }
@@ -209,36 +209,36 @@ TEST_F(Sampling, ZoomTextBox) {
   struct Case { const char* typed; float factor; int scroll; const char* text; };
   for (const Case c : {Case{"50", 0.5f, 50, "50%"}, {"3333", 10.0f, 1000, "1000%"}, {"", 0.25f, 25, "25%"},
                        {"0", 0.25f, 25, "25%"}, {"99999999999999999999999", 10.0f, 1000, "1000%"}}) {
-    form.txtZoom_GotFocus();
+    form.magnifier.txtZoom_GotFocus();
     form.txtZoom.text = c.typed;
     int key = 13;
-    form.txtZoom_KeyPress(key);
+    form.magnifier.txtZoom_KeyPress(key);
     EXPECT_EQ(key, 0);
-    EXPECT_FLOAT_EQ(form.ZoomFactor, c.factor) << c.typed;
+    EXPECT_FLOAT_EQ(form.magnifier.ZoomFactor, c.factor) << c.typed;
     EXPECT_EQ(form.hsbZoom.value, c.scroll) << c.typed;
-    form.txtZoom_LostFocus();
+    form.magnifier.txtZoom_LostFocus();
     EXPECT_EQ(form.txtZoom.text, c.text) << c.typed;
   }
   form.txtZoom.text = "800%";
-  form.txtZoom_GotFocus();
+  form.magnifier.txtZoom_GotFocus();
   EXPECT_EQ(form.txtZoom.text, "800");
   EXPECT_EQ(form.txtZoom.selLength, 3);
   for (int key : {'a', '-', '.'}) {
     int k = key;
-    form.txtZoom_KeyPress(k);
+    form.magnifier.txtZoom_KeyPress(k);
     EXPECT_EQ(k, 0);
   }
   EXPECT_EQ(platform.beeps, 3);
   int digit = '7', backspace = 8;
-  form.txtZoom_KeyPress(digit);
-  form.txtZoom_KeyPress(backspace);
+  form.magnifier.txtZoom_KeyPress(digit);
+  form.magnifier.txtZoom_KeyPress(backspace);
   EXPECT_EQ(digit, '7');
   EXPECT_EQ(backspace, 8);
   EXPECT_EQ(platform.beeps, 3);
 }
 
 TEST_F(Sampling, RestingPointerRenewsThePictureOnThe250thStep) {
-  form.Picture2_MouseDown(kLeft, 0, 0, 0);
+  form.eyedropper.Picture2_MouseDown(kLeft, 0, 0, 0);
   form.HoverTimerProc();  // first step at a new place takes a picture
   platform.blocks.clear();
   for (int i = 1; i < 250; ++i) form.HoverTimerProc();
@@ -248,10 +248,10 @@ TEST_F(Sampling, RestingPointerRenewsThePictureOnThe250thStep) {
 }
 
 TEST_F(Sampling, NoPictureOutsideADragOrWhileMinimised) {
-  form.SetZoomValue(400);
+  form.magnifier.SetZoomValue(400);
   form.HoverTimerProc();
   EXPECT_TRUE(platform.blocks.empty());
-  form.Picture2_MouseDown(kRight, 0, 0, 0);
+  form.eyedropper.Picture2_MouseDown(kRight, 0, 0, 0);
   bool cancel;
   form.Form_Unload(cancel);
   form.HoverTimerProc();
@@ -265,7 +265,7 @@ TEST_F(Sampling, IdleTickWithButtonsAtRestAsksTheSystemNothing) {
 }
 
 TEST_F(Sampling, RefreshRepaintsEverythingButTheView) {
-  form.控件刷新();
+  form.eyedropper.控件刷新();
   const auto& r = platform.repainted;
   EXPECT_EQ(std::count(r.begin(), r.end(), "picZoom"), 0);
   EXPECT_EQ(std::count(r.begin(), r.end(), "Image8"), 0);

@@ -43,7 +43,7 @@ TEST_F(Started, ShowsTheStartUpColourWithEveryReadout) {
   EXPECT_EQ(form.Picture1.surface.Get(50, 40), current);
   EXPECT_EQ(form.Shape2.fillColor, inverse);
   EXPECT_EQ(form.Line1.borderColor, inverse);
-  EXPECT_FLOAT_EQ(form.ZoomFactor, 8.0f);
+  EXPECT_FLOAT_EQ(form.magnifier.ZoomFactor, 8.0f);
   EXPECT_EQ(form.hsbZoom.value, 800);
   EXPECT_EQ(form.chkOnTop.value, 1);
   EXPECT_EQ(form.chkGrid.value, 1);
@@ -66,13 +66,13 @@ TEST_F(Started, StripsFollowTheColour) {
 }
 
 TEST_F(Started, NegativeColourChangesNothing) {
-  form.zhuan(kNoColor);
+  form.workspace.zhuan(kNoColor);
   EXPECT_EQ(form.Text_R.text, "144");
   EXPECT_EQ(form.Text_HSV_H.text, "79");
 }
 
 TEST_F(Started, PureRedColoursTheChannelBoxes) {
-  form.zhuan(255);
+  form.workspace.zhuan(255);
   EXPECT_EQ(form.Text_R.text, "255");
   EXPECT_EQ(form.Text_G.text, "0");
   EXPECT_EQ(form.Text_B.text, "0");
@@ -85,7 +85,7 @@ TEST_F(Started, PureRedColoursTheChannelBoxes) {
 }
 
 TEST_F(Started, HueThatRoundsTo360ShowsInBothHueBoxes) {
-  form.zhuan(ComposeColor(255, 0, 1));
+  form.workspace.zhuan(ComposeColor(255, 0, 1));
   EXPECT_EQ(form.Text_HSV_H.text, "360");
   EXPECT_EQ(form.Text_HSL_H.text, "360");
 }
@@ -95,8 +95,8 @@ TEST_F(Started, MinimisedWindowRefreshesNothing) {
   form.Form_Unload(cancel);
   const std::uint64_t strip = form.Picture14.surface.Revision();
   form.Text_R.text = "0";
-  form.RefreshValues();
-  form.RefreshDisplay();
+  form.workspace.RefreshValues();
+  form.workspace.RefreshDisplay();
   EXPECT_EQ(form.Text_HSV_H.text, "79");
   EXPECT_EQ(form.Color_TextBox[5].text, "144,196,31");
   EXPECT_EQ(form.Text5.text, "111,59,224");
@@ -131,8 +131,8 @@ TEST_F(Started, JunkInAChannelBoxCountsAsItsLeadingNumber) {
                        {"-5", "-5,196,31", 0}, {"99999999999999999999", "99999999999999999999,196,31", 255},
                        {"", ",196,31", 0}, {" 7", " 7,196,31", 7}, {"１２", "１２,196,31", 0}}) {
     form.Text_R.text = c.text;
-    EXPECT_EQ(Form1::ChannelOf(form.Text_R), c.channel) << c.text;
-    form.RefreshValues();
+    EXPECT_EQ(Workspace::ChannelOf(form.Text_R), c.channel) << c.text;
+    form.workspace.RefreshValues();
     EXPECT_EQ(form.Color_TextBox[1].text, NotationTexts(ComposeColor(c.channel, 196, 31))[1]);
     EXPECT_EQ(form.Color_TextBox[5].text, c.shownRow);
   }
@@ -145,17 +145,17 @@ TEST(StartUp, ColourComesFromTheSwatchUnderTheMarkerAtAnyDensity) {
     platform.dpi = c.dpi;
     Form1 form(platform);
     form.Form_Initialize();
-    EXPECT_EQ(SplitChannels(form.CurrentColour()), c.expected) << c.dpi;
+    EXPECT_EQ(SplitChannels(form.workspace.CurrentColour()), c.expected) << c.dpi;
   }
 }
 
 TEST(StartUp, ZoomChangeBeforeTheWindowShowsTakesNoFocus) {
   FakePlatform platform;
   Form1 form(platform);
-  form.SetZoomValue(50);
+  form.magnifier.SetZoomValue(50);
   EXPECT_EQ(form.txtZoom.text, "50%");
-  EXPECT_FLOAT_EQ(form.ZoomFactor, 0.5f);
-  EXPECT_EQ(form.LastPreviewX, -100);
+  EXPECT_FLOAT_EQ(form.magnifier.ZoomFactor, 0.5f);
+  EXPECT_EQ(form.magnifier.LastPreviewX, -100);
   EXPECT_TRUE(platform.calls.empty());
 }
 

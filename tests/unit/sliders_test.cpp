@@ -19,8 +19,8 @@ struct Sliders : testing::Test {
   // Drags a thumb from where it stands by dx twips.
   void DragThumb(int channel, float dx) {
     const float grab = 80;
-    form.Thumb_MouseDown(channel, kLeft, 0, grab, 75);
-    form.Thumb_MouseMove(channel, kLeft, 0, grab + dx, 75);
+    form.sliders.Thumb_MouseDown(channel, kLeft, 0, grab, 75);
+    form.sliders.Thumb_MouseMove(channel, kLeft, 0, grab + dx, 75);
   }
 };
 
@@ -52,7 +52,7 @@ TEST_F(Sliders, DragConfinesThePointerToTheSliderUntilRelease) {
   EXPECT_EQ(platform.clip->top, 264 + 91);
   EXPECT_EQ(platform.clip->width, 92);
   EXPECT_EQ(platform.clip->height, 19);
-  form.Slider_MouseUp(1);
+  form.sliders.Slider_MouseUp(1);
   EXPECT_FALSE(platform.clip.has_value());
 }
 
@@ -60,7 +60,7 @@ TEST_F(Sliders, BothButtonsOnlyShowTheHandAndLiftTheConfinement) {
   DragThumb(0, 30);
   const std::string before = form.Text_R.text;
   platform.calls.clear();
-  form.Thumb_MouseMove(0, kLeft | kRight, 0, 400, 75);
+  form.sliders.Thumb_MouseMove(0, kLeft | kRight, 0, 400, 75);
   EXPECT_EQ(platform.calls, std::vector<std::string>{"SetHandCursor"});
   EXPECT_FALSE(platform.clip.has_value());
   EXPECT_EQ(form.Text_R.text, before);
@@ -69,30 +69,30 @@ TEST_F(Sliders, BothButtonsOnlyShowTheHandAndLiftTheConfinement) {
 TEST_F(Sliders, TrackPressKeepsTheThumbAndRewritesTheChannel) {
   form.Image_G.place.left = 600;  // floor(255 x 600 / 1215) = 125
   form.Text_G.text = "7";
-  form.Track_MouseDown(1, kLeft, 0, 40, 3);
+  form.sliders.Track_MouseDown(1, kLeft, 0, 40, 3);
   EXPECT_FLOAT_EQ(form.Image_G.place.left, 600);
   EXPECT_EQ(form.Text_G.text, "125");
   EXPECT_TRUE(platform.clip.has_value());
 }
 
 TEST_F(Sliders, TrackMovePutsTheThumbAtThePointer) {
-  form.Track_MouseDown(0, kLeft, 0, 10, 3);
-  form.Track_MouseMove(0, kLeft, 0, 40, 3);  // 40 px = 600 twips
+  form.sliders.Track_MouseDown(0, kLeft, 0, 10, 3);
+  form.sliders.Track_MouseMove(0, kLeft, 0, 40, 3);  // 40 px = 600 twips
   EXPECT_FLOAT_EQ(form.Image_R.place.left, 600);
   EXPECT_EQ(form.Text_R.text, "125");
-  form.Track_MouseMove(0, kLeft, 0, 200, 3);  // beyond the end
+  form.sliders.Track_MouseMove(0, kLeft, 0, 200, 3);  // beyond the end
   EXPECT_EQ(form.Text_R.text, "255");
 }
 
 TEST_F(Sliders, ThumbsFollowTheColour) {
-  form.zhuan(ComposeColor(255, 0, 51));
+  form.workspace.zhuan(ComposeColor(255, 0, 51));
   EXPECT_FLOAT_EQ(form.Image_R.place.left, kTrackW);
   EXPECT_FLOAT_EQ(form.Image_G.place.left, 0);
   EXPECT_FLOAT_EQ(form.Image_B.place.left, kTrackW / 255.0f * 51);
 }
 
 TEST_F(Sliders, TrackRamps) {
-  form.初始化三原色(10, 20, 30);
+  form.sliders.初始化三原色(10, 20, 30);
   const Surface& red = form.Picture_R.surface;
   const Surface& green = form.Picture_G.surface;
   ASSERT_EQ(red.Width(), 81);
@@ -108,7 +108,7 @@ TEST_F(Sliders, TrackRamps) {
 void Type(Form1& form, TextBox& box, const std::string& keys) {
   for (char k : keys) {
     int key = static_cast<unsigned char>(k);
-    form.Channel_KeyPress(box, key);
+    form.channelBoxes.Channel_KeyPress(box, key);
     if (key == 8) {
       if (!box.text.empty()) box.text.pop_back();
     } else if (key != 0) {
@@ -117,7 +117,7 @@ void Type(Form1& form, TextBox& box, const std::string& keys) {
       box.text += static_cast<char>(key);
     }
     box.selLength = 0;
-    form.Channel_KeyUp(box, key, 0);
+    form.channelBoxes.Channel_KeyUp(box, key, 0);
   }
 }
 
@@ -150,10 +150,10 @@ TEST_F(Sliders, KeyReleaseAtTheEdges) {
                        {"254", "254", false, 254}, {"1", "1", false, 1}}) {
     platform.clipboard.clear();
     form.Text_R.text = c.text;
-    form.Channel_KeyUp(form.Text_R, '0', 0);
+    form.channelBoxes.Channel_KeyUp(form.Text_R, '0', 0);
     EXPECT_EQ(form.Text_R.text, c.after) << c.text;
     EXPECT_EQ(!platform.clipboard.empty(), c.copied) << c.text;
-    EXPECT_EQ(SplitChannels(form.CurrentColour()).r, c.channel) << c.text;
+    EXPECT_EQ(SplitChannels(form.workspace.CurrentColour()).r, c.channel) << c.text;
     EXPECT_EQ(form.Text_HSV_V.text, DecimalText(RgbToHsv(static_cast<std::int16_t>(c.channel), 196, 31).v));
   }
 }
@@ -161,12 +161,12 @@ TEST_F(Sliders, KeyReleaseAtTheEdges) {
 TEST_F(Sliders, OnlyDigitsAndBackspaceGetThrough) {
   for (int key : {int{'a'}, int{'-'}, int{'.'}, 13, 22, 3}) {
     int k = key;
-    form.Channel_KeyPress(form.Text_R, k);
+    form.channelBoxes.Channel_KeyPress(form.Text_R, k);
     EXPECT_EQ(k, 0) << key;
   }
   for (int key : {int{'0'}, int{'9'}, 8}) {
     int k = key;
-    form.Channel_KeyPress(form.Text_R, k);
+    form.channelBoxes.Channel_KeyPress(form.Text_R, k);
     EXPECT_EQ(k, key);
   }
   EXPECT_EQ(platform.beeps, 0);
@@ -178,9 +178,9 @@ TEST_F(Sliders, PastedJunkLeavesAChannelValue) {
   for (const Case c : {Case{"12a", "12"}, {"abc", "0"}, {"-5", "0"}, {"１２", "0"},
                        {"99999999999999999999", "255"}, {"12.7", "13"}, {" 40 ", " 40 "}}) {
     form.Text_G.text = c.pasted;
-    form.Channel_Change(form.Text_G);
+    form.channelBoxes.Channel_Change(form.Text_G);
     EXPECT_EQ(form.Text_G.text, c.text) << c.pasted;
-    const std::int32_t g = Form1::ChannelOf(form.Text_G);
+    const std::int32_t g = Workspace::ChannelOf(form.Text_G);
     EXPECT_EQ(form.Color_TextBox[1].text, NotationTexts(ComposeColor(144, g, 31))[1]) << c.pasted;
   }
 }
@@ -188,7 +188,7 @@ TEST_F(Sliders, PastedJunkLeavesAChannelValue) {
 TEST_F(Sliders, ClickOnANotationRowCopiesIt) {
   for (int button : {kLeft, kRight}) {
     platform.clipboard.clear();
-    form.Color_TextBox_MouseUp(6, button, 0, 3, 3);
+    form.workspace.Color_TextBox_MouseUp(6, button, 0, 3, 3);
     EXPECT_EQ(platform.clipboard, "1FC490");
     EXPECT_EQ(form.Color_TextBox[6].selLength, 6);
   }
@@ -255,15 +255,15 @@ TEST_F(Placement, MovesOverADragSurfaceStoreTheWindow) {
 
 TEST_F(Placement, PixelsToTwips) {
   Form1 form(platform);
-  EXPECT_EQ(form.PixelsToTwips(0, 3), 0);
-  EXPECT_EQ(form.PixelsToTwips(10, 0), 150);
-  EXPECT_EQ(form.PixelsToTwips(0.5f, 0), 8);  // 7.5 to the even 8
+  EXPECT_EQ(form.sliders.PixelsToTwips(0, 3), 0);
+  EXPECT_EQ(form.sliders.PixelsToTwips(10, 0), 150);
+  EXPECT_EQ(form.sliders.PixelsToTwips(0.5f, 0), 8);  // 7.5 to the even 8
   EXPECT_TRUE(platform.messages.empty());
   platform.dpi = 0;
-  EXPECT_EQ(form.PixelsToTwips(10, 0), 0);
+  EXPECT_EQ(form.sliders.PixelsToTwips(10, 0), 0);
   EXPECT_EQ(platform.messages, std::vector<std::string>{"Error: 11|Division by zero|16"});
   platform.dpi = 96;
-  EXPECT_EQ(form.PixelsToTwips(3e9f, 0), 0);
+  EXPECT_EQ(form.sliders.PixelsToTwips(3e9f, 0), 0);
   EXPECT_EQ(platform.messages.back(), "Error: 6|Overflow|16");
 }
 

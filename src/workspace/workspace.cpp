@@ -1,7 +1,9 @@
-// The current colour and the refresh of every readout, swatch and strip. The colour lives
-// only in the texts of Text_R, Text_G and Text_B; everything else is derived from them.
-#include "form1.h"
+#include "workspace.h"
+
+#include <algorithm>
+
 #include "gradient.h"
+#include "number_text.h"
 
 namespace velkaro {
 
@@ -16,30 +18,20 @@ void SetBack(PictureBox& box, ColorValue colour) {
 
 // Pasted text can put anything into a box; it counts as its leading number, 0 when it
 // has none, and at most 255, so the readouts always show a colour.
-std::int32_t Form1::ChannelOf(const TextBox& box) {
-  std::size_t i = 0;
-  const std::string& t = box.text;
-  while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
-  std::int32_t value = 0;
-  for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i) {
-    value = value * 10 + (t[i] - '0');
-    if (value > 255) return 255;
-  }
-  return value;
-}
+std::int32_t Workspace::ChannelOf(const TextBox& box) { return LeadingChannel(box.text); }
 
-ColorValue Form1::CurrentColour() const {
+ColorValue Workspace::CurrentColour() const {
   return ComposeColor(ChannelOf(Text_R), ChannelOf(Text_G), ChannelOf(Text_B));
 }
 
-void Form1::SetChannels(const Rgb& c) {
+void Workspace::SetChannels(const Rgb& c) {
   Text_R.text = DecimalText(c.r);
   Text_G.text = DecimalText(c.g);
   Text_B.text = DecimalText(c.b);
   文本颜色(c.r, c.g, c.b);
 }
 
-void Form1::zhuan(ColorValue colour) {
+void Workspace::zhuan(ColorValue colour) {
   if (colour < 0) return;
   SetChannels(SplitChannels(colour));
   SetBack(Picture1, colour);
@@ -53,7 +45,7 @@ void Form1::zhuan(ColorValue colour) {
   RefreshValues();
 }
 
-void Form1::文本颜色(std::int32_t R, std::int32_t G, std::int32_t B) {
+void Workspace::文本颜色(std::int32_t R, std::int32_t G, std::int32_t B) {
   const ColorValue current = CurrentColour(), inverse = InvertColor(current);
   Text_R.foreColor = InvertColor(ComposeColor(R, 0, 0));
   Text_G.foreColor = InvertColor(ComposeColor(0, G, 0));
@@ -70,14 +62,11 @@ void Form1::文本颜色(std::int32_t R, std::int32_t G, std::int32_t B) {
   Shape1.borderColor = Shape2.borderColor = inverse;
   Line2.borderColor = Line1.borderColor = inverse;
   Shape1.fillColor = Shape2.fillColor = inverse;
-  // Thumbs: L = W / 255 x channel, in 32-bit floats, in the containers' twips.
-  Image_R.place.left = Picture_R.place.width / 255.0f * static_cast<float>(R);
-  Image_G.place.left = Picture_G.place.width / 255.0f * static_cast<float>(G);
-  Image_B.place.left = Picture_B.place.width / 255.0f * static_cast<float>(B);
+  if (follower_) follower_->ChannelsWritten(R, G, B);
 }
 
-void Form1::RefreshDisplay() {
-  if (windowState == WindowState::Minimised) return;
+void Workspace::RefreshDisplay() {
+  if (windowState_ == WindowState::Minimised) return;
   const ColorValue current = CurrentColour(), inverse = InvertColor(current);
   DrawLinearGradient(Picture15.surface, current, kBlack);
   DrawLinearGradient(Picture14.surface, inverse, current);
@@ -89,13 +78,13 @@ void Form1::RefreshDisplay() {
   Shape1.backColor = Shape2.backColor = inverse;
   Line2.borderColor = Line1.borderColor = inverse;
   const std::int32_t r = ChannelOf(Text_R), g = ChannelOf(Text_G), b = ChannelOf(Text_B);
-  初始化三原色(r, g, b);
+  if (follower_) follower_->ColourShown(r, g, b);
   WriteReadouts(r, g, b);
 }
 
-void Form1::RefreshValues() {
+void Workspace::RefreshValues() {
   const ColorValue current = CurrentColour(), inverse = InvertColor(current);
-  if (windowState == WindowState::Minimised) return;
+  if (windowState_ == WindowState::Minimised) return;
   RefreshDisplay();
   const std::int32_t r = ChannelOf(Text_R), g = ChannelOf(Text_G), b = ChannelOf(Text_B);
   const NotationRows rows = NotationTexts(current);
@@ -108,7 +97,7 @@ void Form1::RefreshValues() {
   }
 }
 
-void Form1::WriteReadouts(std::int32_t r, std::int32_t g, std::int32_t b) {
+void Workspace::WriteReadouts(std::int32_t r, std::int32_t g, std::int32_t b) {
   const auto R = static_cast<std::uint8_t>(r), G = static_cast<std::uint8_t>(g),
              B = static_cast<std::uint8_t>(b);
   const HsvColor hsv = RgbToHsvFast(R, G, B);
@@ -128,6 +117,29 @@ void Form1::WriteReadouts(std::int32_t r, std::int32_t g, std::int32_t b) {
   Text_Lab_L.text = DecimalText(lab.l);
   Text_Lab_A.text = DecimalText(lab.a);
   Text_Lab_B.text = DecimalText(lab.b);
+}
+
+int Workspace::NotationIndex(const TextBox& box) const {
+  for (int i = 0; i < kColorTextBoxes; ++i)
+    if (&box == &Color_TextBox[i]) return i;
+  return -1;
+}
+
+// Any button's release copies the row: the right one before the context menu opens.
+void Workspace::Color_TextBox_MouseUp(int Index, int, int, float, float) { 全选(Color_TextBox[Index]); }
+
+namespace {
+// Characters as the box counts them: UTF-8 lead bytes.
+int CharacterCount(const std::string& t) {
+  return static_cast<int>(std::count_if(t.begin(), t.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+}  // namespace
+
+void Workspace::全选(TextBox& box) {
+  box.selStart = 0;
+  box.selLength = CharacterCount(box.text);
+  ++box.selections;
+  clipboard_.SetClipboardText(box.text);
 }
 
 }  // namespace velkaro

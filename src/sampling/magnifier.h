@@ -1,0 +1,61 @@
+// The magnifier and its zoom: during a drag, the screen around the pointer enlarged in
+// picZoom, with the cross hair and, from 300 %, a pixel grid. The hover tick drives it.
+#pragma once
+
+#include <cstdint>
+
+#include "controls.h"
+#include "platform.h"
+#include "surface.h"
+
+namespace velkaro {
+
+struct MagnifierControls {
+  PictureBox& picZoom;  // the view
+  PictureBox& PicTemp;  // the scratch box: its colour fills the block, its middle takes the pointer
+  ScrollBar& hsbZoom;
+  TextBox& txtZoom;
+  CheckBox& chkGrid;
+};
+
+class Magnifier : private MagnifierControls {
+ public:
+  // `picking` is the eyedropper's drag state; the view follows the pointer only during one.
+  Magnifier(const MagnifierControls& controls, const std::int16_t& picking, const WindowState& windowState,
+            const bool& shown, ScreenPointer& screen, WindowHost& window, SystemServices& system)
+      : MagnifierControls(controls), picking_(picking), windowState_(windowState), shown_(shown),
+        screen_(screen), window_(window), system_(system) {}
+  // Sizes the scratch block for the largest block the view can take; once the view's
+  // surface has its size.
+  void SizeScratchBlock();
+
+  void 屏幕预览();  // one preview step: a new picture when the pointer moved, or every 250th
+  void CaptureMagnifier(Point pt);
+  void DrawZoomGrid();
+  float ClampZoom(float z) const;
+  void txtZoom_GotFocus();
+  void txtZoom_KeyPress(int& KeyAscii);
+  void txtZoom_LostFocus();
+  void chkGrid_Click();
+  void hsbZoom_Change();
+  void SetZoomValue(int value);  // sets hsbZoom's value, running Change when it differs
+
+  float ZoomFactor = 0;
+  std::int32_t LastPreviewX = 0, LastPreviewY = 0;
+  std::int32_t PreviewTicks = 0;
+  Surface magnifierBlock;  // the screen block, before it is enlarged
+  struct Timings {
+    std::uint32_t pictures = 0;
+    double totalMicros = 0;
+  } magnifierTimings;
+
+ private:
+  const std::int16_t& picking_;
+  const WindowState& windowState_;
+  const bool& shown_;
+  ScreenPointer& screen_;
+  WindowHost& window_;
+  SystemServices& system_;
+};
+
+}  // namespace velkaro
