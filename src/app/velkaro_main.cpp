@@ -13,20 +13,19 @@ velkaro::MainWindow* g_window = nullptr;
 void CALLBACK OnHoverTimer(HWND, UINT, UINT_PTR, DWORD) {
   g_form->HoverTimerProc();
   if (g_form->Picking) g_window->RepaintNow();  // the magnifier follows the pointer
-
 }
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   velkaro::Win32Platform platform;
-  velkaro::Form1 form(platform);
+  velkaro::Form1 form(platform.Roles());
   velkaro::MainWindow window(form, instance);
   if (!window.Handle()) return 1;
   g_form = &form;
   g_window = &window;
   platform.SetMainWindow(window.Handle());
-  platform.SetTimerCallback(&OnHoverTimer);
-  platform.SetRepaint([&window] { window.RepaintNow(); });
+  platform.window.SetTimerCallback(&OnHoverTimer);
+  platform.window.SetRepaint([&window] { window.RepaintNow(); });
 
   form.Form_Initialize();
   window.Sync();

@@ -11,6 +11,7 @@
 #include "fake_platform.h"
 #include "form1.h"
 #include "main_window.h"
+#include "unicode.h"
 
 namespace velkaro::e2e {
 

@@ -13,7 +13,7 @@ namespace {
 
 const wchar_t kSettings[] = L"Software\\VB and VBA Program Settings\\Pelmora_Color\\Soft_Stat";
 
-std::string Clipboard() {
+std::string ClipboardText() {
   std::string text;
   for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt) Sleep(50);
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
@@ -96,14 +96,14 @@ int wmain(int argc, wchar_t** argv) {
     Tap(VK_END);
     for (int i = 0; i < 3; ++i) Tap(VK_BACK);
     checks.ExpectText("emptied green box", text("Text_G"), "0");
-    checks.ExpectText("clipboard after emptying", Clipboard(), "0");
+    checks.ExpectText("clipboard after emptying", ClipboardText(), "0");
     Tap('3');
     checks.ExpectText("green after 3", text("Text_G"), "3");
     Tap('0');
     checks.ExpectText("green after 30", text("Text_G"), "30");
     Tap('0');
     checks.ExpectText("green after 300", text("Text_G"), "255");
-    checks.ExpectText("clipboard after 300", Clipboard(), "255");
+    checks.ExpectText("clipboard after 300", ClipboardText(), "255");
     Tap('A');
     Tap(VK_OEM_MINUS);
     checks.ExpectText("a letter and a minus do not appear", text("Text_G"), "255");
@@ -114,10 +114,10 @@ int wmain(int argc, wchar_t** argv) {
 
     // Notation rows copy their text, with either button.
     Click(ScreenPoint(hwnd, layout, ids.Get("Color_TextBox(6)"), 20, 9), true);
-    checks.ExpectText("clipboard after a click on Hex:", Clipboard(), text("Color_TextBox(6)"));
+    checks.ExpectText("clipboard after a click on Hex:", ClipboardText(), text("Color_TextBox(6)"));
     Click(ScreenPoint(hwnd, layout, ids.Get("Color_TextBox(1)"), 20, 9), false);
     Tap(VK_ESCAPE);  // the edit's context menu
-    checks.ExpectText("clipboard after a right click on Html、PS:", Clipboard(), "#90FF1F");
+    checks.ExpectText("clipboard after a right click on Html、PS:", ClipboardText(), "#90FF1F");
 
     // The red thumb dragged to the end and beyond: 255, and the pointer stays in the slider.
     const ScreenRect slider = layout.units.ClientPixels(ids.Get("Picture3"));

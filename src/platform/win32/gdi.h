@@ -1,10 +1,11 @@
-// Owning wrappers for GDI objects and device contexts.
+// Owning wrappers for GDI objects, device contexts, icons and DIB sections: each is given
+// back however its scope is left.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
-#include <string_view>
+#include <algorithm>
+#include <cstdint>
 
 namespace velkaro {
 
@@ -35,6 +36,27 @@ class GdiObject {
   Handle h_ = nullptr;
 };
 
+// An icon or pointer made at run time (DestroyIcon; system ones are never destroyed).
+class IconHandle {
+ public:
+  IconHandle() = default;
+  explicit IconHandle(HICON h) : h_(h) {}
+  ~IconHandle() {
+    if (h_) DestroyIcon(h_);
+  }
+  IconHandle(IconHandle&& o) noexcept : h_(o.h_) { o.h_ = nullptr; }
+  IconHandle& operator=(IconHandle&& o) noexcept {
+    std::swap(h_, o.h_);
+    return *this;
+  }
+  IconHandle(const IconHandle&) = delete;
+  IconHandle& operator=(const IconHandle&) = delete;
+  HICON get() const { return h_; }
+
+ private:
+  HICON h_ = nullptr;
+};
+
 // Selects an object into a DC for a scope and puts the previous one back.
 class Selected {
  public:
@@ -48,45 +70,110 @@ class Selected {
   HGDIOBJ old_;
 };
 
-// A memory DC with a compatible bitmap, for painting without flicker.
-class BackBuffer {
+// The screen's device context (GetDC / ReleaseDC).
+class ScreenDc {
  public:
-  BackBuffer(HDC target, int width, int height)
-      : dc_(CreateCompatibleDC(target)),
-        bitmap_(CreateCompatibleBitmap(target, width, height)),
-        old_(SelectObject(dc_, bitmap_.get())) {}
-  ~BackBuffer() {
-    SelectObject(dc_, old_);
-    DeleteDC(dc_);
+  ScreenDc() : dc_(GetDC(nullptr)) {}
+  ~ScreenDc() {
+    if (dc_) ReleaseDC(nullptr, dc_);
   }
-  BackBuffer(const BackBuffer&) = delete;
-  BackBuffer& operator=(const BackBuffer&) = delete;
-  HDC dc() const { return dc_; }
+  ScreenDc(const ScreenDc&) = delete;
+  ScreenDc& operator=(const ScreenDc&) = delete;
+  HDC get() const { return dc_; }
 
  private:
   HDC dc_;
+};
+
+// A clip region selected into a DC for a scope.
+class ClipRegion {
+ public:
+  ClipRegion(HDC dc, const RECT& r) : dc_(dc), region_(CreateRectRgn(r.left, r.top, r.right, r.bottom)) {
+    SelectClipRgn(dc_, region_.get());
+  }
+  ~ClipRegion() { SelectClipRgn(dc_, nullptr); }
+  ClipRegion(const ClipRegion&) = delete;
+  ClipRegion& operator=(const ClipRegion&) = delete;
+
+ private:
+  HDC dc_;
+  GdiObject<HRGN> region_;
+};
+
+// A memory DC with a bitmap selected into it; the bitmap goes with it.
+class MemoryDc {
+ public:
+  MemoryDc() = default;
+  MemoryDc(HDC like, HBITMAP bitmap) : dc_(CreateCompatibleDC(like)), bitmap_(bitmap), old_(SelectObject(dc_, bitmap)) {}
+  ~MemoryDc() { Release(); }
+  MemoryDc(MemoryDc&& o) noexcept { *this = std::move(o); }
+  MemoryDc& operator=(MemoryDc&& o) noexcept {
+    if (this != &o) {
+      Release();
+      std::swap(dc_, o.dc_);
+      std::swap(old_, o.old_);
+      bitmap_ = std::move(o.bitmap_);
+    }
+    return *this;
+  }
+  HDC dc() const { return dc_; }
+
+ private:
+  void Release() {
+    if (!dc_) return;
+    SelectObject(dc_, old_);
+    DeleteDC(dc_);
+    dc_ = nullptr;
+    bitmap_.reset();
+  }
+  HDC dc_ = nullptr;
   GdiObject<HBITMAP> bitmap_;
-  HGDIOBJ old_;
+  HGDIOBJ old_ = nullptr;
+};
+
+// A memory DC with a compatible bitmap, for painting without flicker.
+class BackBuffer {
+ public:
+  BackBuffer(HDC target, int width, int height) : memory_(target, CreateCompatibleBitmap(target, width, height)) {}
+  HDC dc() const { return memory_.dc(); }
+
+ private:
+  MemoryDc memory_;
+};
+
+// A top-down 32-bit DIB section in a memory DC: GDI draws into it, and its pixels are
+// read directly. Kept between uses and grown on demand.
+class DibSection {
+ public:
+  bool Ensure(int w, int h) {
+    if (memory_.dc() && width_ >= w && height_ >= h) return true;
+    memory_ = MemoryDc();
+    ScreenDc screen;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = std::max(w, 1);
+    info.bmiHeader.biHeight = -std::max(h, 1);
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap) return false;
+    memory_ = MemoryDc(screen.get(), bitmap);
+    bits_ = static_cast<std::uint32_t*>(bits);
+    width_ = std::max(w, 1);
+    height_ = std::max(h, 1);
+    return true;
+  }
+  HDC dc() const { return memory_.dc(); }
+  std::uint32_t& At(int x, int y) { return bits_[static_cast<std::size_t>(y) * width_ + x]; }
+
+ private:
+  MemoryDc memory_;
+  std::uint32_t* bits_ = nullptr;
+  int width_ = 0, height_ = 0;
 };
 
 inline COLORREF ToColorRef(int colour) { return static_cast<COLORREF>(colour); }
-
-inline std::wstring Widen(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring w(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
-  return w;
-}
-
-inline std::string Narrow(std::wstring_view wide) {
-  if (wide.empty()) return {};
-  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                    nullptr, nullptr);
-  std::string s(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), s.data(), n, nullptr,
-                      nullptr);
-  return s;
-}
 
 }  // namespace velkaro

@@ -4,7 +4,7 @@
 
 namespace velkaro {
 
-HICON CreateIconFromPicture(const ArgbPicture& picture, bool pointer) {
+IconHandle CreateIconFromPicture(const ArgbPicture& picture, bool pointer) {
   BITMAPV5HEADER header{};
   header.bV5Size = sizeof header;
   header.bV5Width = picture.width;
@@ -16,25 +16,24 @@ HICON CreateIconFromPicture(const ArgbPicture& picture, bool pointer) {
   header.bV5GreenMask = 0x0000FF00;
   header.bV5BlueMask = 0x000000FF;
   header.bV5AlphaMask = 0xFF000000;
-  HDC screen = GetDC(nullptr);
   void* bits = nullptr;
-  HBITMAP colour = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS,
-                                    &bits, nullptr, 0);
-  ReleaseDC(nullptr, screen);
-  if (!colour) return nullptr;
+  GdiObject<HBITMAP> colour;
+  {
+    ScreenDc screen;
+    colour.reset(CreateDIBSection(screen.get(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits,
+                                  nullptr, 0));
+  }
+  if (!colour.get()) return IconHandle();
   std::memcpy(bits, picture.pixels.data(), picture.pixels.size() * sizeof(std::uint32_t));
   // The alpha channel decides; the mask only has to exist.
-  HBITMAP mask = CreateBitmap(picture.width, picture.height, 1, 1, nullptr);
+  GdiObject<HBITMAP> mask(CreateBitmap(picture.width, picture.height, 1, 1, nullptr));
   ICONINFO info{};
   info.fIcon = pointer ? FALSE : TRUE;
   info.xHotspot = static_cast<DWORD>(picture.hotX);
   info.yHotspot = static_cast<DWORD>(picture.hotY);
-  info.hbmMask = mask;
-  info.hbmColor = colour;
-  HICON icon = CreateIconIndirect(&info);
-  DeleteObject(mask);
-  DeleteObject(colour);
-  return icon;
+  info.hbmMask = mask.get();
+  info.hbmColor = colour.get();
+  return IconHandle(CreateIconIndirect(&info));  // copies both bitmaps
 }
 
 }  // namespace velkaro

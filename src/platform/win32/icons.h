@@ -3,11 +3,12 @@
 
 #include <windows.h>
 
+#include "gdi.h"
 #include "pictures.h"
 
 namespace velkaro {
 
-// An icon, or a pointer with the picture's hot spot. The caller destroys it (DestroyIcon).
-HICON CreateIconFromPicture(const ArgbPicture& picture, bool pointer);
+// An icon, or a pointer with the picture's hot spot; empty when the system refuses.
+IconHandle CreateIconFromPicture(const ArgbPicture& picture, bool pointer);
 
 }  // namespace velkaro

@@ -1,0 +1,155 @@
+#include "control_paint.h"
+
+#include <functional>
+#include <string>
+
+#include "icons.h"
+#include "pictures.h"
+#include "unicode.h"
+
+namespace velkaro {
+
+namespace {
+
+constexpr COLORREF kFrameLine = RGB(190, 190, 196);
+constexpr COLORREF kCaptionText = RGB(60, 60, 70);
+constexpr int kFrameCorner = 6;
+constexpr int kCaptionIndent = 6;
+constexpr int kShapeLine = 2;
+constexpr int kTargetSize = 32;
+
+RECT ToRect(const ScreenRect& r) { return {r.left, r.top, r.left + r.width, r.top + r.height}; }
+
+std::uint64_t Mix(std::uint64_t h, std::uint64_t v) { return (h ^ v) * 1099511628211ull; }
+
+}  // namespace
+
+void ControlPainter::LoadPictures(int cursorSize) {
+  pictures_[PictureId::Target] = CreateIconFromPicture(DrawTargetIcon(kTargetSize), false);
+  pictures_[PictureId::PointerLight] = CreateIconFromPicture(DrawCrossHairPointer(cursorSize, true), true);
+  pictures_[PictureId::PointerDark] = CreateIconFromPicture(DrawCrossHairPointer(cursorSize, false), true);
+  // The thumb's design size, 165 x 150 twips.
+  pictures_[PictureId::SliderThumb] =
+      CreateIconFromPicture(DrawSliderThumb(units_.PixelsX(165), units_.PixelsY(150)), false);
+}
+
+HICON ControlPainter::Picture(PictureId id) const {
+  const auto it = pictures_.find(id);
+  return it == pictures_.end() ? nullptr : it->second.get();
+}
+
+RECT ControlPainter::ClientRect(const Control& c) const { return ToRect(units_.ClientPixels(c)); }
+
+// A line is drawn over its parent picture, and the parent's paint must cover it.
+RECT ControlPainter::DirtyRect(const Control& c) const {
+  const Control& area = c.kind == ControlKind::Line && c.parent ? *c.parent : c;
+  RECT r = ClientRect(area);
+  InflateRect(&r, 1, 1);
+  return r;
+}
+
+std::uint64_t ControlPainter::Signature(const Control& c) {
+  std::uint64_t h = 1469598103934665603ull;
+  switch (c.kind) {
+    case ControlKind::PictureBox:
+      return Mix(h, static_cast<const PictureBox&>(c).surface.Revision());
+    case ControlKind::Shape: {
+      const auto& s = static_cast<const Shape&>(c);
+      return Mix(Mix(Mix(Mix(h, s.borderColor), s.fillColor), static_cast<std::uint64_t>(s.place.left)),
+                 static_cast<std::uint64_t>(s.place.top));
+    }
+    case ControlKind::Line:
+      return Mix(h, static_cast<const Line&>(c).borderColor);
+    case ControlKind::Frame:
+      return Mix(h, std::hash<std::string>{}(static_cast<const Frame&>(c).caption));
+    case ControlKind::Image:
+      return Mix(Mix(Mix(h, static_cast<std::uint64_t>(static_cast<const Image&>(c).picture)),
+                     static_cast<std::uint64_t>(c.place.left * 16)),
+                 static_cast<std::uint64_t>(c.place.top * 16));
+    default:
+      return h;
+  }
+}
+
+void ControlPainter::Paint(HDC dc, const Control& c) {
+  const RECT r = ClientRect(c);
+  switch (c.kind) {
+    case ControlKind::Frame: return PaintFrame(dc, static_cast<const Frame&>(c), r);
+    case ControlKind::Label: return PaintLabel(dc, static_cast<const Label&>(c), r);
+    case ControlKind::PictureBox: return PaintPictureBox(dc, static_cast<const PictureBox&>(c), r);
+    case ControlKind::Shape: return PaintShape(dc, static_cast<const Shape&>(c), r);
+    case ControlKind::Line: return PaintLine(dc, static_cast<const Line&>(c));
+    case ControlKind::Image: return PaintImage(dc, static_cast<const Image&>(c), r);
+    default: return;  // text boxes are edits of their own; the rest are never on screen
+  }
+}
+
+// A rounded outline with the caption over it on a patch of the body colour.
+void ControlPainter::PaintFrame(HDC dc, const Frame& frame, const RECT& r) {
+  Selected font(dc, fonts_.Get(frame.fontPt));
+  SIZE caption{};
+  const std::wstring text = Widen(frame.caption);
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &caption);
+  const RECT border{r.left, r.top + caption.cy / 2, r.right, r.bottom};
+  GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, kFrameLine));
+  Selected p(dc, pen.get());
+  Selected b(dc, GetStockObject(NULL_BRUSH));
+  RoundRect(dc, border.left, border.top, border.right, border.bottom, kFrameCorner, kFrameCorner);
+  if (text.empty()) return;
+  RECT label{r.left + kCaptionIndent, r.top, r.left + kCaptionIndent + 4 + caption.cx, r.top + caption.cy};
+  GdiObject<HBRUSH> bg(CreateSolidBrush(kBody));
+  FillRect(dc, &label, bg.get());
+  SetTextColor(dc, kCaptionText);
+  label.left += 2;
+  DrawTextW(dc, text.c_str(), -1, &label, DT_SINGLELINE | DT_LEFT | DT_TOP | DT_NOPREFIX);
+}
+
+void ControlPainter::PaintLabel(HDC dc, const Label& label, RECT r) {
+  Selected font(dc, fonts_.Get(label.fontPt));
+  SetTextColor(dc, kCaptionText);
+  DrawTextW(dc, Widen(label.caption).c_str(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+}
+
+// The surface goes to the screen as it is: it is already in the DIB's pixel order.
+void ControlPainter::PaintPictureBox(HDC dc, const PictureBox& box, RECT r) {
+  if (box.border == BorderStyle::Fixed3D) DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT);
+  const Surface& s = box.surface;
+  if (s.Width() == 0 || s.Height() == 0) return;
+  const int inset = BorderInsetPx(box);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = s.Width();
+  info.bmiHeader.biHeight = -s.Height();  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  SetDIBitsToDevice(dc, r.left + inset, r.top + inset, static_cast<DWORD>(s.Width()), static_cast<DWORD>(s.Height()),
+                    0, 0, 0, static_cast<UINT>(s.Height()), s.Pixels(), &info, DIB_RGB_COLORS);
+}
+
+void ControlPainter::PaintShape(HDC dc, const Shape& shape, const RECT& r) {
+  GdiObject<HPEN> pen(CreatePen(PS_INSIDEFRAME, kShapeLine, ToColorRef(shape.borderColor)));
+  Selected p(dc, pen.get());
+  Selected b(dc, GetStockObject(NULL_BRUSH));
+  Rectangle(dc, r.left, r.top, r.right, r.bottom);
+}
+
+// Lines are placed in their parent picture's pixels and clipped to it.
+void ControlPainter::PaintLine(HDC dc, const Line& line) {
+  if (!line.parent) return;
+  const RECT area = ClientRect(*line.parent);
+  const int inset = BorderInsetPx(*line.parent);
+  const int ox = area.left + inset, oy = area.top + inset;
+  ClipRegion clip(dc, {ox, oy, area.right - inset, area.bottom - inset});
+  GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, ToColorRef(line.borderColor)));
+  Selected p(dc, pen.get());
+  MoveToEx(dc, ox + static_cast<int>(line.x1), oy + static_cast<int>(line.y1), nullptr);
+  LineTo(dc, ox + static_cast<int>(line.x2), oy + static_cast<int>(line.y2));
+}
+
+void ControlPainter::PaintImage(HDC dc, const Image& image, const RECT& r) {
+  if (image.picture == PictureId::None) return;
+  DrawIconEx(dc, r.left, r.top, Picture(image.picture), r.right - r.left, r.bottom - r.top, 0, nullptr, DI_NORMAL);
+}
+
+}  // namespace velkaro

@@ -1,0 +1,42 @@
+// The main window and the hover timer, as the model asks for them.
+#include "win32_platform.h"
+
+namespace velkaro {
+
+void Win32WindowHost::ShowWindowRestored() { ShowWindow(main_, SW_RESTORE); }
+void Win32WindowHost::FlashWindowOnce() { FlashWindow(main_, TRUE); }
+void Win32WindowHost::MinimiseWindow() { ShowWindow(main_, SW_MINIMIZE); }
+void Win32WindowHost::HideWindow() { ShowWindow(main_, SW_HIDE); }
+
+ScreenRect Win32WindowHost::MainWindowRect() {
+  RECT r{};
+  if (!GetWindowRect(main_, &r)) return {};
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void Win32WindowHost::MoveMainWindow(const ScreenRect& r) {
+  SetWindowPos(main_, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+ScreenRect Win32WindowHost::ClientToScreen(const ScreenRect& r) {
+  POINT origin{0, 0};
+  ::ClientToScreen(main_, &origin);
+  return {r.left + origin.x, r.top + origin.y, r.width, r.height};
+}
+
+void Win32WindowHost::FocusMainWindow() { SetFocus(main_); }
+
+bool Win32WindowHost::IsMainWindowForeground() { return GetForegroundWindow() == main_; }
+
+// The view decides how to paint; the model only asks for it now.
+void Win32WindowHost::RepaintNow(const std::vector<const Control*>&) {
+  if (repaint_) repaint_();
+}
+
+std::uint32_t Win32WindowHost::StartHoverTimer(int periodMs) {
+  return static_cast<std::uint32_t>(SetTimer(nullptr, 0, static_cast<UINT>(periodMs), timerProc_));
+}
+
+void Win32WindowHost::KillHoverTimer(std::uint32_t id) { KillTimer(nullptr, id); }
+
+}  // namespace velkaro
