@@ -101,6 +101,39 @@ class SystemServices {
   virtual void ShowMessage(const std::string& text, const std::string& title, int icon) = 0;
 };
 
+// Other copies of the program, and the programs this one starts.
+class InstanceServices {
+ public:
+  virtual ~InstanceServices() = default;
+  // Creates the named mutex, owned by this copy for the rest of its life; true when
+  // another copy already holds it, in which case this copy's handle is given up at once.
+  virtual bool MutexAlreadyExists(const std::string& name) = 0;
+  // Sends one command string to the copy that serves (application, topic). It gives up
+  // after a few seconds when nobody answers; failures are not reported.
+  virtual void SendCommand(const std::string& application, const std::string& topic,
+                           const std::string& command) = 0;
+  // Starts taking command strings on (application, topic); each reaches the main window's
+  // execute handler on the user-interface thread, after the messages already queued.
+  virtual void ServeCommands(const std::string& application, const std::string& topic) = 0;
+  // Starts a fixed command line with a show style (1 normal, 3 maximised); failures ignored.
+  virtual void Launch(const std::string& commandLine, int showStyle) = 0;
+};
+
+enum class TrayMenuItem { None, About, Exit };
+
+// The notification-area icon of the main window and its menu.
+class TrayServices {
+ public:
+  virtual ~TrayServices() = default;
+  virtual bool AddTrayIcon(const std::string& tip) = 0;
+  virtual bool ModifyTrayIcon(const std::string& tip) = 0;
+  virtual bool DeleteTrayIcon() = 0;
+  // The main window to the front, so that the menu closes when the user clicks elsewhere.
+  virtual void BringMainWindowToFront() = 0;
+  // The menu at the pointer; returns once it is closed, with the item chosen.
+  virtual TrayMenuItem PopUpTrayMenu() = 0;
+};
+
 // Every role, for the window that composes the areas.
 struct Platform {
   ScreenPointer& screen;
@@ -108,6 +141,8 @@ struct Platform {
   SettingsStore& settings;
   Clipboard& clipboard;
   SystemServices& system;
+  InstanceServices& instance;
+  TrayServices& tray;
 };
 
 }  // namespace velkaro

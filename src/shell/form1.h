@@ -10,12 +10,14 @@
 
 #include "channel_boxes.h"
 #include "channel_sliders.h"
+#include "commands.h"
 #include "controls.h"
 #include "eyedropper.h"
 #include "magnifier.h"
 #include "palette.h"
 #include "placement.h"
 #include "platform.h"
+#include "tray_icon.h"
 #include "units.h"
 #include "window_frame.h"
 #include "workspace.h"
@@ -36,6 +38,8 @@ class Form1 {
   void 初始化数据();
   void ExitProgram();
   void HoverTimerProc() { frame.HoverTimerProc(); }
+  // The tip of the tray icon: the caption and the version.
+  static std::string TrayTip();
 
   // ---- events, routed by the view to the control under the pointer (or the one that
   //      has the mouse captured). Button is the mask 1 left, 2 right, 4 middle. X and Y
@@ -216,6 +220,9 @@ class Form1 {
   Palette palette{{调色板1, Shape1, Picture_色板}, workspace, units};
   Placement placement{units, platform_.window, platform_.screen, platform_.settings};
   WindowFrame frame{placement, magnifier, windowState, platform_.screen, platform_.window};
+  Commands commands{{Text4, Text7}, windowState, platform_.window, platform_.instance, [this] { ExitProgram(); }};
+  // The About window comes later; until then its menu item does nothing.
+  TrayIcon tray{windowState, shown, platform_.window, platform_.tray, [this] { ExitProgram(); }, [] {}};
 
  private:
   void SizeSurfaces();

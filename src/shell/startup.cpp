@@ -6,6 +6,13 @@ namespace velkaro {
 namespace {
 constexpr int kStartupZoom = 800;  // percent
 constexpr int kHoverTimerMs = 1;   // the system raises it to its minimum, 10 ms or so
+constexpr char kCaption[] = "Velkaro";
+constexpr int kVersionMajor = 2, kVersionMinor = 2, kVersionRevision = 1;
+}
+
+std::string Form1::TrayTip() {
+  return std::string(kCaption) + " Ver" + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) +
+         "." + std::to_string(kVersionRevision);
 }
 
 void Form1::Form_Initialize() {
@@ -22,6 +29,13 @@ void Form1::SetStartupDefaults() {
 
 void Form1::Form_Load() {
   loaded_ = true;
+  // A second copy asks the first to show itself and ends; its window is never shown.
+  if (commands.IsAlreadyRunning()) {
+    commands.SendDdeCommand(kCommandShow);
+    ExitProgram();
+    return;
+  }
+  commands.ServeCommands();
   初始化数据();
   frame.获取鼠标坐标();  // before the saved placement moves the window
   HoverTimerId = platform_.window.StartHoverTimer(kHoverTimerMs);
@@ -30,6 +44,7 @@ void Form1::Form_Load() {
   windowState = WindowState::Normal;
   shown = true;
   platform_.window.FlashWindowOnce();
+  tray.AddTrayIcon(TrayTip());
 }
 
 // The start-up colour is the swatch under the palette marker: (88, 8) at 96 dpi, the
@@ -48,10 +63,12 @@ void Form1::Form_Unload(bool& cancel) {
   platform_.window.MinimiseWindow();
   platform_.window.HideWindow();
   shown = false;
+  tray.ModifyTrayIcon(TrayTip());
 }
 
 void Form1::ExitProgram() {
   platform_.window.KillHoverTimer(HoverTimerId);
+  tray.RemoveTrayIcon();
   platform_.system.PostQuit(1);
   platform_.system.TerminateProcess(0);
 }

@@ -135,10 +135,51 @@ class FakeSystem : public SystemServices, public virtual FakeLog {
   }
 };
 
-class FakePlatform : public FakeScreen, public FakeWindow, public FakeSettings, public FakeClipboard,
-                     public FakeSystem {
+class FakeInstance : public InstanceServices, public virtual FakeLog {
  public:
-  operator Platform() { return {*this, *this, *this, *this, *this}; }
+  bool otherCopyRunning = false;
+  bool MutexAlreadyExists(const std::string& name) override {
+    calls.push_back("Mutex " + name);
+    return otherCopyRunning;
+  }
+  void SendCommand(const std::string& application, const std::string& topic, const std::string& command) override {
+    calls.push_back("SendCommand " + application + "|" + topic + " " + command);
+  }
+  void ServeCommands(const std::string& application, const std::string& topic) override {
+    calls.push_back("ServeCommands " + application + "|" + topic);
+  }
+  std::vector<std::string> launched;  // "command line|show style"
+  void Launch(const std::string& commandLine, int showStyle) override {
+    launched.push_back(commandLine + "|" + std::to_string(showStyle));
+  }
+};
+
+class FakeTray : public TrayServices, public virtual FakeLog {
+ public:
+  TrayMenuItem menuChoice = TrayMenuItem::None;
+  bool AddTrayIcon(const std::string& tip) override {
+    calls.push_back("AddTrayIcon " + tip);
+    return true;
+  }
+  bool ModifyTrayIcon(const std::string& tip) override {
+    calls.push_back("ModifyTrayIcon " + tip);
+    return true;
+  }
+  bool DeleteTrayIcon() override {
+    calls.push_back("DeleteTrayIcon");
+    return true;
+  }
+  void BringMainWindowToFront() override { calls.push_back("BringMainWindowToFront"); }
+  TrayMenuItem PopUpTrayMenu() override {
+    calls.push_back("PopUpTrayMenu");
+    return menuChoice;
+  }
+};
+
+class FakePlatform : public FakeScreen, public FakeWindow, public FakeSettings, public FakeClipboard,
+                     public FakeSystem, public FakeInstance, public FakeTray {
+ public:
+  operator Platform() { return {*this, *this, *this, *this, *this, *this, *this}; }
 };
 
 }  // namespace velkaro

@@ -14,8 +14,9 @@ struct Started : testing::Test {
 
 TEST_F(Started, StartUpRunsInOrder) {
   EXPECT_EQ(platform.calls,
-            (std::vector<std::string>{"EnableDebugPrivilege", "StartHoverTimer 1", "MoveMainWindow 313,265",
-                                      "ShowWindowRestored", "FlashWindowOnce", "FocusMainWindow"}));
+            (std::vector<std::string>{"EnableDebugPrivilege", "Mutex Velkarov2.2", "ServeCommands Velkarov2.2|Velkarov2.2",
+                                      "StartHoverTimer 1", "MoveMainWindow 313,265", "ShowWindowRestored",
+                                      "FlashWindowOnce", "AddTrayIcon Velkaro Ver2.2.1", "FocusMainWindow"}));
   EXPECT_TRUE(form.shown);
   EXPECT_EQ(form.windowState, WindowState::Normal);
 }
@@ -27,7 +28,8 @@ TEST_F(Started, ClosingHidesAndKeepsRunning) {
   EXPECT_TRUE(cancel);
   EXPECT_EQ(form.windowState, WindowState::Minimised);
   EXPECT_FALSE(form.shown);
-  EXPECT_EQ(platform.calls, (std::vector<std::string>{"MinimiseWindow", "HideWindow"}));
+  EXPECT_EQ(platform.calls,
+            (std::vector<std::string>{"MinimiseWindow", "HideWindow", "ModifyTrayIcon Velkaro Ver2.2.1"}));
 }
 
 TEST(ShutDown, ExitProgramStopsTheTimerQuitsAndEnds) {
@@ -37,8 +39,21 @@ TEST(ShutDown, ExitProgramStopsTheTimerQuitsAndEnds) {
   form.Form_Initialize();
   platform.calls.clear();
   form.ExitProgram();
+  EXPECT_EQ(platform.calls, (std::vector<std::string>{"KillHoverTimer 7", "DeleteTrayIcon", "PostQuit 1",
+                                                       "TerminateProcess 0"}));
+}
+
+// A second copy asks the first to show itself and ends before its window is ever shown.
+TEST(StartUp, SecondCopySendsShowAndEnds) {
+  FakePlatform platform;
+  platform.otherCopyRunning = true;
+  Form1 form(platform);
+  form.Form_Initialize();
   EXPECT_EQ(platform.calls,
-            (std::vector<std::string>{"KillHoverTimer 7", "PostQuit 1", "TerminateProcess 0"}));
+            (std::vector<std::string>{"EnableDebugPrivilege", "Mutex Velkarov2.2",
+                                      "SendCommand Velkarov2.2|Velkarov2.2 显示", "KillHoverTimer 0", "PostQuit 1",
+                                      "TerminateProcess 0"}));
+  EXPECT_FALSE(form.tray.Installed());
 }
 
 TEST(StartUp, ColourComesFromTheSwatchUnderTheMarkerAtAnyDensity) {

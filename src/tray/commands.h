@@ -1,0 +1,57 @@
+// One copy at a time: a second start asks the running copy to show itself and ends. The
+// running copy takes command strings from other programs and runs the few it knows.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "controls.h"
+#include "platform.h"
+
+namespace velkaro {
+
+// The name the copies find each other by: mutex, DDE service and topic.
+inline constexpr char kLinkTopic[] = "Velkarov2.2";
+inline constexpr char kApplicationTitle[] = "Velkarov2.2";
+
+inline constexpr char kCommandExit[] = "退出";
+inline constexpr char kCommandMinimise[] = "最小化";
+inline constexpr char kCommandShow[] = "显示";
+inline constexpr char kCommandOpenCmd[] = "打开CMD";
+inline constexpr char kCommandOpenDriveC[] = "打开C盘";
+inline constexpr char kCommandOpenSearch[] = "打开百度";
+
+// The fixed command lines the launch commands start; nothing of a received string is
+// ever added to them.
+inline constexpr char kCmdLine[] = "cmd.exe";
+inline constexpr char kDriveCLine[] = "cmd /c explorer.exe \"c:\\\"";
+inline constexpr char kSearchLine[] = "explorer.exe https://www.baidu.com/";
+inline constexpr int kShowNormal = 1, kShowMaximised = 3;
+
+struct CommandControls {
+  TextBox& Text4;  // receives every command string
+  TextBox& Text7;  // receives the ones nobody knows
+};
+
+class Commands : private CommandControls {
+ public:
+  Commands(const CommandControls& controls, WindowState& windowState, WindowHost& window,
+           InstanceServices& instance, std::function<void()> exitProgram)
+      : CommandControls(controls), windowState_(windowState), window_(window), instance_(instance),
+        exitProgram_(std::move(exitProgram)) {}
+
+  bool IsAlreadyRunning();
+  void SendDdeCommand(const std::string& command);
+  void ServeCommands();
+  // The main window's execute handler: every string is accepted.
+  void Text4_LinkExecute(const std::string& CmdStr, int& Cancel);
+  void ExecuteCommand(const std::string& command);
+
+ private:
+  WindowState& windowState_;
+  WindowHost& window_;
+  InstanceServices& instance_;
+  std::function<void()> exitProgram_;
+};
+
+}  // namespace velkaro

@@ -1,0 +1,56 @@
+#include "tray_icon.h"
+
+namespace velkaro {
+
+// No balloon: a blank one at every start tells the user nothing.
+void TrayIcon::AddTrayIcon(const std::string& tip) {
+  tip_ = tip;
+  if (installed_) {
+    tray_.ModifyTrayIcon(tip_);
+    return;
+  }
+  tray_.AddTrayIcon(tip_);
+  installed_ = true;
+}
+
+void TrayIcon::ModifyTrayIcon(const std::string& tip) {
+  tip_ = tip;
+  tray_.ModifyTrayIcon(tip_);
+}
+
+void TrayIcon::RemoveTrayIcon() {
+  if (!installed_) return;
+  tray_.DeleteTrayIcon();
+  installed_ = false;
+}
+
+void TrayIcon::TrayCallback(int mouseMessage) {
+  if (!installed_) return;
+  if (mouseMessage == kTrayLeftButtonUp) {
+    if (windowState_ == WindowState::Minimised) {
+      windowState_ = WindowState::Normal;
+      shown_ = true;
+      window_.ShowWindowRestored();
+      window_.FlashWindowOnce();
+    } else {
+      windowState_ = WindowState::Minimised;
+      window_.MinimiseWindow();
+      window_.HideWindow();
+      shown_ = false;
+    }
+  } else if (mouseMessage == kTrayRightButtonUp) {
+    tray_.BringMainWindowToFront();
+    switch (tray_.PopUpTrayMenu()) {
+      case TrayMenuItem::About: showAbout_(); break;
+      case TrayMenuItem::Exit: exitProgram_(); break;
+      case TrayMenuItem::None: break;
+    }
+  }
+}
+
+// The shell forgot every icon when the taskbar went; ours is added again as it was.
+void TrayIcon::TaskbarCreated() {
+  if (installed_) tray_.AddTrayIcon(tip_);
+}
+
+}  // namespace velkaro

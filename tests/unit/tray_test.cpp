@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "fake_platform.h"
+#include "form1.h"
+
+namespace velkaro {
+namespace {
+
+struct Tray : testing::Test {
+  FakePlatform platform;
+  Form1 form{platform};
+  void SetUp() override {
+    form.Form_Initialize();
+    platform.calls.clear();
+  }
+};
+
+// The whole string, exactly, in the table's order; the rest lands in Text7.
+TEST_F(Tray, CommandTable) {
+  struct Case { std::string command; std::vector<std::string> calls; std::string launched, text7; };
+  const Case cases[] = {
+      {"最小化", {"MinimiseWindow"}, "", ""},
+      {"显示", {"FlashWindowOnce", "ShowWindowRestored"}, "", ""},
+      {"打开CMD", {}, "cmd.exe|1", ""},
+      {"打开C盘", {}, "cmd /c explorer.exe \"c:\\\"|1", ""},
+      {"打开百度", {}, "explorer.exe https://www.baidu.com/|3", ""},
+      {"显示 ", {}, "", "显示 "},
+      {"显示\r\n", {}, "", "显示\r\n"},
+      {"SHOW", {}, "", "SHOW"},
+      {"退出 ", {}, "", "退出 "},
+      {"打开CMD & calc", {}, "", "打开CMD & calc"},
+      {"", {}, "", ""},
+  };
+  for (const Case& c : cases) {
+    platform.calls.clear();
+    platform.launched.clear();
+    form.Text7.text = "unchanged";
+    int cancel = -1;
+    form.commands.Text4_LinkExecute(c.command, cancel);
+    EXPECT_EQ(cancel, 0) << c.command;
+    EXPECT_EQ(form.Text4.text, c.command);
+    EXPECT_EQ(platform.calls, c.calls) << c.command;
+    EXPECT_EQ(platform.launched, c.launched.empty() ? std::vector<std::string>{}
+                                                    : std::vector<std::string>{c.launched}) << c.command;
+    const bool known = !c.calls.empty() || !c.launched.empty();
+    EXPECT_EQ(form.Text7.text, known ? "unchanged" : c.text7) << c.command;
+  }
+}
+
+TEST_F(Tray, MinimiseCommandLeavesTheWindowOnTheTaskbar) {
+  form.commands.ExecuteCommand("最小化");
+  EXPECT_EQ(form.windowState, WindowState::Minimised);
+  EXPECT_EQ(std::count(platform.calls.begin(), platform.calls.end(), "HideWindow"), 0);
+}
+
+TEST_F(Tray, ExitCommandEndsTheProgramWithoutTheIcon) {
+  form.commands.ExecuteCommand("退出");
+  EXPECT_EQ(platform.calls, (std::vector<std::string>{"KillHoverTimer 0", "DeleteTrayIcon", "PostQuit 1",
+                                                       "TerminateProcess 0"}));
+  platform.calls.clear();
+  form.tray.RemoveTrayIcon();  // a second removal does nothing
+  EXPECT_TRUE(platform.calls.empty());
+}
+
+TEST_F(Tray, LeftClickTogglesTheWindow) {
+  form.tray.TrayCallback(kTrayLeftButtonUp);
+  EXPECT_EQ(platform.calls, (std::vector<std::string>{"MinimiseWindow", "HideWindow"}));
+  EXPECT_EQ(form.windowState, WindowState::Minimised);
+  platform.calls.clear();
+  form.tray.TrayCallback(kTrayLeftButtonUp);
+  EXPECT_EQ(platform.calls, (std::vector<std::string>{"ShowWindowRestored", "FlashWindowOnce"}));
+  EXPECT_EQ(form.windowState, WindowState::Normal);
+  EXPECT_TRUE(form.shown);
+  platform.calls.clear();
+  for (int other : {0x200, 0x201, 0x203, 0x204, 0x207, 0x208}) form.tray.TrayCallback(other);
+  EXPECT_TRUE(platform.calls.empty());
+}
+
+TEST_F(Tray, RightClickOpensTheMenu) {
+  form.tray.TrayCallback(kTrayRightButtonUp);  // closed without a choice
+  EXPECT_EQ(platform.calls, (std::vector<std::string>{"BringMainWindowToFront", "PopUpTrayMenu"}));
+  platform.calls.clear();
+  platform.menuChoice = TrayMenuItem::About;  // nothing yet: the About window comes later
+  form.tray.TrayCallback(kTrayRightButtonUp);
+  EXPECT_EQ(platform.calls, (std::vector<std::string>{"BringMainWindowToFront", "PopUpTrayMenu"}));
+  platform.calls.clear();
+  platform.menuChoice = TrayMenuItem::Exit;
+  form.tray.TrayCallback(kTrayRightButtonUp);
+  EXPECT_EQ(platform.calls, (std::vector<std::string>{"BringMainWindowToFront", "PopUpTrayMenu", "KillHoverTimer 0",
+                                                       "DeleteTrayIcon", "PostQuit 1", "TerminateProcess 0"}));
+}
+
+TEST_F(Tray, TaskbarRestartAddsTheIconAgain) {
+  form.tray.TaskbarCreated();
+  EXPECT_EQ(platform.calls, std::vector<std::string>{"AddTrayIcon Velkaro Ver2.2.1"});
+  form.tray.RemoveTrayIcon();
+  platform.calls.clear();
+  form.tray.TaskbarCreated();
+  form.tray.TrayCallback(kTrayLeftButtonUp);
+  EXPECT_TRUE(platform.calls.empty());
+}
+
+}  // namespace
+}  // namespace velkaro
