@@ -120,4 +120,29 @@ ArgbPicture DrawSliderThumb(int width, int height) {
   return canvas.Finish(0);
 }
 
+// The tray menu's pictures, 15 x 13. About: a small heart, as on the About button.
+ArgbPicture DrawMenuAbout(int width, int height) {
+  Canvas canvas(width, height);
+  const double u = height / 13.0, cx = width / 2.0;
+  auto heart = [=](double x, double y) {
+    // Two lobes and a point: the classic heart curve, scaled to the box.
+    const double hx = (x - cx) / (6 * u), hy = (6.2 * u - y) / (6 * u);
+    const double a = hx * hx + hy * hy - 1;
+    return a * a * a - hx * hx * hy * hy * hy <= 0;
+  };
+  canvas.Paint(heart, Rgba{0.85, 0.16, 0.28, 1});
+  return canvas.Finish(0);
+}
+
+// Exit: a power sign, a ring open at the top with a bar through the gap.
+ArgbPicture DrawMenuExit(int width, int height) {
+  Canvas canvas(width, height);
+  const double u = height / 13.0, cx = width / 2.0, cy = 7 * u;
+  const auto ring = Ring(cx, cy, 4.6 * u, 1.6 * u);
+  auto openRing = [=](double x, double y) { return ring(x, y) && !(y < cy && std::fabs(x - cx) < 2.2 * u); };
+  canvas.Paint(openRing, kDarkGrey);
+  canvas.Paint(Box(cx - 0.8 * u, 0.8 * u, cx + 0.8 * u, cy), kDarkGrey);
+  return canvas.Finish(0);
+}
+
 }  // namespace velkaro

@@ -21,5 +21,8 @@ ArgbPicture DrawTargetIcon(int size);
 ArgbPicture DrawCrossHairPointer(int size, bool light);
 // The thumb of a slider: a small grey arrow pointing up at the track.
 ArgbPicture DrawSliderThumb(int width, int height);
+// The tray menu items' pictures: a heart for "about", a power sign for "exit".
+ArgbPicture DrawMenuAbout(int width, int height);
+ArgbPicture DrawMenuExit(int width, int height);
 
 }  // namespace velkaro

@@ -9,18 +9,22 @@ VELKARO_PACKAGES=(
   fonts-wqy-microhei locales
 )
 
-# Installs whatever of the list is missing; silent when everything is there.
+# Installs whatever of the list is missing; silent when everything is there. Also makes
+# the Chinese locale, under which Wine's code page carries Chinese command strings between
+# two copies of the program.
 velkaro_install_packages() {
   local missing=()
   local p
   for p in "${VELKARO_PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+  locale -a 2>/dev/null | grep -qx 'zh_CN.utf8' || localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 }
 
 # Starts a private Xvfb on a free display number and exports DISPLAY.
@@ -43,7 +47,7 @@ velkaro_wine_env() {
   export WINEPREFIX=${WINEPREFIX:-$VELKARO_ROOT/build/wineprefix}
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  export LANG=C.UTF-8
+  export LANG=${VELKARO_LANG:-C.UTF-8}
 }
 
 # A fresh prefix for a test run.

@@ -15,6 +15,9 @@ fi
 rm -f "$log"
 exe=$VELKARO_ROOT/build/windows/src/app/velkaro.exe
 export WINEPREFIX=$VELKARO_ROOT/build/runprefix
+# Chinese, as the program's users run it: a second start then reaches the first copy
+# with its command intact (Wine passes Chinese command strings only in the Chinese code page).
+export VELKARO_LANG=zh_CN.UTF-8
 
 if [ -n "${DISPLAY:-}" ]; then
   velkaro_prepare_prefix

@@ -2,7 +2,9 @@
 #include <windows.h>
 
 #include "form1.h"
+#include "icons.h"
 #include "main_window.h"
+#include "pictures.h"
 #include "win32_platform.h"
 
 namespace {
@@ -23,7 +25,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   if (!window.Handle()) return 1;
   g_form = &form;
   g_window = &window;
-  platform.SetMainWindow(window.Handle());
+  // The target, as the program's icon in the notification area.
+  const velkaro::IconHandle appIcon =
+      velkaro::CreateIconFromPicture(velkaro::DrawTargetIcon(GetSystemMetrics(SM_CXSMICON)), false);
+  platform.SetMainWindow(window.Handle(), appIcon.get());
   platform.window.SetTimerCallback(&OnHoverTimer);
   platform.window.SetRepaint([&window] { window.RepaintNow(); });
 

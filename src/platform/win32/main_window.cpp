@@ -1,7 +1,11 @@
 #include "main_window.h"
 
+#include <memory>
+
 #include "input.h"
+#include "tray_icon.h"
 #include "unicode.h"
+#include "win32_platform.h"
 
 namespace velkaro {
 
@@ -75,17 +79,32 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETCURSOR:
       if (LOWORD(lp) == HTCLIENT && OnSetCursor()) return TRUE;
       return Default(msg, wp, lp);
+    case WM_SHOWWINDOW:
+      form_.shown = wp != FALSE;
+      return Default(msg, wp, lp);
+    case kTrayCallbackMessage:
+      form_.tray.TrayCallback(static_cast<int>(LOWORD(lp)));
+      Sync();
+      return 0;
+    case kCommandArrivedMessage:
+      OnCommandArrived(lp);
+      return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
     default:
       if (msg == timingsMessage_ && timingsMessage_ != 0) return OnTimingsQuery();
+      if (msg == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
+        form_.tray.TaskbarCreated();
+        return 0;
+      }
       return Default(msg, wp, lp);
   }
 }
 
 void MainWindow::OnCreate() {
   timingsMessage_ = RegisterWindowMessageW(kMagnifierTimingsMessage);
+  taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   painter_.LoadPictures(GetSystemMetrics(SM_CXCURSOR) >= kLargeCursor ? kLargeCursor : kSmallCursor);
   const auto& controls = form_.Controls();
   signatures_.assign(controls.size(), 0);
@@ -139,6 +158,14 @@ LRESULT MainWindow::OnTimingsQuery() const {
   const auto& t = form_.magnifier.magnifierTimings;
   const double tenths = t.pictures ? t.totalMicros / t.pictures * 10 : 0;
   return static_cast<LRESULT>(static_cast<std::uint64_t>(t.pictures) << 32 | static_cast<std::uint32_t>(tenths));
+}
+
+// A command string another program sent; the window owns the text from here on.
+void MainWindow::OnCommandArrived(LPARAM text) {
+  const std::unique_ptr<std::string> command(reinterpret_cast<std::string*>(text));
+  int cancel = 0;
+  form_.commands.Text4_LinkExecute(*command, cancel);
+  Sync();
 }
 
 bool MainWindow::PreTranslate(const MSG& msg) {

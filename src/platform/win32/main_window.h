@@ -47,6 +47,7 @@ class MainWindow : public BaseWindow<MainWindow> {
   void OnMouse(UINT msg, WPARAM wp, LPARAM lp);
   bool OnSetCursor();
   LRESULT OnTimingsQuery() const;
+  void OnCommandArrived(LPARAM text);
   void ShowCapturedPointer();
   float LocalX(const Control& c, int clientX) const;
   float LocalY(const Control& c, int clientY) const;
@@ -69,6 +70,7 @@ class MainWindow : public BaseWindow<MainWindow> {
   std::vector<Caption> captions_;
   Control* captured_ = nullptr;  // the control that has the mouse until the release
   UINT timingsMessage_ = 0;
+  UINT taskbarCreatedMessage_ = 0;
 };
 
 }  // namespace velkaro

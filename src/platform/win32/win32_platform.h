@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <ddeml.h>
 
 #include <functional>
 
@@ -83,18 +84,68 @@ class Win32System : public SystemServices {
   HWND owner_ = nullptr;
 };
 
+// Posted to the main window for every command string that arrives, with the text as a
+// heap std::string (UTF-8) in lParam that the window takes over.
+inline constexpr UINT kCommandArrivedMessage = WM_APP + 1;
+
+class Win32Instance : public InstanceServices {
+ public:
+  ~Win32Instance() override;
+  void SetMainWindow(HWND hwnd) { main_ = hwnd; }
+  bool MutexAlreadyExists(const std::string& name) override;
+  void SendCommand(const std::string& application, const std::string& topic, const std::string& command) override;
+  void ServeCommands(const std::string& application, const std::string& topic) override;
+  void Launch(const std::string& commandLine, int showStyle) override;
+
+ private:
+  static HDDEDATA CALLBACK DdeCallback(UINT type, UINT format, HCONV, HSZ topic, HSZ service, HDDEDATA data,
+                                       ULONG_PTR, ULONG_PTR);
+  std::wstring ExecuteText(HDDEDATA data) const;
+  HWND main_ = nullptr;
+  HANDLE mutex_ = nullptr;  // kept, and owned, until the process ends
+  DWORD ddeInstance_ = 0;
+  bool ansiServer_ = false;
+  HSZ service_ = nullptr, topic_ = nullptr;
+};
+
+class Win32Tray : public TrayServices {
+ public:
+  ~Win32Tray() override;
+  void SetMainWindow(HWND hwnd, HICON icon) {
+    main_ = hwnd;
+    icon_ = icon;
+  }
+  bool AddTrayIcon(const std::string& tip) override;
+  bool ModifyTrayIcon(const std::string& tip) override;
+  bool DeleteTrayIcon() override;
+  void BringMainWindowToFront() override;
+  TrayMenuItem PopUpTrayMenu() override;
+
+ private:
+  bool Notify(DWORD what, const std::string& tip);
+  void MakeMenu();
+  HWND main_ = nullptr;
+  HICON icon_ = nullptr;
+  HMENU menu_ = nullptr;  // made at the first right click, kept until the end
+  GdiObject<HBITMAP> aboutBitmap_, exitBitmap_;
+};
+
 struct Win32Platform {
   Win32Screen screen;
   Win32WindowHost window;
   Win32Settings settings;
   Win32Clipboard clipboard;
   Win32System system;
+  Win32Instance instance;
+  Win32Tray tray;
 
-  Platform Roles() { return {screen, window, settings, clipboard, system}; }
-  void SetMainWindow(HWND hwnd) {
+  Platform Roles() { return {screen, window, settings, clipboard, system, instance, tray}; }
+  void SetMainWindow(HWND hwnd, HICON icon) {
     window.SetMainWindow(hwnd);
     clipboard.SetOwner(hwnd);
     system.SetOwner(hwnd);
+    instance.SetMainWindow(hwnd);
+    tray.SetMainWindow(hwnd, icon);
   }
 };
 

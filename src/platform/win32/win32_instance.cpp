@@ -1,0 +1,202 @@
+// One copy at a time on Windows: the named mutex, command strings over DDE (the running
+// copy serves them, a second copy sends one), and the programs the commands start.
+#include <cstring>
+#include <cwchar>
+#include <string>
+
+#include "unicode.h"
+#include "win32_platform.h"
+
+namespace velkaro {
+
+namespace {
+
+constexpr DWORD kLinkTimeoutMs = 3000;    // one execute request
+constexpr DWORD kSenderGiveUpMs = 5000;   // the whole send, connecting included
+
+// DDEML's callbacks carry no pointer of ours; there is one server per process.
+Win32Instance* g_server = nullptr;
+
+struct SendJob {
+  std::wstring application, topic, command;
+};
+
+HDDEDATA CALLBACK IgnoreEverything(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) { return nullptr; }
+
+// The ANSI form of a text when the system code page holds it exactly.
+bool ExactAnsi(const std::wstring& wide, std::string& ansi) {
+  if (wide.empty()) return true;
+  BOOL lossy = FALSE;
+  const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                                    nullptr, 0, nullptr, &lossy);
+  if (n <= 0 || lossy) return false;
+  ansi.assign(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), ansi.data(), n,
+                      nullptr, &lossy);
+  std::wstring back(static_cast<std::size_t>(wide.size()), L'\0');
+  const int m = MultiByteToWideChar(CP_ACP, 0, ansi.data(), n, back.data(), static_cast<int>(back.size()));
+  return !lossy && m == static_cast<int>(wide.size()) && back == wide;
+}
+
+// Wine mangles non-ASCII execute strings between two Unicode DDE programs, while an ANSI
+// sender reaches a Unicode server exactly; on Windows both forms work. So the ANSI form
+// goes whenever the code page holds the text, and the Unicode form otherwise.
+void SendOnce(const SendJob& job) {
+  std::string ansi;
+  const bool useAnsi = ExactAnsi(job.command, ansi);
+  DWORD inst = 0;
+  const UINT flags = APPCMD_CLIENTONLY;
+  if ((useAnsi ? DdeInitializeA(&inst, &IgnoreEverything, flags, 0)
+               : DdeInitializeW(&inst, &IgnoreEverything, flags, 0)) != DMLERR_NO_ERROR)
+    return;
+  HSZ service = DdeCreateStringHandleW(inst, job.application.c_str(), CP_WINUNICODE);
+  HSZ topic = DdeCreateStringHandleW(inst, job.topic.c_str(), CP_WINUNICODE);
+  if (HCONV conv = DdeConnect(inst, service, topic, nullptr)) {
+    DWORD result = 0;
+    if (useAnsi)
+      DdeClientTransaction(reinterpret_cast<LPBYTE>(ansi.data()), static_cast<DWORD>(ansi.size() + 1), conv, nullptr,
+                           CF_TEXT, XTYP_EXECUTE, kLinkTimeoutMs, &result);
+    else
+      DdeClientTransaction(reinterpret_cast<LPBYTE>(const_cast<wchar_t*>(job.command.c_str())),
+                           static_cast<DWORD>((job.command.size() + 1) * sizeof(wchar_t)), conv, nullptr,
+                           CF_UNICODETEXT, XTYP_EXECUTE, kLinkTimeoutMs, &result);
+    DdeDisconnect(conv);
+  }
+  if (service) DdeFreeStringHandle(inst, service);
+  if (topic) DdeFreeStringHandle(inst, topic);
+  DdeUninitialize(inst);
+}
+
+// Under Wine a Unicode DDE server receives a Unicode sender's text as if its bytes were
+// ANSI (the string is cut at the first zero byte), while an ANSI server receives both
+// kinds of sender exactly. On Windows the Unicode server is right for every sender.
+bool RunningOnWine() {
+  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+DWORD WINAPI SendInBackground(void* job) {
+  SendOnce(*static_cast<SendJob*>(job));
+  delete static_cast<SendJob*>(job);
+  return 0;
+}
+
+}  // namespace
+
+Win32Instance::~Win32Instance() {
+  if (!ddeInstance_) return;
+  DdeNameService(ddeInstance_, service_, nullptr, DNS_UNREGISTER);
+  DdeFreeStringHandle(ddeInstance_, service_);
+  DdeFreeStringHandle(ddeInstance_, topic_);
+  DdeUninitialize(ddeInstance_);
+  g_server = nullptr;
+}
+
+bool Win32Instance::MutexAlreadyExists(const std::string& name) {
+  HANDLE h = CreateMutexW(nullptr, TRUE, Widen(name).c_str());
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    if (h) {
+      ReleaseMutex(h);
+      CloseHandle(h);
+    }
+    return true;
+  }
+  mutex_ = h;  // never closed: the process's end gives it up
+  return false;
+}
+
+// A copy that is hung, stopped or still starting must not hold this one: the send runs
+// on a thread of its own, and after the give-up time this copy goes on (and ends) without
+// it.
+void Win32Instance::SendCommand(const std::string& application, const std::string& topic,
+                                const std::string& command) {
+  auto* job = new SendJob{Widen(application), Widen(topic), Widen(command)};
+  HANDLE thread = CreateThread(nullptr, 0, &SendInBackground, job, 0, nullptr);
+  if (!thread) {
+    delete job;
+    return;
+  }
+  // Connecting asks every top-level window, this copy's own hidden one too: the messages
+  // sent to it are answered while waiting, or the send would wait for itself.
+  const DWORD start = GetTickCount();
+  for (;;) {
+    const DWORD waited = GetTickCount() - start;
+    if (waited >= kSenderGiveUpMs) break;
+    const DWORD r = MsgWaitForMultipleObjects(1, &thread, FALSE, kSenderGiveUpMs - waited, QS_SENDMESSAGE);
+    if (r != WAIT_OBJECT_0 + 1) break;
+    MSG msg;
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+  CloseHandle(thread);
+}
+
+void Win32Instance::ServeCommands(const std::string& application, const std::string& topic) {
+  if (ddeInstance_ || g_server) return;
+  const UINT flags = APPCLASS_STANDARD | CBF_FAIL_ADVISES | CBF_FAIL_POKES | CBF_FAIL_REQUESTS |
+                     CBF_SKIP_ALLNOTIFICATIONS;
+  ansiServer_ = RunningOnWine();
+  const UINT result = ansiServer_ ? DdeInitializeA(&ddeInstance_, &Win32Instance::DdeCallback, flags, 0)
+                                  : DdeInitializeW(&ddeInstance_, &Win32Instance::DdeCallback, flags, 0);
+  if (result != DMLERR_NO_ERROR) {
+    ddeInstance_ = 0;
+    return;
+  }
+  g_server = this;
+  service_ = DdeCreateStringHandleW(ddeInstance_, Widen(application).c_str(), CP_WINUNICODE);
+  topic_ = DdeCreateStringHandleW(ddeInstance_, Widen(topic).c_str(), CP_WINUNICODE);
+  DdeNameService(ddeInstance_, service_, nullptr, DNS_REGISTER);
+}
+
+// The request is acknowledged at once and the string handed to the window's queue: the
+// messages already waiting run first, and a command that ends the program does not leave
+// the sender waiting for an answer.
+HDDEDATA CALLBACK Win32Instance::DdeCallback(UINT type, UINT, HCONV, HSZ topic, HSZ service, HDDEDATA data,
+                                             ULONG_PTR, ULONG_PTR) {
+  Win32Instance* self = g_server;
+  if (!self) return nullptr;
+  switch (type) {
+    case XTYP_CONNECT:
+      return reinterpret_cast<HDDEDATA>(static_cast<ULONG_PTR>(
+          DdeCmpStringHandles(topic, self->topic_) == 0 && DdeCmpStringHandles(service, self->service_) == 0));
+    case XTYP_EXECUTE: {
+      auto* command = new std::string(Narrow(self->ExecuteText(data)));
+      if (!PostMessageW(self->main_, kCommandArrivedMessage, 0, reinterpret_cast<LPARAM>(command))) delete command;
+      return reinterpret_cast<HDDEDATA>(static_cast<ULONG_PTR>(DDE_FACK));
+    }
+    default:
+      return nullptr;
+  }
+}
+
+// The execute string up to its first terminating zero.
+std::wstring Win32Instance::ExecuteText(HDDEDATA data) const {
+  const DWORD size = DdeGetData(data, nullptr, 0, 0);
+  if (!ansiServer_) {
+    std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
+    if (size > 0) DdeGetData(data, reinterpret_cast<LPBYTE>(text.data()), size, 0);
+    text.resize(std::wcslen(text.c_str()));
+    return text;
+  }
+  std::string bytes(size + 1, '\0');
+  if (size > 0) DdeGetData(data, reinterpret_cast<LPBYTE>(bytes.data()), size, 0);
+  bytes.resize(std::strlen(bytes.c_str()));
+  if (bytes.empty()) return {};
+  const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  std::wstring text(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
+  return text;
+}
+
+void Win32Instance::Launch(const std::string& commandLine, int showStyle) {
+  std::wstring line = Widen(commandLine);
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESHOWWINDOW;
+  si.wShowWindow = static_cast<WORD>(showStyle);
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+}
+
+}  // namespace velkaro

@@ -1,0 +1,104 @@
+// The notification-area icon and its menu on Windows.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cwchar>
+
+#include "icons.h"
+#include "pictures.h"
+#include "tray_icon.h"
+#include "unicode.h"
+#include "win32_platform.h"
+
+namespace velkaro {
+
+namespace {
+
+constexpr UINT kMenuAbout = 1, kMenuExit = 2;
+constexpr int kMenuPictureWidth = 15, kMenuPictureHeight = 13;
+constexpr wchar_t kAboutText[] = L"关于软件";
+constexpr wchar_t kExitText[] = L"退出";
+
+// A menu item's picture: the drawing laid over the menu's own colour, as a plain bitmap.
+HBITMAP MenuBitmap(const ArgbPicture& picture) {
+  const COLORREF back = GetSysColor(COLOR_MENU);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = picture.width;
+  info.bmiHeader.biHeight = -picture.height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  ScreenDc screen;
+  HBITMAP bitmap = CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!bitmap) return nullptr;
+  auto* out = static_cast<std::uint32_t*>(bits);
+  for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+    const std::uint32_t p = picture.pixels[i], a = p >> 24;
+    auto mix = [a](std::uint32_t fore, std::uint32_t bg) { return (fore * a + bg * (255 - a) + 127) / 255; };
+    out[i] = mix(p >> 16 & 0xFF, GetRValue(back)) << 16 | mix(p >> 8 & 0xFF, GetGValue(back)) << 8 |
+             mix(p & 0xFF, GetBValue(back));
+  }
+  return bitmap;
+}
+
+}  // namespace
+
+Win32Tray::~Win32Tray() {
+  if (menu_) DestroyMenu(menu_);
+}
+
+bool Win32Tray::Notify(DWORD what, const std::string& tip) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof data;
+  data.hWnd = main_;
+  data.uID = 0;
+  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  data.uCallbackMessage = kTrayCallbackMessage;
+  data.hIcon = icon_;
+  const std::wstring text = Widen(tip);
+  wcsncpy(data.szTip, text.c_str(), sizeof data.szTip / sizeof data.szTip[0] - 1);
+  return Shell_NotifyIconW(what, &data) != FALSE;
+}
+
+bool Win32Tray::AddTrayIcon(const std::string& tip) { return Notify(NIM_ADD, tip); }
+bool Win32Tray::ModifyTrayIcon(const std::string& tip) { return Notify(NIM_MODIFY, tip); }
+
+bool Win32Tray::DeleteTrayIcon() {
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof data;
+  data.hWnd = main_;
+  data.uID = 0;
+  return Shell_NotifyIconW(NIM_DELETE, &data) != FALSE;
+}
+
+void Win32Tray::BringMainWindowToFront() { SetForegroundWindow(main_); }
+
+void Win32Tray::MakeMenu() {
+  menu_ = CreatePopupMenu();
+  AppendMenuW(menu_, MF_STRING, kMenuAbout, kAboutText);
+  AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu_, MF_STRING, kMenuExit, kExitText);
+  aboutBitmap_.reset(MenuBitmap(DrawMenuAbout(kMenuPictureWidth, kMenuPictureHeight)));
+  exitBitmap_.reset(MenuBitmap(DrawMenuExit(kMenuPictureWidth, kMenuPictureHeight)));
+  SetMenuItemBitmaps(menu_, 0, MF_BYPOSITION, aboutBitmap_.get(), nullptr);
+  SetMenuItemBitmaps(menu_, 2, MF_BYPOSITION, exitBitmap_.get(), nullptr);
+}
+
+TrayMenuItem Win32Tray::PopUpTrayMenu() {
+  if (!menu_) MakeMenu();
+  POINT at{};
+  GetCursorPos(&at);
+  const UINT chosen = static_cast<UINT>(
+      TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, main_, nullptr));
+  // Without a message after it, the menu's window can linger until the next input.
+  PostMessageW(main_, WM_NULL, 0, 0);
+  switch (chosen) {
+    case kMenuAbout: return TrayMenuItem::About;
+    case kMenuExit: return TrayMenuItem::Exit;
+    default: return TrayMenuItem::None;
+  }
+}
+
+}  // namespace velkaro

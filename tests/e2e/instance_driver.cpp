@@ -1,0 +1,264 @@
+// One copy at a time, commands from other programs, and the tray icon, driven as a second
+// copy, a DDE client and the shell would: second starts while the first is visible,
+// minimised and hidden; every command in its ANSI and Unicode form; the tray callback and
+// its menu; a thousand junk strings; twenty copies started at once; and "退出".
+#include <windows.h>
+#include <ddeml.h>
+#include <tlhelp32.h>
+
+#include <memory>
+#include <random>
+#include <set>
+#include <vector>
+
+#include "driver.h"
+
+using namespace velkaro;
+using namespace velkaro::e2e;
+
+namespace {
+
+constexpr UINT kTrayMessage = 0x500;
+
+HDDEDATA CALLBACK NoCallback(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) { return nullptr; }
+
+// Sends one execute string the way a DDE client program would, in the ANSI form (the
+// system code page) or the Unicode form. True when the server acknowledged it.
+bool SendExecute(const std::wstring& command, bool ansi) {
+  DWORD inst = 0;
+  if ((ansi ? DdeInitializeA(&inst, &NoCallback, APPCMD_CLIENTONLY, 0)
+            : DdeInitializeW(&inst, &NoCallback, APPCMD_CLIENTONLY, 0)) != DMLERR_NO_ERROR)
+    return false;
+  HSZ name = DdeCreateStringHandleW(inst, L"Velkarov2.2", CP_WINUNICODE);
+  bool acked = false;
+  if (HCONV conv = DdeConnect(inst, name, name, nullptr)) {
+    DWORD result = 0;
+    if (ansi) {
+      const int n = WideCharToMultiByte(CP_ACP, 0, command.c_str(), -1, nullptr, 0, nullptr, nullptr);
+      std::string bytes(static_cast<size_t>(n), '\0');
+      WideCharToMultiByte(CP_ACP, 0, command.c_str(), -1, bytes.data(), n, nullptr, nullptr);
+      acked = DdeClientTransaction(reinterpret_cast<LPBYTE>(bytes.data()), static_cast<DWORD>(n), conv, nullptr,
+                                   CF_TEXT, XTYP_EXECUTE, 5000, &result) != nullptr;
+    } else {
+      acked = DdeClientTransaction(reinterpret_cast<LPBYTE>(const_cast<wchar_t*>(command.c_str())),
+                                   static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)), conv, nullptr,
+                                   CF_UNICODETEXT, XTYP_EXECUTE, 5000, &result) != nullptr;
+    }
+    DdeDisconnect(conv);
+  }
+  DdeFreeStringHandle(inst, name);
+  DdeUninitialize(inst);
+  return acked;
+}
+
+// Every visible main window of the program, by its process.
+std::vector<DWORD> VisibleMainWindowOwners() {
+  std::vector<DWORD> owners;
+  EnumWindows(
+      [](HWND hwnd, LPARAM list) -> BOOL {
+        wchar_t cls[64] = {};
+        GetClassNameW(hwnd, cls, 64);
+        if (IsWindowVisible(hwnd) && std::wstring(cls) == kMainWindowClass) {
+          DWORD pid = 0;
+          GetWindowThreadProcessId(hwnd, &pid);
+          reinterpret_cast<std::vector<DWORD>*>(list)->push_back(pid);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&owners));
+  return owners;
+}
+
+// Processes by id and name.
+std::vector<std::pair<DWORD, std::wstring>> Processes() {
+  std::vector<std::pair<DWORD, std::wstring>> list;
+  HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32W e{};
+  e.dwSize = sizeof e;
+  for (BOOL ok = Process32FirstW(snap, &e); ok; ok = Process32NextW(snap, &e)) list.emplace_back(e.th32ProcessID, e.szExeFile);
+  CloseHandle(snap);
+  return list;
+}
+
+// Waits for a process of that name that was not there before, and ends it.
+bool NewProcessAppears(const std::wstring& name, const std::vector<std::pair<DWORD, std::wstring>>& before) {
+  for (DWORD waited = 0; waited <= 10000; waited += 50) {
+    for (const auto& [pid, exe] : Processes()) {
+      if (_wcsicmp(exe.c_str(), name.c_str()) != 0) continue;
+      bool old = false;
+      for (const auto& b : before) old = old || b.first == pid;
+      if (old) continue;
+      if (HANDLE h = OpenProcess(PROCESS_TERMINATE, FALSE, pid)) {
+        TerminateProcess(h, 0);
+        CloseHandle(h);
+      }
+      return true;
+    }
+    Sleep(50);
+  }
+  return false;
+}
+
+std::multiset<std::wstring> ProcessNames() {
+  std::multiset<std::wstring> names;
+  HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32W e{};
+  e.dwSize = sizeof e;
+  for (BOOL ok = Process32FirstW(snap, &e); ok; ok = Process32NextW(snap, &e)) names.insert(e.szExeFile);
+  CloseHandle(snap);
+  return names;
+}
+
+bool Responsive(HWND hwnd) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
+}
+
+// Waits until `state` holds for the window, polling every 10 ms.
+template <class Pred>
+bool WaitUntil(Pred state, DWORD timeoutMs) {
+  for (DWORD waited = 0; waited <= timeoutMs; waited += 10) {
+    if (state()) return true;
+    Sleep(10);
+  }
+  return false;
+}
+
+// A second start: it must end with 0 within 15 s, and no window of its own may ever show.
+void SecondStart(Checks& checks, const std::wstring& exe, HWND first, DWORD firstPid, const std::string& when) {
+  Program second(exe);
+  bool ownWindow = false;
+  const DWORD start = GetTickCount();
+  while (second.Running() && GetTickCount() - start < 15000) {
+    for (DWORD pid : VisibleMainWindowOwners()) ownWindow = ownWindow || pid != firstPid;
+    Sleep(10);
+  }
+  checks.Expect(second.WaitForExit(0) == 0, "a second copy started " + when + " exits with 0 within 15 s (took " +
+                                                std::to_string(GetTickCount() - start) + " ms)");
+  checks.Expect(!ownWindow, "the second copy never shows a window (" + when + ")");
+  checks.Expect(WaitUntil([&] { return IsWindowVisible(first) && !IsIconic(first); }, 5000),
+                "the first copy's window is visible and restored afterwards (" + when + ")");
+  checks.Expect(FindWindowW(kMainWindowClass, kMainWindowCaption) == first, "it is the same window (" + when + ")");
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const std::wstring exe = Arg(argc, argv, 1), shot = Arg(argc, argv, 2);
+  Checks checks;
+  const ControlMap ids;
+  auto text = [&](HWND hwnd, const char* name) { return ReadText(GetDlgItem(hwnd, ids.Id(name))); };
+  {
+    Program first(exe);
+    HWND hwnd = first.WaitForWindow(20000);
+    checks.Expect(hwnd != nullptr, "the first copy shows its window");
+    if (!hwnd) return checks.Finish();
+    DWORD firstPid = 0;
+    GetWindowThreadProcessId(hwnd, &firstPid);
+    Sleep(500);
+
+    SecondStart(checks, exe, hwnd, firstPid, "while the first is visible");
+    checks.Expect(SendExecute(L"最小化", true), "\"最小化\" is acknowledged");
+    checks.Expect(WaitUntil([&] { return IsIconic(hwnd) && IsWindowVisible(hwnd); }, 5000),
+                  "\"最小化\" minimises without hiding");
+    SecondStart(checks, exe, hwnd, firstPid, "while the first is minimised");
+    PostMessageW(hwnd, WM_CLOSE, 0, 0);
+    checks.Expect(WaitUntil([&] { return !IsWindowVisible(hwnd); }, 5000), "closing hides the window to the tray");
+    SecondStart(checks, exe, hwnd, firstPid, "while the first is hidden in the tray");
+
+    // Each command in both forms, where its effect can be seen.
+    for (const bool ansi : {true, false}) {
+      const std::string form = ansi ? " (ANSI)" : " (Unicode)";
+      checks.Expect(SendExecute(L"最小化", ansi), "\"最小化\" acknowledged" + form);
+      checks.Expect(WaitUntil([&] { return IsIconic(hwnd) && IsWindowVisible(hwnd); }, 5000),
+                    "\"最小化\" minimises" + form);
+      checks.ExpectText("Text4" + form, text(hwnd, "Text4"), "最小化");
+      checks.Expect(SendExecute(L"显示", ansi), "\"显示\" acknowledged" + form);
+      checks.Expect(WaitUntil([&] { return !IsIconic(hwnd) && IsWindowVisible(hwnd); }, 5000),
+                    "\"显示\" restores" + form);
+      for (const wchar_t* unknown : {L"显示 ", L"SHOW", L"退出\r\n"}) {
+        checks.Expect(SendExecute(unknown, ansi), "an unknown string is acknowledged too" + form);
+        Sleep(200);
+        checks.ExpectText("Text7" + form, text(hwnd, "Text7"), Narrow(unknown));
+        checks.Expect(IsWindowVisible(hwnd) && !IsIconic(hwnd) && first.Running(),
+                      "an unknown string changes nothing visible" + form);
+      }
+    }
+
+    // The launch commands start their fixed programs.
+    for (const bool ansi : {true, false}) {
+      auto before = Processes();
+      SendExecute(L"打开CMD", ansi);
+      checks.Expect(NewProcessAppears(L"cmd.exe", before), std::string("\"打开CMD\" starts cmd.exe") +
+                                                                (ansi ? " (ANSI)" : " (Unicode)"));
+      before = Processes();
+      SendExecute(L"打开C盘", ansi);
+      checks.Expect(NewProcessAppears(L"cmd.exe", before), std::string("\"打开C盘\" starts a command shell") +
+                                                                (ansi ? " (ANSI)" : " (Unicode)"));
+      Sleep(1000);
+      checks.Expect(first.Running() && Responsive(hwnd), "the program goes on after a launch");
+    }
+
+    // The tray icon's left click hides and shows.
+    PostMessageW(hwnd, kTrayMessage, 0, WM_LBUTTONUP);
+    checks.Expect(WaitUntil([&] { return !IsWindowVisible(hwnd); }, 5000), "a left click on the icon hides the window");
+    PostMessageW(hwnd, kTrayMessage, 0, WM_LBUTTONUP);
+    checks.Expect(WaitUntil([&] { return IsWindowVisible(hwnd) && !IsIconic(hwnd); }, 5000),
+                  "a second left click shows it again");
+
+    // Junk: random lengths up to 4 KB of random characters and near-misses; none starts anything.
+    const auto before = ProcessNames();
+    std::mt19937 random(20261210);
+    const std::wstring nearMisses[] = {L"退出 ", L" 退出", L"最小化\n", L"显示\0x", L"打开CMD ", L"打开cmd",
+                                       L"打开C盘\\", L"打开百度?", L"打开百度 & calc", L"\"打开CMD\""};
+    int acked = 0;
+    for (int i = 0; i < 1000; ++i) {
+      std::wstring junk;
+      if (i % 10 == 0) {
+        junk = nearMisses[(i / 10) % std::size(nearMisses)];
+      } else {
+        junk.resize(std::uniform_int_distribution<int>(1, 2048)(random));
+        for (wchar_t& c : junk) c = static_cast<wchar_t>(std::uniform_int_distribution<int>(1, 0xD7FF)(random));
+      }
+      acked += SendExecute(junk, false) ? 1 : 0;
+    }
+    checks.Expect(acked == 1000, std::to_string(acked) + " of 1000 junk strings acknowledged");
+    checks.Expect(first.Running() && Responsive(hwnd), "the program still runs and answers after the junk");
+    checks.Expect(ProcessNames() == before, "no junk string started a program");
+    if (!shot.empty()) checks.Expect(SaveWindowBitmap(hwnd, shot), "screenshot saved");
+
+    // The menu: "退出" chosen with the keyboard ends the program.
+    PostMessageW(hwnd, kTrayMessage, 0, WM_RBUTTONUP);
+    checks.Expect(WaitUntil([] { return FindWindowW(L"#32768", nullptr) != nullptr; }, 5000),
+                  "a right click on the icon opens the menu");
+    Sleep(300);
+    for (WORD vk : {WORD{VK_UP}, WORD{VK_RETURN}}) {
+      Key(vk, true);
+      Key(vk, false);
+      Sleep(100);
+    }
+    checks.Expect(first.WaitForExit(10000) == 0, "\"退出\" from the menu ends the program with 0");
+  }
+  {
+    // Twenty at once: exactly one goes on.
+    std::vector<std::unique_ptr<Program>> copies;
+    for (int i = 0; i < 20; ++i) copies.push_back(std::make_unique<Program>(exe));
+    int zeros = 0, running = 0;
+    for (auto& p : copies) {
+      const long code = p->WaitForExit(20000);
+      zeros += code == 0 ? 1 : 0;
+      running += p->Running() ? 1 : 0;
+    }
+    checks.Expect(running == 1 && zeros == 19, "of 20 copies started at once, " + std::to_string(running) +
+                                                   " runs on and " + std::to_string(zeros) + " exit with 0");
+    HWND hwnd = FindWindowW(kMainWindowClass, kMainWindowCaption);
+    checks.Expect(WaitUntil([&] { return IsWindowVisible(hwnd); }, 10000), "the one that runs shows its window");
+    Program* survivor = nullptr;
+    for (auto& p : copies)
+      if (p->Running()) survivor = p.get();
+    checks.Expect(SendExecute(L"退出", false), "\"退出\" is acknowledged");
+    checks.Expect(survivor && survivor->WaitForExit(10000) == 0, "\"退出\" ends it with exit code 0");
+    checks.Expect(!IsWindow(hwnd), "and its window is gone");
+  }
+  return checks.Finish();
+}
