@@ -98,13 +98,20 @@ struct PictureBox : Control {
 };
 
 // The pictures the program's image controls can show.
-enum class PictureId { None, Target, PointerLight, PointerDark, SliderThumb };
+// The image buttons' pictures are numbered as the program numbers them: 1 resting,
+// 2 hover, 3 pressed.
+enum class PictureId {
+  None, Target, PointerLight, PointerDark, SliderThumb,
+  关于我们1, 关于我们2, 关于我们3, 系统调色板1, 系统调色板2, 系统调色板3,
+  最小1, 最小2, 最小3, 关闭1, 关闭2, 关闭3
+};
 
 struct Image : Control {
   Image(ControlList& w, std::string n, Control* p, TwipRect r, PictureId pic = PictureId::None)
       : Control(w, std::move(n), ControlKind::Image, p, r), picture(pic) {}
   PictureId picture;
   PictureId pointer = PictureId::None;  // the custom mouse pointer; None is the system's
+  std::string toolTip;
 };
 
 struct Shape : Control {

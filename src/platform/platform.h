@@ -15,6 +15,7 @@ namespace velkaro {
 
 class Surface;
 struct Control;
+class AboutBox;
 
 struct Point {
   int x = 0, y = 0;
@@ -64,6 +65,11 @@ class WindowHost {
   // A client-area rectangle of the main window in screen pixels.
   virtual ScreenRect ClientToScreen(const ScreenRect& r) = 0;
   virtual void FocusMainWindow() = 0;  // takes the keyboard focus from the text boxes
+  // Adds style bits to the main window (the frame gives it a taskbar system menu).
+  virtual void AddWindowStyle(std::uint32_t bits) = 0;
+  // Drops any mouse capture and, while the left button is held, lets the system move the
+  // window with the pointer; returns when the button is released, at once when it is not held.
+  virtual void DragMainWindow() = 0;
   virtual bool IsMainWindowForeground() = 0;
   // Paints the given controls now rather than when the message queue is empty.
   virtual void RepaintNow(const std::vector<const Control*>& controls) = 0;
@@ -134,6 +140,18 @@ class TrayServices {
   virtual TrayMenuItem PopUpTrayMenu() = 0;
 };
 
+// The system's dialogs and the program's own modal About window.
+class DialogServices {
+ public:
+  virtual ~DialogServices() = default;
+  // The colour dialog in its basic form, nothing preselected, every custom colour black;
+  // nothing when it is cancelled or fails.
+  virtual std::optional<ColorValue> ChooseColour() = 0;
+  // Shows the About window modally; returns when the user has closed it.
+  virtual void ShowAboutWindow(AboutBox& about) = 0;
+  virtual void OpenUrl(const std::string& address) = 0;  // failures ignored
+};
+
 // Every role, for the window that composes the areas.
 struct Platform {
   ScreenPointer& screen;
@@ -143,6 +161,7 @@ struct Platform {
   SystemServices& system;
   InstanceServices& instance;
   TrayServices& tray;
+  DialogServices& dialogs;
 };
 
 }  // namespace velkaro

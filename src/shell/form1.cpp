@@ -15,6 +15,14 @@ Form1::Form1(Platform platform)
   magnifier.SizeScratchBlock();
   palette.DrawSwatches();
   workspace.SetFollower(&sliders);
+  最小0.toolTip = "最小化";
+  关闭0.toolTip = "关闭";
+}
+
+// As closing by any other way: the close is cancelled and the window goes to the tray.
+void Form1::CloseMainWindow() {
+  bool cancel = false;
+  Form_Unload(cancel);
 }
 
 // Each picture box draws on its inner area: the outer size less a 3-D border.

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
+#include "about.h"
 #include "channel_boxes.h"
 #include "channel_sliders.h"
 #include "commands.h"
@@ -24,7 +26,7 @@
 
 namespace velkaro {
 
-class Form1 {
+class Form1 : private FrameActions {
  public:
   explicit Form1(Platform platform);
   Form1(const Form1&) = delete;
@@ -48,6 +50,8 @@ class Form1 {
   void MouseDown(Control& c, int Button, int Shift, float X, float Y);
   void MouseMove(Control& c, int Button, int Shift, float X, float Y);
   void MouseUp(Control& c, int Button, int Shift, float X, float Y);
+  // The window's own background, where no control lies: a drag surface.
+  void Form_MouseMove(int Button, int Shift, float X, float Y);
   // The topmost control at a client pixel that takes mouse events, or nullptr.
   Control* ControlAt(int x, int y) const;
   // A text box's keys, a change no key made (a paste), and a button's release.
@@ -189,6 +193,12 @@ class Form1 {
       {controls_, "Color_TextBox(6)", &Frame6, Px(312, 18, 44, 18), ""},
   }};
   PictureBox Picture5{controls_, "Picture5", nullptr, Px(591, 461, 57, 28)};
+  // Image buttons: about and the colour dialog at the bottom left, minimise and close at
+  // the top right.
+  Image 关于我们0{controls_, "关于我们0", nullptr, Px(16, 419, 120, 34), PictureId::关于我们1};
+  Image 系统调色板0{controls_, "系统调色板0", nullptr, Px(160, 419, 120, 34), PictureId::系统调色板1};
+  Image 最小0{controls_, "最小0", nullptr, Px(590, 0, 34, 34), PictureId::最小1};
+  Image 关闭0{controls_, "关闭0", nullptr, Px(621, 0, 34, 34), PictureId::关闭1};
   // Never seen: right of the client area.
   Frame Frame1{controls_, "Frame1", nullptr, Px(712, 8, 200, 200), ""};
   Frame Frame3{controls_, "Frame3", nullptr, {14040, 120, 4260, 1095}, "色板:"};
@@ -217,14 +227,20 @@ class Form1 {
                           Picture_B, Image_B, Text_B},
                          workspace, units, platform_.screen, platform_.window, platform_.system};
   ChannelBoxes channelBoxes{Text_R, Text_G, Text_B, workspace};
-  Palette palette{{调色板1, Shape1, Picture_色板}, workspace, units};
+  Palette palette{{调色板1, Shape1, Picture_色板}, workspace, units, platform_.dialogs};
   Placement placement{units, platform_.window, platform_.screen, platform_.settings};
-  WindowFrame frame{placement, magnifier, windowState, platform_.screen, platform_.window};
+  WindowFrame frame{{关于我们0, 系统调色板0, 最小0, 关闭0}, *this, placement, magnifier, windowState,
+                    platform_.screen, platform_.window};
+  AboutBox about{platform_.dialogs};
   Commands commands{{Text4, Text7}, windowState, platform_.window, platform_.instance, [this] { ExitProgram(); }};
-  // The About window comes later; until then its menu item does nothing.
-  TrayIcon tray{windowState, shown, platform_.window, platform_.tray, [this] { ExitProgram(); }, [] {}};
+  TrayIcon tray{windowState, shown, platform_.window, platform_.tray, [this] { ExitProgram(); },
+                [this] { about.Show(true); }};
 
  private:
+  void ShowAboutWindow() override { about.Show(false); }
+  void CallColourDialog() override { palette.调用系统调色板(); }
+  void CloseMainWindow() override;
+  bool IsDragSurface(const Control& c) const;
   void SizeSurfaces();
   bool loaded_ = false;
 };

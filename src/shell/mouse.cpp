@@ -3,6 +3,18 @@
 
 namespace velkaro {
 
+void Form1::Form_MouseMove(int, int, float, float) { frame.DragSurfaceMove(); }
+
+// The frames around the readouts and the pictures that carry no handler of their own move
+// the window; labels and the notation and fine-tuning frames do not.
+bool Form1::IsDragSurface(const Control& c) const {
+  for (const Control* surface : std::initializer_list<const Control*>{
+           &Frame2, &Frame4, &Frame5, &Frame7, &Frame8, &Frame9, &Frame10, &Picture5, &Picture14, &Picture15,
+           &picZoom, &Image8})
+    if (&c == surface) return true;
+  return false;
+}
+
 namespace {
 // Positions inside a twip-scaled container come in twips; elsewhere in pixels.
 bool InTwips(const Control& c) {
@@ -17,6 +29,7 @@ void Form1::MouseDown(Control& c, int Button, int Shift, float X, float Y) {
     Y *= units.TwipsPerPixelY();
   }
   if (&c == &Picture2) return eyedropper.Picture2_MouseDown(Button, Shift, X, Y);
+  if (frame.IsImageButton(c)) return frame.ImageButton_MouseDown(static_cast<Image&>(c), Button);
   for (int ch = 0; ch < 3; ++ch) {
     const ChannelSliders::ChannelSlider s = sliders.SliderOf(ch);
     if (&c == &s.thumb) return sliders.Thumb_MouseDown(ch, Button, Shift, X, Y);
@@ -30,8 +43,8 @@ void Form1::MouseMove(Control& c, int Button, int Shift, float X, float Y) {
     Y *= units.TwipsPerPixelY();
   }
   if (&c == &Picture2) return eyedropper.Picture2_MouseMove(Button, Shift, X, Y);
-  if (&c == &picZoom || &c == &Image8 || &c == &Picture5 || &c == &Picture14 || &c == &Picture15)
-    return frame.DragSurfaceMove();
+  if (frame.IsImageButton(c)) return frame.ImageButton_MouseMove(static_cast<Image&>(c), Button);
+  if (IsDragSurface(c)) return frame.DragSurfaceMove();
   if (&c == &Picture1) return frame.PicEn();
   for (int ch = 0; ch < 3; ++ch) {
     const ChannelSliders::ChannelSlider s = sliders.SliderOf(ch);
@@ -42,6 +55,15 @@ void Form1::MouseMove(Control& c, int Button, int Shift, float X, float Y) {
 
 void Form1::MouseUp(Control& c, int Button, int Shift, float X, float Y) {
   if (&c == &Picture2) return eyedropper.Picture2_MouseUp(Button, Shift, X, Y);
+  if (frame.IsImageButton(c)) {
+    auto& button = static_cast<Image&>(c);
+    frame.ImageButton_MouseUp(button, Button);
+    // A left press and release over the same button is also a click.
+    const ScreenRect r = units.ClientPixels(c);
+    if (Button == 1 && X >= 0 && Y >= 0 && X < static_cast<float>(r.width) && Y < static_cast<float>(r.height))
+      frame.ImageButton_Click(button);
+    return;
+  }
   for (int ch = 0; ch < 3; ++ch) {
     const ChannelSliders::ChannelSlider s = sliders.SliderOf(ch);
     if (&c == &s.thumb || &c == &s.track) return sliders.Slider_MouseUp(ch);

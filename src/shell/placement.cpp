@@ -45,9 +45,14 @@ TwipRect Placement::FormPlacement() {
 
 void Placement::SavePlacement() {
   const TwipRect r = FormPlacement();
-  for (const auto& [key, value] : {std::pair{"Left", r.left}, {"Top", r.top}, {"Width", r.width},
-                                   {"Height", r.height}})
-    if (!settings_.SaveSetting(kApp, kSection, key, SingleText(value))) return;
+  const std::pair<const char*, float> values[] = {{"Left", r.left}, {"Top", r.top}, {"Width", r.width},
+                                                  {"Height", r.height}};
+  for (std::size_t i = 0; i < saved_.size(); ++i) {
+    std::string text = SingleText(values[i].second);
+    if (text == saved_[i]) continue;
+    if (!settings_.SaveSetting(kApp, kSection, values[i].first, text)) return;
+    saved_[i] = std::move(text);
+  }
 }
 
 void Placement::RestorePlacement() {

@@ -1,6 +1,9 @@
 // Where the window was: saved on every move over a drag surface, restored at start-up.
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "platform.h"
 #include "units.h"
 
@@ -19,6 +22,8 @@ class Placement {
   WindowHost& window_;
   ScreenPointer& screen_;
   SettingsStore& settings_;
+  // What this copy last wrote: a drag saves on every move, and most moves change nothing.
+  std::array<std::string, 4> saved_;
 };
 
 }  // namespace velkaro

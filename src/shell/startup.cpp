@@ -39,6 +39,7 @@ void Form1::Form_Load() {
   初始化数据();
   frame.获取鼠标坐标();  // before the saved placement moves the window
   HoverTimerId = platform_.window.StartHoverTimer(kHoverTimerMs);
+  frame.HookWindowFrame();
   placement.RestorePlacement();
   platform_.window.ShowWindowRestored();
   windowState = WindowState::Normal;

@@ -81,6 +81,8 @@ class FakeWindow : public WindowHost, public virtual FakeLog {
     return {r.left + clientOrigin.x, r.top + clientOrigin.y, r.width, r.height};
   }
   void FocusMainWindow() override { calls.push_back("FocusMainWindow"); }
+  void AddWindowStyle(std::uint32_t bits) override { calls.push_back("AddWindowStyle " + std::to_string(bits)); }
+  void DragMainWindow() override { calls.push_back("DragMainWindow"); }
   bool foreground = true;
   bool IsMainWindowForeground() override {
     ++queries;
@@ -176,10 +178,25 @@ class FakeTray : public TrayServices, public virtual FakeLog {
   }
 };
 
-class FakePlatform : public FakeScreen, public FakeWindow, public FakeSettings, public FakeClipboard,
-                     public FakeSystem, public FakeInstance, public FakeTray {
+class FakeDialogs : public DialogServices, public virtual FakeLog {
  public:
-  operator Platform() { return {*this, *this, *this, *this, *this, *this, *this}; }
+  std::optional<ColorValue> chosenColour;  // nothing: the dialog is cancelled
+  std::optional<ColorValue> ChooseColour() override {
+    calls.push_back("ChooseColour");
+    return chosenColour;
+  }
+  std::function<void(AboutBox&)> whileAboutOpen = [](AboutBox&) {};
+  void ShowAboutWindow(AboutBox& about) override {
+    calls.push_back("ShowAboutWindow");
+    whileAboutOpen(about);
+  }
+  void OpenUrl(const std::string& address) override { calls.push_back("OpenUrl " + address); }
+};
+
+class FakePlatform : public FakeScreen, public FakeWindow, public FakeSettings, public FakeClipboard,
+                     public FakeSystem, public FakeInstance, public FakeTray, public FakeDialogs {
+ public:
+  operator Platform() { return {*this, *this, *this, *this, *this, *this, *this, *this}; }
 };
 
 }  // namespace velkaro

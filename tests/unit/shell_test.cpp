@@ -15,7 +15,8 @@ struct Started : testing::Test {
 TEST_F(Started, StartUpRunsInOrder) {
   EXPECT_EQ(platform.calls,
             (std::vector<std::string>{"EnableDebugPrivilege", "Mutex Velkarov2.2", "ServeCommands Velkarov2.2|Velkarov2.2",
-                                      "StartHoverTimer 1", "MoveMainWindow 313,265", "ShowWindowRestored",
+                                      "StartHoverTimer 1", "AddWindowStyle 655360", "MoveMainWindow 313,265",
+                                      "ShowWindowRestored",
                                       "FlashWindowOnce", "AddTrayIcon Velkaro Ver2.2.1", "FocusMainWindow"}));
   EXPECT_TRUE(form.shown);
   EXPECT_EQ(form.windowState, WindowState::Normal);

@@ -80,9 +80,10 @@ TEST_F(Tray, RightClickOpensTheMenu) {
   form.tray.TrayCallback(kTrayRightButtonUp);  // closed without a choice
   EXPECT_EQ(platform.calls, (std::vector<std::string>{"BringMainWindowToFront", "PopUpTrayMenu"}));
   platform.calls.clear();
-  platform.menuChoice = TrayMenuItem::About;  // nothing yet: the About window comes later
+  platform.menuChoice = TrayMenuItem::About;  // the About window, then the site once it is closed
   form.tray.TrayCallback(kTrayRightButtonUp);
-  EXPECT_EQ(platform.calls, (std::vector<std::string>{"BringMainWindowToFront", "PopUpTrayMenu"}));
+  EXPECT_EQ(platform.calls, (std::vector<std::string>{"BringMainWindowToFront", "PopUpTrayMenu", "ShowAboutWindow",
+                                                       "OpenUrl https://velkaro.example/"}));
   platform.calls.clear();
   platform.menuChoice = TrayMenuItem::Exit;
   form.tray.TrayCallback(kTrayRightButtonUp);
