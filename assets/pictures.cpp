@@ -1,5 +1,9 @@
 #include "pictures.h"
 
+#include <cstring>
+
+#include "feedback_qr.h"
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -120,17 +124,63 @@ ArgbPicture DrawSliderThumb(int width, int height) {
   return canvas.Finish(0);
 }
 
-// The tray menu's pictures, 15 x 13. About: a small heart, as on the About button.
-ArgbPicture DrawMenuAbout(int width, int height) {
-  Canvas canvas(width, height);
-  const double u = height / 13.0, cx = width / 2.0;
-  auto heart = [=](double x, double y) {
-    // Two lobes and a point: the classic heart curve, scaled to the box.
-    const double hx = (x - cx) / (6 * u), hy = (6.2 * u - y) / (6 * u);
+namespace {
+
+// A heart filling most of a w x h box: two lobes and a point.
+std::function<bool(double, double)> Heart(double w, double h) {
+  const double u = std::min(w, h * 15 / 13) / 15.0, cx = w / 2, cy = h / 2 - 0.3 * u;
+  return [=](double x, double y) {
+    const double hx = (x - cx) / (6 * u), hy = (cy - y) / (6 * u);
     const double a = hx * hx + hy * hy - 1;
     return a * a * a - hx * hx * hy * hy * hy <= 0;
   };
-  canvas.Paint(heart, Rgba{0.85, 0.16, 0.28, 1});
+}
+
+}  // namespace
+
+// The tray menu's pictures, 15 x 13. About: a small heart, as on the About button.
+ArgbPicture DrawMenuAbout(int width, int height) {
+  Canvas canvas(width, height);
+  canvas.Paint(Heart(width, height), Rgba{0.85, 0.16, 0.28, 1});
+  return canvas.Finish(0);
+}
+
+ArgbPicture DrawButtonHeart(int size) {
+  Canvas canvas(size);
+  canvas.Paint(Heart(size, size), kWhiteInk);
+  return canvas.Finish(0);
+}
+
+// Four small squares, red, yellow, green and blue, each with a white edge.
+ArgbPicture DrawButtonColourSquares(int size) {
+  Canvas canvas(size);
+  const double s = size, gap = s / 10, half = (s - gap) / 2;
+  const Rgba colours[] = {{0.92, 0.25, 0.2, 1}, {0.98, 0.8, 0.15, 1}, {0.25, 0.75, 0.3, 1}, {0.2, 0.55, 0.95, 1}};
+  for (int i = 0; i < 4; ++i) {
+    const double x0 = (i % 2) * (half + gap), y0 = (i / 2) * (half + gap);
+    canvas.Paint(Box(x0, y0, x0 + half, y0 + half), kWhiteInk);
+    canvas.Paint(Box(x0 + s / 16, y0 + s / 16, x0 + half - s / 16, y0 + half - s / 16), colours[i]);
+  }
+  return canvas.Finish(0);
+}
+
+// The minimise and close marks: a white bar and a white cross, strokes of about 1/9 of the box.
+ArgbPicture DrawButtonBar(int size) {
+  Canvas canvas(size);
+  const double s = size, t = std::max(1.5, s / 9);
+  canvas.Paint(Box(s * 0.2, s / 2 - t / 2, s * 0.8, s / 2 + t / 2), kWhiteInk);
+  return canvas.Finish(0);
+}
+
+ArgbPicture DrawButtonCross(int size) {
+  Canvas canvas(size);
+  const double s = size, t = std::max(1.5, s / 9), lo = s * 0.22, hi = s * 0.78;
+  canvas.Paint(
+      [=](double x, double y) {
+        if (x < lo || x > hi || y < lo || y > hi) return false;
+        return std::fabs(x - y) <= t / std::sqrt(2.0) || std::fabs(x + y - s) <= t / std::sqrt(2.0);
+      },
+      kWhiteInk);
   return canvas.Finish(0);
 }
 
@@ -144,5 +194,18 @@ ArgbPicture DrawMenuExit(int width, int height) {
   canvas.Paint(Box(cx - 0.8 * u, 0.8 * u, cx + 0.8 * u, cy), kDarkGrey);
   return canvas.Finish(0);
 }
+
+ArgbPicture DrawFeedbackQr(int quietModules) {
+  const int n = static_cast<int>(std::strlen(kFeedbackQrRows[0]));
+  const int size = n + 2 * quietModules;
+  ArgbPicture pic{size, size, 0, 0, std::vector<std::uint32_t>(static_cast<std::size_t>(size) * size, 0xFFFFFFFF)};
+  for (int y = 0; y < n; ++y)
+    for (int x = 0; x < n; ++x)
+      if (kFeedbackQrRows[y][x] == '1')
+        pic.pixels[static_cast<std::size_t>(y + quietModules) * size + x + quietModules] = 0xFF000000;
+  return pic;
+}
+
+const char* FeedbackQrText() { return kFeedbackQrText; }
 
 }  // namespace velkaro

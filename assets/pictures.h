@@ -24,5 +24,15 @@ ArgbPicture DrawSliderThumb(int width, int height);
 // The tray menu items' pictures: a heart for "about", a power sign for "exit".
 ArgbPicture DrawMenuAbout(int width, int height);
 ArgbPicture DrawMenuExit(int width, int height);
+// The image buttons' marks, size x size: a white heart, four colour squares, a white bar
+// and a white cross.
+ArgbPicture DrawButtonHeart(int size);
+ArgbPicture DrawButtonColourSquares(int size);
+ArgbPicture DrawButtonBar(int size);
+ArgbPicture DrawButtonCross(int size);
+// The feedback QR code, one pixel a module, opaque black on white, with a white margin of
+// `quietModules` modules (scanners want four).
+ArgbPicture DrawFeedbackQr(int quietModules);
+const char* FeedbackQrText();  // the address it encodes
 
 }  // namespace velkaro

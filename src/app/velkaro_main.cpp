@@ -28,9 +28,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   // The target, as the program's icon in the notification area.
   const velkaro::IconHandle appIcon =
       velkaro::CreateIconFromPicture(velkaro::DrawTargetIcon(GetSystemMetrics(SM_CXSMICON)), false);
-  platform.SetMainWindow(window.Handle(), appIcon.get());
+  platform.SetMainWindow(window.Handle(), instance, appIcon.get());
+  platform.dialogs.SetDensity(form.units.Dpi());
   platform.window.SetTimerCallback(&OnHoverTimer);
   platform.window.SetRepaint([&window] { window.RepaintNow(); });
+  window.SetPressListener([&platform](POINT p) { platform.window.SetPressPoint(p); });
 
   form.Form_Initialize();
   window.Sync();

@@ -15,9 +15,8 @@ namespace velkaro {
 inline constexpr char kAboutCaption[] = "关于我们!（#^.^#)";
 inline constexpr char kAboutHeadline[] = "衷心的感谢您选择我们的产品！";
 // This project has no site or telephone of its own: the address is in a domain kept for
-// examples, and the QR code in the window encodes the same address.
+// examples (the QR code in the window leads there too).
 inline constexpr char kMakerSite[] = "https://velkaro.example/";
-inline constexpr char kFeedbackAddress[] = "https://velkaro.example/feedback";
 inline constexpr int kAboutTickMs = 300;
 inline constexpr int kAboutClientWidth = 561, kAboutClientHeight = 208;  // pixels at 96 dpi
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs an end-to-end driver against the real program and keeps its screenshot as PNG.
+# Runs an end-to-end driver against the real program and keeps its screenshots as PNG.
 set -euo pipefail
 driver=$1 exe=$2 png=$3
 shift 3
@@ -15,7 +15,8 @@ for arg in "$@"; do extra+=("$(winpath "$arg")"); done
 log=${png%.png}.log
 wine "$driver" "$(winpath "$exe")" "$(winpath "$bmp")" "${extra[@]}" </dev/null >"$log" 2>&1 || true
 tr -d '\r' <"$log"
-if [ -f "$bmp" ]; then
-  convert "$bmp" "$png" && rm -f "$bmp"
-  echo "screenshot: $png"
-fi
+for shot in "$bmp" "$@"; do
+  [[ $shot == *.bmp && -f $shot ]] || continue
+  convert "$shot" "${shot%.bmp}.png" && rm -f "$shot"
+  echo "screenshot: ${shot%.bmp}.png"
+done

@@ -18,6 +18,18 @@ constexpr int kCaptionIndent = 6;
 constexpr int kShapeLine = 2;
 constexpr int kTargetSize = 32;
 
+// The image buttons, drawn at the screen's density so that they stay sharp: blue plates
+// (resting, hover darker, pressed darkest) and dark squares (hover grey or red).
+constexpr COLORREF kPlate[] = {RGB(45, 125, 215), RGB(30, 100, 185), RGB(20, 75, 150)};
+constexpr COLORREF kMinimiseSquare[] = {RGB(33, 33, 38), RGB(90, 90, 98), RGB(60, 60, 66)};
+constexpr COLORREF kCloseSquare[] = {RGB(33, 33, 38), RGB(215, 45, 45), RGB(150, 25, 25)};
+constexpr int kPlateCornerPx = 8, kPlateMarkPx = 20, kPlateMarkLeftPx = 14, kPlateTextGapPx = 8;
+constexpr int kSquareMarkPx = 16;
+constexpr float kPlateTextPt = 10.5f;
+constexpr wchar_t kAboutPlateText[] = L"关于我们", kPalettePlateText[] = L"调色板";
+
+bool IsImageButtonPicture(PictureId p) { return p >= PictureId::关于我们1 && p <= PictureId::关闭3; }
+
 RECT ToRect(const ScreenRect& r) { return {r.left, r.top, r.left + r.width, r.top + r.height}; }
 
 std::uint64_t Mix(std::uint64_t h, std::uint64_t v) { return (h ^ v) * 1099511628211ull; }
@@ -31,6 +43,10 @@ void ControlPainter::LoadPictures(int cursorSize) {
   // The thumb's design size, 165 x 150 twips.
   pictures_[PictureId::SliderThumb] =
       CreateIconFromPicture(DrawSliderThumb(units_.PixelsX(165), units_.PixelsY(150)), false);
+  marks_[Mark::Heart] = CreateIconFromPicture(DrawButtonHeart(units_.ScaledX(kPlateMarkPx)), false);
+  marks_[Mark::ColourSquares] = CreateIconFromPicture(DrawButtonColourSquares(units_.ScaledX(kPlateMarkPx)), false);
+  marks_[Mark::Bar] = CreateIconFromPicture(DrawButtonBar(units_.ScaledX(kSquareMarkPx)), false);
+  marks_[Mark::Cross] = CreateIconFromPicture(DrawButtonCross(units_.ScaledX(kSquareMarkPx)), false);
 }
 
 HICON ControlPainter::Picture(PictureId id) const {
@@ -149,7 +165,37 @@ void ControlPainter::PaintLine(HDC dc, const Line& line) {
 
 void ControlPainter::PaintImage(HDC dc, const Image& image, const RECT& r) {
   if (image.picture == PictureId::None) return;
+  if (IsImageButtonPicture(image.picture)) return PaintImageButton(dc, image.picture, r);
   DrawIconEx(dc, r.left, r.top, Picture(image.picture), r.right - r.left, r.bottom - r.top, 0, nullptr, DI_NORMAL);
+}
+
+void ControlPainter::PaintImageButton(HDC dc, PictureId picture, const RECT& r) {
+  const int index = static_cast<int>(picture) - static_cast<int>(PictureId::关于我们1);
+  const int look = index % 3;  // resting, hover, pressed
+  const int which = index / 3;  // about, palette, minimise, close
+  if (which >= 2) {
+    GdiObject<HBRUSH> fill(CreateSolidBrush(which == 2 ? kMinimiseSquare[look] : kCloseSquare[look]));
+    FillRect(dc, &r, fill.get());
+    const int size = units_.ScaledX(kSquareMarkPx);
+    DrawIconEx(dc, (r.left + r.right - size) / 2, (r.top + r.bottom - size) / 2,
+               marks_[which == 2 ? Mark::Bar : Mark::Cross].get(), size, size, 0, nullptr, DI_NORMAL);
+    return;
+  }
+  GdiObject<HBRUSH> fill(CreateSolidBrush(kPlate[look]));
+  GdiObject<HPEN> edge(CreatePen(PS_SOLID, 1, kPlate[look]));
+  Selected b(dc, fill.get());
+  Selected p(dc, edge.get());
+  const int corner = units_.ScaledX(kPlateCornerPx);
+  RoundRect(dc, r.left, r.top, r.right, r.bottom, corner, corner);
+  const int mark = units_.ScaledX(kPlateMarkPx), left = r.left + units_.ScaledX(kPlateMarkLeftPx);
+  DrawIconEx(dc, left, (r.top + r.bottom - mark) / 2, marks_[which == 0 ? Mark::Heart : Mark::ColourSquares].get(),
+             mark, mark, 0, nullptr, DI_NORMAL);
+  RECT text{left + mark + units_.ScaledX(kPlateTextGapPx), r.top, r.right, r.bottom};
+  Selected font(dc, fonts_.Get(kPlateTextPt, true));
+  SetTextColor(dc, RGB(255, 255, 255));
+  SetBkMode(dc, TRANSPARENT);
+  DrawTextW(dc, which == 0 ? kAboutPlateText : kPalettePlateText, -1, &text,
+            DT_SINGLELINE | DT_LEFT | DT_VCENTER | DT_NOPREFIX);
 }
 
 }  // namespace velkaro

@@ -37,10 +37,13 @@ class ControlPainter {
   void PaintShape(HDC dc, const Shape& shape, const RECT& r);
   void PaintLine(HDC dc, const Line& line);
   void PaintImage(HDC dc, const Image& image, const RECT& r);
+  void PaintImageButton(HDC dc, PictureId picture, const RECT& r);
 
   const Units& units_;
   FontCache& fonts_;
   std::map<PictureId, IconHandle> pictures_;
+  enum class Mark { Heart, ColourSquares, Bar, Cross };
+  std::map<Mark, IconHandle> marks_;  // the image buttons' marks, at this density
 };
 
 }  // namespace velkaro

@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <map>
+#include <string>
+#include <tuple>
 
 #include "gdi.h"
 
@@ -13,22 +15,23 @@ namespace velkaro {
 class FontCache {
  public:
   explicit FontCache(int dpi) : dpi_(dpi) {}
-  HFONT Get(float points, bool bold = false) {
+  HFONT Get(float points, bool bold = false, const wchar_t* face = kWindowFace) {
     const int tenths = static_cast<int>(std::lround(points * 10));
-    const int key = tenths * 2 + (bold ? 1 : 0);
+    const auto key = std::make_tuple(tenths, bold, std::wstring(face));
     auto it = fonts_.find(key);
     if (it == fonts_.end()) {
       HFONT f = CreateFontW(-MulDiv(tenths, dpi_, 720), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0,
-                            DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, kFace);
+                            DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0, face);
       it = fonts_.emplace(key, GdiObject<HFONT>(f)).first;
     }
     return it->second.get();
   }
 
+  static constexpr wchar_t kWindowFace[] = L"微软雅黑";
+
  private:
-  static constexpr wchar_t kFace[] = L"微软雅黑";
   int dpi_;
-  std::map<int, GdiObject<HFONT>> fonts_;
+  std::map<std::tuple<int, bool, std::wstring>, GdiObject<HFONT>> fonts_;
 };
 
 }  // namespace velkaro

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace velkaro {
 
@@ -100,11 +101,13 @@ class ClipRegion {
   GdiObject<HRGN> region_;
 };
 
-// A memory DC with a bitmap selected into it; the bitmap goes with it.
+// A memory DC with a bitmap selected into it; the bitmap goes with it. Without a bitmap
+// it is a DC for the caller to select its own into.
 class MemoryDc {
  public:
   MemoryDc() = default;
-  MemoryDc(HDC like, HBITMAP bitmap) : dc_(CreateCompatibleDC(like)), bitmap_(bitmap), old_(SelectObject(dc_, bitmap)) {}
+  MemoryDc(HDC like, HBITMAP bitmap)
+      : dc_(CreateCompatibleDC(like)), bitmap_(bitmap), old_(bitmap ? SelectObject(dc_, bitmap) : nullptr) {}
   ~MemoryDc() { Release(); }
   MemoryDc(MemoryDc&& o) noexcept { *this = std::move(o); }
   MemoryDc& operator=(MemoryDc&& o) noexcept {
@@ -121,7 +124,7 @@ class MemoryDc {
  private:
   void Release() {
     if (!dc_) return;
-    SelectObject(dc_, old_);
+    if (old_) SelectObject(dc_, old_);
     DeleteDC(dc_);
     dc_ = nullptr;
     bitmap_.reset();

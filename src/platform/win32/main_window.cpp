@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include <commctrl.h>
+
 #include <memory>
 
 #include "input.h"
@@ -79,6 +81,11 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETCURSOR:
       if (LOWORD(lp) == HTCLIENT && OnSetCursor()) return TRUE;
       return Default(msg, wp, lp);
+    case WM_SYSCOMMAND:
+      // The frame first, then the system: a close from the taskbar's menu hides the window.
+      form_.frame.FrameSystemCommand(static_cast<unsigned>(wp));
+      Sync();
+      return Default(msg, wp, lp);
     case WM_SHOWWINDOW:
       form_.shown = wp != FALSE;
       return Default(msg, wp, lp);
@@ -127,6 +134,28 @@ void MainWindow::OnCreate() {
     }
   }
   edits_.Subclass();
+  AddToolTips();
+}
+
+// The image buttons that have a tip show it when the pointer rests on them.
+void MainWindow::AddToolTips() {
+  const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&classes);
+  toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, nullptr, nullptr);
+  if (!toolTips_) return;
+  for (const Control* c : form_.Controls()) {
+    if (c->kind != ControlKind::Image || static_cast<const Image*>(c)->toolTip.empty()) continue;
+    std::wstring tip = Widen(static_cast<const Image*>(c)->toolTip);
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.uFlags = TTF_SUBCLASS;
+    info.hwnd = Handle();
+    info.uId = reinterpret_cast<UINT_PTR>(c);
+    info.rect = painter_.ClientRect(*c);
+    info.lpszText = tip.data();
+    SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  }
 }
 
 void MainWindow::Sync() {
@@ -197,8 +226,20 @@ float MainWindow::LocalY(const Control& c, int clientY) const {
 void MainWindow::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
   const int x = static_cast<short>(LOWORD(lp)), y = static_cast<short>(HIWORD(lp));
   const int shift = MouseShiftState(wp);
+  if (msg == WM_LBUTTONDOWN && pressListener_) {
+    POINT screen{x, y};
+    ClientToScreen(Handle(), &screen);
+    pressListener_(screen);
+  }
   Control* target = captured_ ? captured_ : form_.ControlAt(x, y);
-  if (!target) return;
+  if (!target) {
+    // The background: a move there may drag the window.
+    if (msg == WM_MOUSEMOVE) {
+      form_.Form_MouseMove(ButtonsHeld(wp), shift, static_cast<float>(x), static_cast<float>(y));
+      RepaintNow();
+    }
+    return;
+  }
   switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

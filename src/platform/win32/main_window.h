@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 #include "base_window.h"
@@ -34,6 +35,8 @@ class MainWindow : public BaseWindow<MainWindow> {
   void Sync();
   // Paints what changed at once, for a picture that must follow every pointer move.
   void RepaintNow();
+  // Told where each left press happens, in screen pixels.
+  void SetPressListener(std::function<void(POINT)> listener) { pressListener_ = std::move(listener); }
   // Keys the window takes before any control does; true when it took this one.
   bool PreTranslate(const MSG& msg);
 
@@ -48,6 +51,7 @@ class MainWindow : public BaseWindow<MainWindow> {
   bool OnSetCursor();
   LRESULT OnTimingsQuery() const;
   void OnCommandArrived(LPARAM text);
+  void AddToolTips();
   void ShowCapturedPointer();
   float LocalX(const Control& c, int clientX) const;
   float LocalY(const Control& c, int clientY) const;
@@ -71,6 +75,8 @@ class MainWindow : public BaseWindow<MainWindow> {
   Control* captured_ = nullptr;  // the control that has the mouse until the release
   UINT timingsMessage_ = 0;
   UINT taskbarCreatedMessage_ = 0;
+  HWND toolTips_ = nullptr;
+  std::function<void(POINT)> pressListener_;
 };
 
 }  // namespace velkaro

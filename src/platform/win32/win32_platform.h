@@ -35,6 +35,12 @@ class Win32WindowHost : public WindowHost {
   void SetMainWindow(HWND hwnd) { main_ = hwnd; }
   void SetTimerCallback(TIMERPROC proc) { timerProc_ = proc; }
   void SetRepaint(std::function<void()> repaint) { repaint_ = std::move(repaint); }
+  // Where the left button went down, in screen pixels: a drag moves the window by the
+  // pointer's offset from there.
+  void SetPressPoint(POINT p) {
+    pressPoint_ = p;
+    pressed_ = true;
+  }
 
   void ShowWindowRestored() override;
   void FlashWindowOnce() override;
@@ -44,6 +50,8 @@ class Win32WindowHost : public WindowHost {
   void MoveMainWindow(const ScreenRect& r) override;
   ScreenRect ClientToScreen(const ScreenRect& r) override;
   void FocusMainWindow() override;
+  void AddWindowStyle(std::uint32_t bits) override;
+  void DragMainWindow() override;
   bool IsMainWindowForeground() override;
   void RepaintNow(const std::vector<const Control*>& controls) override;
   std::uint32_t StartHoverTimer(int periodMs) override;
@@ -53,6 +61,8 @@ class Win32WindowHost : public WindowHost {
   HWND main_ = nullptr;
   TIMERPROC timerProc_ = nullptr;
   std::function<void()> repaint_;
+  POINT pressPoint_{};
+  bool pressed_ = false;
 };
 
 class Win32Settings : public SettingsStore {
@@ -130,6 +140,25 @@ class Win32Tray : public TrayServices {
   GdiObject<HBITMAP> aboutBitmap_, exitBitmap_;
 };
 
+class Win32Dialogs : public DialogServices {
+ public:
+  void SetMainWindow(HWND hwnd, HINSTANCE instance, HICON icon) {
+    main_ = hwnd;
+    instance_ = instance;
+    icon_ = icon;
+  }
+  void SetDensity(int dpi) { dpi_ = dpi; }
+  std::optional<ColorValue> ChooseColour() override;
+  void ShowAboutWindow(AboutBox& about) override;
+  void OpenUrl(const std::string& address) override;
+
+ private:
+  HWND main_ = nullptr;
+  HINSTANCE instance_ = nullptr;
+  HICON icon_ = nullptr;
+  int dpi_ = 96;
+};
+
 struct Win32Platform {
   Win32Screen screen;
   Win32WindowHost window;
@@ -138,9 +167,11 @@ struct Win32Platform {
   Win32System system;
   Win32Instance instance;
   Win32Tray tray;
+  Win32Dialogs dialogs;
 
-  Platform Roles() { return {screen, window, settings, clipboard, system, instance, tray}; }
-  void SetMainWindow(HWND hwnd, HICON icon) {
+  Platform Roles() { return {screen, window, settings, clipboard, system, instance, tray, dialogs}; }
+  void SetMainWindow(HWND hwnd, HINSTANCE module, HICON icon) {
+    dialogs.SetMainWindow(hwnd, module, icon);
     window.SetMainWindow(hwnd);
     clipboard.SetOwner(hwnd);
     system.SetOwner(hwnd);

@@ -26,6 +26,29 @@ ScreenRect Win32WindowHost::ClientToScreen(const ScreenRect& r) {
 
 void Win32WindowHost::FocusMainWindow() { SetFocus(main_); }
 
+void Win32WindowHost::AddWindowStyle(std::uint32_t bits) {
+  SetWindowLongPtrW(main_, GWL_STYLE, GetWindowLongPtrW(main_, GWL_STYLE) | static_cast<LONG_PTR>(bits));
+}
+
+// The system's move loop takes over while the left button is held. It is not entered
+// otherwise: the window must not start moving on a plain hover.
+// The system's loop moves the window from where the pointer is when it starts, which is
+// already the first move away from the press: that first step is made here, so the window
+// follows the pointer's whole offset.
+void Win32WindowHost::DragMainWindow() {
+  ReleaseCapture();
+  const bool fromPress = pressed_;
+  pressed_ = false;
+  if (GetAsyncKeyState(VK_LBUTTON) >= 0) return;
+  POINT now{};
+  RECT r{};
+  if (fromPress && GetCursorPos(&now) && GetWindowRect(main_, &r))
+    SetWindowPos(main_, nullptr, r.left + now.x - pressPoint_.x, r.top + now.y - pressPoint_.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;  // 0xF012
+  SendMessageW(main_, WM_SYSCOMMAND, kMoveByCaption, 0);
+}
+
 bool Win32WindowHost::IsMainWindowForeground() { return GetForegroundWindow() == main_; }
 
 // The view decides how to paint; the model only asks for it now.

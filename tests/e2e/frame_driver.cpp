@@ -1,0 +1,247 @@
+// The skinned frame, as a user meets it: hover and pressed pictures of the image buttons
+// by real pointer moves (read back from the screen), minimise and close by their buttons,
+// a drag of the window by its background, the taskbar menu's close, the colour dialog
+// driven by its controls, and the About window.
+#include <string>
+
+#include "driver.h"
+
+using namespace velkaro;
+using namespace velkaro::e2e;
+
+namespace {
+
+const wchar_t kSettings[] = L"Software\\VB and VBA Program Settings\\Pelmora_Color\\Soft_Stat";
+constexpr UINT kTrayMessage = 0x500;
+
+std::string Setting(const wchar_t* name) {
+  wchar_t buf[64] = {};
+  DWORD size = sizeof buf - sizeof(wchar_t);
+  if (RegGetValueW(HKEY_CURRENT_USER, kSettings, name, RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS)
+    return "(missing)";
+  return Narrow(buf);
+}
+
+template <class Pred>
+bool WaitUntil(Pred state, DWORD timeoutMs) {
+  for (DWORD waited = 0; waited <= timeoutMs; waited += 20) {
+    if (state()) return true;
+    Sleep(20);
+  }
+  return false;
+}
+
+std::string Hex(COLORREF c) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%d,%d,%d", GetRValue(c), GetGValue(c), GetBValue(c));
+  return buf;
+}
+
+// The window was closed to the tray or minimised: the tray icon's left click brings it back.
+void BringBack(HWND hwnd) { PostMessageW(hwnd, kTrayMessage, 0, WM_LBUTTONUP); }
+
+HWND FindOwnedDialog(DWORD pid) {
+  struct Search { DWORD pid; HWND found; } search{pid, nullptr};
+  EnumWindows(
+      [](HWND hwnd, LPARAM p) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(p);
+        wchar_t cls[32] = {};
+        GetClassNameW(hwnd, cls, 32);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(hwnd, &owner);
+        if (owner == s->pid && std::wstring(cls) == L"#32770" && IsWindowVisible(hwnd)) {
+          s->found = hwnd;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The colours of a screen area, to see a headline change.
+std::vector<COLORREF> AreaPixels(RECT r) {
+  std::vector<COLORREF> pixels;
+  HDC dc = GetDC(nullptr);
+  for (int y = r.top; y < r.bottom; y += 2)
+    for (int x = r.left; x < r.right; x += 2) pixels.push_back(GetPixel(dc, x, y));
+  ReleaseDC(nullptr, dc);
+  return pixels;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const std::wstring exe = Arg(argc, argv, 1), shot = Arg(argc, argv, 2), aboutShot = Arg(argc, argv, 3);
+  Checks checks;
+  Program program(exe);
+  HWND hwnd = program.WaitForWindow(20000);
+  checks.Expect(hwnd != nullptr, "the window shows");
+  if (!hwnd) return checks.Finish();
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  const ControlMap ids;
+  const Form1& layout = ids.Layout();
+  auto at = [&](const char* name, int dx, int dy) { return ScreenPoint(hwnd, layout, ids.Get(name), dx, dy); };
+  auto text = [&](const char* name) { return ReadText(GetDlgItem(hwnd, ids.Id(name))); };
+  SetForegroundWindow(hwnd);
+  Pump(500);
+
+  // Resting pictures, then hover and pressed by real moves.
+  struct Look { const char* button; int dx, dy; COLORREF resting, hover; };
+  const Look looks[] = {{"关于我们0", 6, 17, RGB(45, 125, 215), RGB(30, 100, 185)},
+                        {"系统调色板0", 6, 17, RGB(45, 125, 215), RGB(30, 100, 185)},
+                        {"最小0", 3, 3, RGB(33, 33, 38), RGB(90, 90, 98)},
+                        {"关闭0", 3, 3, RGB(33, 33, 38), RGB(215, 45, 45)}};
+  for (const Look& l : looks) {
+    const POINT p = at(l.button, l.dx, l.dy);
+    checks.Expect(ScreenColour(p) == l.resting, std::string(l.button) + " rests at " + Hex(l.resting) + " (reads " +
+                                                    Hex(ScreenColour(p)) + ")");
+    PointerTo(at(l.button, 60 < l.dx ? 0 : 17, 17));
+    checks.Expect(WaitForScreenColour(p, l.hover, 3000), std::string(l.button) + " shows its hover picture (reads " +
+                                                             Hex(ScreenColour(p)) + ")");
+  }
+  if (!shot.empty()) checks.Expect(SaveWindowBitmap(hwnd, shot), "screenshot with the buttons saved");
+  PointerTo(at("picZoom", 100, 100));  // a drag surface: every button rests again
+  checks.Expect(WaitForScreenColour(at("关闭0", 3, 3), RGB(33, 33, 38), 3000), "moving over the magnifier puts the close button back");
+
+  // Pressed, then released on the minimise button: the window is minimised, not hidden.
+  PointerTo(at("最小0", 17, 17));
+  Pump(200);
+  Button(true, true);
+  checks.Expect(WaitForScreenColour(at("最小0", 3, 3), RGB(60, 60, 66), 3000), "a press shows the minimise button pressed");
+  Button(true, false);
+  checks.Expect(WaitUntil([&] { return IsIconic(hwnd) && IsWindowVisible(hwnd); }, 5000),
+                "最小0 minimises the window, which stays on the taskbar");
+  BringBack(hwnd);
+  checks.Expect(WaitUntil([&] { return !IsIconic(hwnd) && IsWindowVisible(hwnd); }, 5000), "the tray brings it back");
+  Pump(500);
+
+  // The close button hides the window to the tray; the program goes on.
+  PointerTo(at("关闭0", 17, 17));
+  Pump(200);
+  Button(true, true);
+  Pump(100);
+  Button(true, false);
+  checks.Expect(WaitUntil([&] { return !IsWindowVisible(hwnd); }, 5000), "关闭0 hides the window");
+  checks.Expect(program.Running(), "the program keeps running in the tray");
+  BringBack(hwnd);
+  checks.Expect(WaitUntil([&] { return IsWindowVisible(hwnd) && !IsIconic(hwnd); }, 5000),
+                "its tray icon still answers and shows the window");
+  Pump(500);
+
+  // A drag by the background (the title band right of the slogan) moves the window by the
+  // pointer's offset and stores the new place.
+  RECT before{};
+  GetWindowRect(hwnd, &before);
+  POINT grab{before.left + 500, before.top + 20};
+  PointerTo(grab);
+  Pump(300);
+  Button(true, true);
+  Pump(100);
+  for (int i = 1; i <= 10; ++i) {
+    PointerTo({grab.x + 4 * i, grab.y + 3 * i});
+    Pump(40);
+  }
+  Pump(200);
+  Button(true, false);
+  Pump(500);
+  RECT after{};
+  GetWindowRect(hwnd, &after);
+  checks.Expect(after.left - before.left == 40 && after.top - before.top == 30,
+                "a drag by the background moves the window by (" + std::to_string(after.left - before.left) + ", " +
+                    std::to_string(after.top - before.top) + "), expected (40, 30)");
+  PointerTo({after.left + 300, after.top + 20});  // a move after the drag saves the place
+  Pump(500);
+  checks.ExpectText("stored Left", Setting(L"Left"), std::to_string(after.left * 15));
+  checks.ExpectText("stored Top", Setting(L"Top"), std::to_string(after.top * 15));
+  PointerTo({after.left + 30, after.top + 60});  // a label: no drag
+  Button(true, true);
+  Pump(100);
+  PointerTo({after.left + 60, after.top + 90});
+  Pump(200);
+  Button(true, false);
+  Pump(300);
+  RECT still{};
+  GetWindowRect(hwnd, &still);
+  checks.Expect(still.left == after.left && still.top == after.top, "pressing on a label does not drag the window");
+
+  // The taskbar menu's close hides the window.
+  PostMessageW(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+  checks.Expect(WaitUntil([&] { return !IsWindowVisible(hwnd); }, 5000), "the system close hides the window");
+  checks.Expect(program.Running(), "and the program goes on");
+  BringBack(hwnd);
+  checks.Expect(WaitUntil([&] { return IsWindowVisible(hwnd); }, 5000), "shown again from the tray");
+  SetForegroundWindow(hwnd);
+  Pump(500);
+
+  // The colour dialog: 18, 52, 86 with OK, then cancel.
+  for (const bool ok : {true, false}) {
+    PointerTo(at("系统调色板0", 60, 17));
+    Pump(200);
+    Button(true, true);
+    Pump(100);
+    Button(true, false);
+    HWND dialog = nullptr;
+    checks.Expect(WaitUntil([&] { return (dialog = FindOwnedDialog(pid)) != nullptr; }, 5000), "the colour dialog opens");
+    if (!dialog) break;
+    Sleep(300);
+    SetDlgItemInt(dialog, 706, 18, FALSE);
+    SetDlgItemInt(dialog, 707, 52, FALSE);
+    SetDlgItemInt(dialog, 708, 86, FALSE);
+    Sleep(200);
+    SendMessageW(GetDlgItem(dialog, ok ? IDOK : IDCANCEL), BM_CLICK, 0, 0);
+    checks.Expect(WaitUntil([&] { return !IsWindow(dialog); }, 5000), "the dialog closes");
+    Pump(500);
+    const std::string channels = text("Text_R") + "," + text("Text_G") + "," + text("Text_B");
+    checks.ExpectText(ok ? "channels after OK" : "channels after cancel", channels, "18,52,86");
+    checks.ExpectText("BASIC notation", text("Color_TextBox(3)"), "5649426");
+    checks.ExpectText("HSV hue", text("Text_HSV_H"), DecimalText(RgbToHsv(18, 52, 86).h));
+    checks.ExpectText("Lab L", text("Text_Lab_L"), DecimalText(RgbToLab(18, 52, 86).l));
+  }
+
+  // The About window: modal, its headline changes colour, its close box closes it.
+  PointerTo(at("关于我们0", 60, 17));
+  Pump(200);
+  Button(true, true);
+  Pump(100);
+  Button(true, false);
+  HWND about = nullptr;
+  checks.Expect(WaitUntil([&] { return (about = FindWindowW(L"VelkaroAboutWindow", nullptr)) && IsWindowVisible(about); }, 5000),
+                "the About window opens");
+  if (about) {
+    wchar_t caption[64] = {};
+    GetWindowTextW(about, caption, 64);
+    checks.ExpectText("About caption", Narrow(caption), "关于我们!（#^.^#)");
+    checks.Expect(!IsWindowEnabled(hwnd), "the main window takes no input meanwhile");
+    RECT client{};
+    GetClientRect(about, &client);
+    checks.Expect(client.right == 561 && client.bottom == 208,
+                  "its client area is " + std::to_string(client.right) + " x " + std::to_string(client.bottom));
+    POINT origin{0, 0};
+    ClientToScreen(about, &origin);
+    const RECT headline{origin.x + 256, origin.y, origin.x + 536, origin.y + 24};
+    Sleep(400);
+    const auto first = AreaPixels(headline);
+    Sleep(700);
+    checks.Expect(AreaPixels(headline) != first, "its headline changes colour within a second");
+    if (!aboutShot.empty()) checks.Expect(SaveWindowBitmap(about, aboutShot), "screenshot of the About window saved");
+    RECT r{};
+    GetWindowRect(about, &r);
+    const int closeX = r.right - GetSystemMetrics(SM_CXFRAME) - GetSystemMetrics(SM_CXSIZE) / 2;
+    const int closeY = r.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    PointerTo({closeX, closeY});
+    Pump(300);
+    Button(true, true);
+    Pump(100);
+    Button(true, false);
+    checks.Expect(WaitUntil([&] { return !IsWindow(about) || !IsWindowVisible(about); }, 5000),
+                  "its close box closes it");
+    checks.Expect(WaitUntil([&] { return IsWindowEnabled(hwnd) != FALSE; }, 3000), "and the main window takes input again");
+  }
+
+  SendMessageTimeoutW(hwnd, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+  PostMessageW(hwnd, WM_ENDSESSION, TRUE, 0);
+  checks.Expect(program.WaitForExit(10000) == 0, "the program ends with exit code 0");
+  return checks.Finish();
+}
