@@ -1,5 +1,4 @@
 // The text notations of a colour: the seven copyable rows and the inverse-colour text.
-#include <ostream>
 
 #include "colour.h"
 
@@ -96,7 +95,6 @@ ColorValue RgbFromBytes(const std::array<std::uint8_t, 3>& rgb) {
   return ComposeColor(rgb[0], rgb[1], rgb[2]);
 }
 
-std::ostream& operator<<(std::ostream& os, const ShortText& t) { return os << t.view(); }
 
 NotationRows NotationTexts(ColorValue col) {
   const auto hex = static_cast<std::uint32_t>(col);
