@@ -15,7 +15,24 @@ ColorValue PureChannel(int channel, std::int32_t v) {
 }
 
 std::int16_t Whole16(float x) { return RoundHalfEven<std::int16_t>(x).value_or(0); }
+
+// Where 文本颜色 puts the thumb for channel v: W / 255 x v, in 32-bit floats.
+float ThumbPlace(float W, std::int32_t v) { return W / 255.0f * static_cast<float>(v); }
 }  // namespace
+
+/* The channel at thumb place L: floor(255 x L / W). The float product that placed a thumb
+ * for v lands a hair below v x W / 255 for most v, and the floor alone would read v - 1:
+ * a press that does not move would lower the channel. So a place within a thousandth of
+ * a twip of the next channel's thumb place (the float steps of a drag that does not move
+ * sideways, L - offset + X, shift it by a few millionths) reads as that channel; every
+ * other place reads as before. */
+std::int32_t ChannelSliders::ChannelAt(float L, float W) {
+  constexpr float kSameTwip = 1e-3f;
+  auto v = static_cast<std::int32_t>(std::floor(255 * (static_cast<double>(L) / W)));
+  v = std::clamp(v, 0, 255);
+  if (v < 255 && ThumbPlace(W, v + 1) - L <= kSameTwip) ++v;
+  return v;
+}
 
 ChannelSliders::ChannelSlider ChannelSliders::SliderOf(int channel) {
   switch (channel) {
@@ -34,7 +51,7 @@ void ChannelSliders::SliderUpdate(int channel, float proposedLeft) {
   ConfineCursor(s.container);
   if (s.thumb.place.left <= 0) s.thumb.place.left = 0;
   if (s.thumb.place.left >= W) s.thumb.place.left = W;
-  const auto v = static_cast<std::int32_t>(std::floor(255 * (static_cast<double>(s.thumb.place.left) / W)));
+  const std::int32_t v = ChannelAt(s.thumb.place.left, W);
   s.box.text = DecimalText(v);
   s.box.backColor = PureChannel(channel, v);
   workspace_.RefreshDisplay();
@@ -93,9 +110,9 @@ void ChannelSliders::ReleaseCursorClip() { screen_.ClipCursor(std::nullopt); }
 
 // Thumbs: L = W / 255 x channel, in 32-bit floats, in the containers' twips.
 void ChannelSliders::ChannelsWritten(std::int32_t R, std::int32_t G, std::int32_t B) {
-  Image_R.place.left = Picture_R.place.width / 255.0f * static_cast<float>(R);
-  Image_G.place.left = Picture_G.place.width / 255.0f * static_cast<float>(G);
-  Image_B.place.left = Picture_B.place.width / 255.0f * static_cast<float>(B);
+  Image_R.place.left = ThumbPlace(Picture_R.place.width, R);
+  Image_G.place.left = ThumbPlace(Picture_G.place.width, G);
+  Image_B.place.left = ThumbPlace(Picture_B.place.width, B);
 }
 
 /* Each track shows its channel running 0..255 with the other two as they are. The ramp

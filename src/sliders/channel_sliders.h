@@ -54,6 +54,9 @@ class ChannelSliders : private SliderControls, public ColourFollower {
   void ChannelsWritten(std::int32_t R, std::int32_t G, std::int32_t B) override;
   void ColourShown(std::int32_t r, std::int32_t g, std::int32_t b) override { 初始化三原色(r, g, b); }
 
+  // The channel a thumb at place L of a track W wide stands for.
+  static std::int32_t ChannelAt(float L, float W);
+
   std::int16_t GrabOffsetX = 0;
 
  private:

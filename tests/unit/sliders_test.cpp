@@ -185,6 +185,46 @@ TEST_F(Sliders, PastedJunkLeavesAChannelValue) {
   }
 }
 
+// A thumb placed for v reads back as v when pressed without moving, at every density and
+// for a press on the thumb, a press on the track and a move that is only vertical.
+TEST(SliderReadBack, EveryChannelAtEveryDensity) {
+  for (int dpi : {96, 120, 144, 168, 192}) {
+    FakePlatform platform;
+    platform.dpi = dpi;
+    Form1 form(platform);
+    form.Form_Initialize();
+    for (int ch = 0; ch < 3; ++ch) {
+      const ChannelSliders::ChannelSlider s = form.sliders.SliderOf(ch);
+      for (int v = 0; v <= 255; ++v) {
+        Rgb c{144, 196, 31};
+        (ch == 0 ? c.r : ch == 1 ? c.g : c.b) = static_cast<std::uint8_t>(v);
+        form.workspace.SetChannels(c);
+        const float grab = 80;
+        form.sliders.Thumb_MouseDown(ch, kLeft, 0, grab, 75);
+        form.sliders.Thumb_MouseMove(ch, kLeft, 0, grab, 140);  // straight down
+        form.sliders.Slider_MouseUp(ch);
+        ASSERT_EQ(s.box.text, DecimalText(v)) << "dpi " << dpi << " channel " << ch;
+        form.sliders.Track_MouseDown(ch, kLeft, 0, 3, 3);
+        form.sliders.Slider_MouseUp(ch);
+        ASSERT_EQ(s.box.text, DecimalText(v)) << "track press, dpi " << dpi << " channel " << ch;
+      }
+    }
+  }
+}
+
+// Away from the placed thumbs the reading is floor(255 x L / W), as before.
+TEST(SliderReadBack, OtherPlacesReadAsTheFloor) {
+  for (float L = 0; L <= kTrackW; L += 0.5f) {
+    const auto floorRead = std::clamp(static_cast<int>(std::floor(255 * (static_cast<double>(L) / kTrackW))), 0, 255);
+    const int read = ChannelSliders::ChannelAt(L, kTrackW);
+    const bool atAThumb = read != floorRead;
+    ASSERT_TRUE(!atAThumb || (read == floorRead + 1 && kTrackW / 255.0f * static_cast<float>(read) - L <= 1e-3f))
+        << L;
+  }
+  EXPECT_EQ(ChannelSliders::ChannelAt(0, kTrackW), 0);
+  EXPECT_EQ(ChannelSliders::ChannelAt(kTrackW, kTrackW), 255);
+}
+
 TEST(SliderUnits, PixelsToTwips) {
   FakePlatform platform;
   Form1 form(platform);
