@@ -63,7 +63,10 @@ void Placement::RestorePlacement() {
   const float tx = units_.TwipsPerPixelX(), ty = units_.TwipsPerPixelY();
   const TwipRect now = FormPlacement();
   const ScreenRect current = window_.MainWindowRect();
-  bool centre = !L || !T || !W || !H || *W != now.width || *H != now.height;
+  // The stored size is this window's when it gives the same pixels at this density: where a
+  // pixel is not a whole number of twips the seven-digit text of the size does not read
+  // back as the same float, and the place would never be restored.
+  bool centre = !L || !T || !W || !H || units_.PixelsX(*W) != current.width || units_.PixelsY(*H) != current.height;
   ScreenRect stored{};
   if (!centre) {
     stored = {static_cast<int>(std::lround(*L / tx)), static_cast<int>(std::lround(*T / ty)),

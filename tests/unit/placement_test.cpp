@@ -48,6 +48,32 @@ TEST_F(Placement, WhereTheWindowStarts) {
   }
 }
 
+// Saved at one start, restored at the next, at every density from 96 to 288 dpi; a size
+// a pixel off still centres.
+TEST(PlacementRoundTrip, EveryDensity) {
+  for (int dpi = 96; dpi <= 288; ++dpi) {
+    FakePlatform platform;
+    platform.dpi = dpi;
+    const Units units(dpi, dpi);
+    platform.monitors = {{0, 0, 4000, 3000}};
+    platform.windowRect = {0, 0, units.ScaledX(kClientWidthPx), units.ScaledY(kClientHeightPx)};
+    {
+      Form1 form(platform);
+      form.Form_Initialize();
+      platform.windowRect.left = 123;
+      platform.windowRect.top = 45;
+      form.MouseMove(form.picZoom, 0, 0, 1, 1);  // saves
+    }
+    for (const int wider : {0, 1}) {
+      platform.windowRect = {0, 0, units.ScaledX(kClientWidthPx) + wider, units.ScaledY(kClientHeightPx)};
+      Form1 form(platform);
+      form.Form_Initialize();
+      const bool restored = platform.windowRect.left == 123 && platform.windowRect.top == 45;
+      ASSERT_EQ(restored, wider == 0) << dpi << " dpi, " << wider << " px wider";
+    }
+  }
+}
+
 TEST_F(Placement, MovesOverADragSurfaceStoreTheWindow) {
   Form1 form(platform);
   form.Form_Initialize();
