@@ -19,6 +19,7 @@ PictureId PointerFor(ColorValue colour) {
 
 void Eyedropper::Picture2_MouseDown(int Button, int, float X, float Y) {
   Picking = kTrue;
+  leftDrag_ = Button == kLeftAlone;
   if (Button == kLeftAlone) {
     Picture2.picture = PictureId::None;  // the target is lifted off
     Picture2.pointer = PointerFor(workspace_.CurrentColour());
@@ -48,6 +49,7 @@ void Eyedropper::Picture2_MouseMove(int Button, int, float X, float Y) {
 void Eyedropper::Picture2_MouseUp(int, int, float, float) {
   if (Picking == kFalse) return;
   Picking = kFalse;
+  leftDrag_ = false;
   Picture2.pointer = PictureId::None;
   Picture2.picture = PictureId::Target;
 }
@@ -79,6 +81,13 @@ void Eyedropper::NudgePointer(int dx, int dy) {
   if (Picking == kFalse) return;
   const std::optional<Point> pos = screen_.CursorPos();
   if (!pos || !screen_.SetCursorPos({pos->x + dx, pos->y + dy})) return;
+  Picture2_MouseMove(kLeftAlone, 0, 0, 0);
+}
+
+void Eyedropper::FollowPointer() {
+  if (Picking == kFalse || !leftDrag_) return;
+  const std::optional<Point> pos = screen_.CursorPos();
+  if (!pos || (hasLastPick && pos->x == LastPickX && pos->y == LastPickY)) return;
   Picture2_MouseMove(kLeftAlone, 0, 0, 0);
 }
 

@@ -35,11 +35,15 @@ class Eyedropper : private EyedropperControls {
   void NudgePointer(int dx, int dy);
   // Repaints, now, everything a pick changed.
   void 控件刷新();
+  // On a tick during a left drag: when the pointer is not where the last pick was (its
+  // moves were merged or lost on the way), the pick follows it as a move would.
+  void FollowPointer();
 
   std::int32_t LastPickX = 0, LastPickY = 0;
   bool hasLastPick = false;
 
  private:
+  bool leftDrag_ = false;  // the drag began with the left button alone
   std::int16_t& Picking;
   Workspace& workspace_;
   Magnifier& magnifier_;

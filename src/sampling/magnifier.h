@@ -25,10 +25,6 @@ class Magnifier : private MagnifierControls {
             const bool& shown, ScreenPointer& screen, WindowHost& window, SystemServices& system)
       : MagnifierControls(controls), picking_(picking), windowState_(windowState), shown_(shown),
         screen_(screen), window_(window), system_(system) {}
-  // Sizes the scratch block for the largest block the view can take; once the view's
-  // surface has its size.
-  void SizeScratchBlock();
-
   void 屏幕预览();  // one preview step: a new picture when the pointer moved, or every 250th
   void CaptureMagnifier(Point pt);
   void DrawZoomGrid();

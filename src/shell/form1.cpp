@@ -12,7 +12,6 @@ Form1::Form1(Platform platform)
   for (TextBox& row : Color_TextBox) row.fontPt = kNotationFontPt;
   for (PictureBox* container : {&Picture3, &Picture4, &Picture7}) container->twipScale = true;
   SizeSurfaces();
-  magnifier.SizeScratchBlock();
   palette.DrawSwatches();
   workspace.SetFollower(&sliders);
   最小0.toolTip = "最小化";

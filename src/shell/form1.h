@@ -39,7 +39,12 @@ class Form1 : private FrameActions {
   void SetStartupDefaults();
   void 初始化数据();
   void ExitProgram();
-  void HoverTimerProc() { frame.HoverTimerProc(); }
+  // The 1 ms tick: the magnifier step and the buttons' hover, and a pick that catches up
+  // with a pointer whose moves did not arrive.
+  void HoverTimerProc() {
+    frame.HoverTimerProc();
+    eyedropper.FollowPointer();
+  }
   // The tip of the tray icon: the caption and the version.
   static std::string TrayTip();
 
@@ -50,6 +55,9 @@ class Form1 : private FrameActions {
   void MouseDown(Control& c, int Button, int Shift, float X, float Y);
   void MouseMove(Control& c, int Button, int Shift, float X, float Y);
   void MouseUp(Control& c, int Button, int Shift, float X, float Y);
+  // The system took the mouse from the control that held it: the hold ends as a release
+  // would end it, so no drag or confinement stays behind.
+  void CaptureLost(Control& c);
   // The window's own background, where no control lies: a drag surface.
   void Form_MouseMove(int Button, int Shift, float X, float Y);
   // The topmost control at a client pixel that takes mouse events, or nullptr.

@@ -5,6 +5,14 @@ namespace velkaro {
 
 void Form1::Form_MouseMove(int, int, float, float) { frame.DragSurfaceMove(); }
 
+void Form1::CaptureLost(Control& c) {
+  if (&c == &Picture2) return eyedropper.Picture2_MouseUp(0, 0, 0, 0);
+  for (int ch = 0; ch < 3; ++ch) {
+    const ChannelSliders::ChannelSlider s = sliders.SliderOf(ch);
+    if (&c == &s.thumb || &c == &s.track) return sliders.Slider_MouseUp(ch);
+  }
+}
+
 // The frames around the readouts and the pictures that carry no handler of their own move
 // the window; labels and the notation and fine-tuning frames do not.
 bool Form1::IsDragSurface(const Control& c) const {

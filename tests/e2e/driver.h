@@ -51,8 +51,16 @@ class Program {
 
 // The control ids of the view follow the model's control order.
 class ControlMap {
+  static FakePlatform& DensityOf(FakePlatform& platform) {
+    HDC dc = GetDC(nullptr);
+    platform.dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(nullptr, dc);
+    return platform;
+  }
+
  public:
-  ControlMap() : form_(platform_) {}
+  // Laid out at the screen's real density, as the program lays itself out.
+  ControlMap() : form_(DensityOf(platform_)) {}
   int Id(std::string_view name) const { return kFirstControlId + form_.IndexOf(name); }
   const Form1& Layout() const { return form_; }
   const Control& Get(std::string_view name) const { return *form_.Controls()[form_.IndexOf(name)]; }

@@ -139,6 +139,44 @@ TEST_F(Sampling, ArrowKeyNudgesThePointerAndThePickFollows) {
   EXPECT_TRUE(platform.calls.empty());
 }
 
+// Moves that never arrived: the tick finds the pointer elsewhere and picks there, as a
+// move would; only during a left drag, and only when the pointer has moved.
+TEST_F(Sampling, TickCatchesUpWithAPointerWhoseMovesWereLost) {
+  platform.cursor = Point{10, 20};
+  form.eyedropper.Picture2_MouseDown(kLeft, 0, 0, 0);
+  MoveTo(40, 50);
+  platform.cursor = Point{300, 200};  // no move message reached the program
+  form.HoverTimerProc();
+  EXPECT_EQ(Channels(), "44,200,77");
+  EXPECT_EQ(form.Frame5.caption, "像素坐标校准:X:300,Y:200");
+  form.Text_R.text = "1";  // the tick at the same place changes nothing
+  form.HoverTimerProc();
+  EXPECT_EQ(form.Text_R.text, "1");
+  form.eyedropper.Picture2_MouseUp(kLeft, 0, 0, 0);
+  platform.cursor = Point{5, 6};
+  form.HoverTimerProc();
+  EXPECT_EQ(form.Frame5.caption, "像素坐标校准:X:300,Y:200");
+  // A right-button drag picks only at its press, as before.
+  form.eyedropper.Picture2_MouseDown(kRight, 0, 0, 0);
+  platform.cursor = Point{7, 8};
+  form.HoverTimerProc();
+  EXPECT_EQ(Channels(), "5,6,77");
+}
+
+TEST_F(Sampling, LostCaptureEndsTheDragAsAReleaseWould) {
+  form.eyedropper.Picture2_MouseDown(kLeft, 0, 0, 0);
+  form.CaptureLost(form.Picture2);
+  EXPECT_EQ(form.Picking, 0);
+  EXPECT_EQ(form.Picture2.picture, PictureId::Target);
+  EXPECT_EQ(form.Picture2.pointer, PictureId::None);
+  form.sliders.Thumb_MouseDown(1, kLeft, 0, 80, 75);
+  form.sliders.Thumb_MouseMove(1, kLeft, 0, 95, 75);
+  ASSERT_TRUE(platform.clip.has_value());
+  form.CaptureLost(form.Image_G);
+  EXPECT_FALSE(platform.clip.has_value());
+  form.CaptureLost(form.Frame4);  // nothing held there: nothing happens
+}
+
 // ---- magnifier ----
 
 struct CaptureCase {

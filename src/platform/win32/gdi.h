@@ -145,11 +145,12 @@ class BackBuffer {
 };
 
 // A top-down 32-bit DIB section in a memory DC: GDI draws into it, and its pixels are
-// read directly. Kept between uses and grown on demand.
+// read directly. Kept between uses of the same size; made anew, and no larger than asked,
+// when the size changes (a block at 25 % zoom takes 4 MB, one at 800 % 4 KB).
 class DibSection {
  public:
   bool Ensure(int w, int h) {
-    if (memory_.dc() && width_ >= w && height_ >= h) return true;
+    if (memory_.dc() && width_ == std::max(w, 1) && height_ == std::max(h, 1)) return true;
     memory_ = MemoryDc();
     ScreenDc screen;
     BITMAPINFO info{};
