@@ -42,6 +42,7 @@ class ScreenPointer {
   virtual std::optional<Point> CursorPos() = 0;
   virtual bool SetCursorPos(Point p) = 0;
   virtual bool SetHandCursor() = 0;  // false when the system has no hand pointer
+  virtual bool LeftButtonHeld() = 0;  // the physical state, whatever messages say
   // Pointer confinement; nothing lifts it.
   virtual void ClipCursor(const std::optional<ScreenRect>& area) = 0;
 

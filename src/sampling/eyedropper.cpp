@@ -84,11 +84,14 @@ void Eyedropper::NudgePointer(int dx, int dy) {
   Picture2_MouseMove(kLeftAlone, 0, 0, 0);
 }
 
+// A button found up means its release was lost as well: the pick catches up with where
+// the button came up, and the drag ends as the release would have ended it.
 void Eyedropper::FollowPointer() {
   if (Picking == kFalse || !leftDrag_) return;
+  const bool held = screen_.LeftButtonHeld();
   const std::optional<Point> pos = screen_.CursorPos();
-  if (!pos || (hasLastPick && pos->x == LastPickX && pos->y == LastPickY)) return;
-  Picture2_MouseMove(kLeftAlone, 0, 0, 0);
+  if (pos && !(hasLastPick && pos->x == LastPickX && pos->y == LastPickY)) Picture2_MouseMove(kLeftAlone, 0, 0, 0);
+  if (!held) Picture2_MouseUp(kLeftAlone, 0, 0, 0);
 }
 
 // Frames (the caption), text boxes and pictures: all but the view, which the timer's

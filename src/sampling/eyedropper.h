@@ -36,7 +36,8 @@ class Eyedropper : private EyedropperControls {
   // Repaints, now, everything a pick changed.
   void 控件刷新();
   // On a tick during a left drag: when the pointer is not where the last pick was (its
-  // moves were merged or lost on the way), the pick follows it as a move would.
+  // moves were merged or lost on the way), the pick follows it as a move would; when the
+  // button is already up, the drag then ends.
   void FollowPointer();
 
   std::int32_t LastPickX = 0, LastPickY = 0;

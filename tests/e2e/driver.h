@@ -36,7 +36,7 @@ class Checks {
 
 class Program {
  public:
-  explicit Program(const std::wstring& exe);
+  explicit Program(const std::wstring& exe, const std::wstring& arguments = L"");
   ~Program();
   bool Started() const { return process_.hProcess != nullptr; }
   HWND WaitForWindow(DWORD timeoutMs);

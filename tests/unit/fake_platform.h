@@ -48,6 +48,8 @@ class FakeScreen : public ScreenPointer, public virtual FakeLog {
     calls.push_back("SetHandCursor");
     return true;
   }
+  bool leftHeld = true;
+  bool LeftButtonHeld() override { return leftHeld; }
   std::optional<ScreenRect> clip;
   void ClipCursor(const std::optional<ScreenRect>& area) override { clip = area; }
   ColorValue ScreenPixel(Point p) override { return screenReadable ? screen(p) : kNoColor; }

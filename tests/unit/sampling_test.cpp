@@ -163,6 +163,20 @@ TEST_F(Sampling, TickCatchesUpWithAPointerWhoseMovesWereLost) {
   EXPECT_EQ(Channels(), "5,6,77");
 }
 
+TEST_F(Sampling, TickWithTheButtonUpCatchesUpAndEndsTheDrag) {
+  form.eyedropper.Picture2_MouseDown(kLeft, 0, 0, 0);
+  MoveTo(40, 50);
+  platform.cursor = Point{60, 70};
+  platform.leftHeld = false;  // released out there, and the release never arrived
+  form.HoverTimerProc();
+  EXPECT_EQ(Channels(), "60,70,77");
+  EXPECT_EQ(form.Picking, 0);
+  EXPECT_EQ(form.Picture2.picture, PictureId::Target);
+  platform.cursor = Point{90, 90};
+  form.HoverTimerProc();
+  EXPECT_EQ(Channels(), "60,70,77");
+}
+
 TEST_F(Sampling, LostCaptureEndsTheDragAsAReleaseWould) {
   form.eyedropper.Picture2_MouseDown(kLeft, 0, 0, 0);
   form.CaptureLost(form.Picture2);

@@ -199,15 +199,22 @@ LRESULT MainWindow::OnTimingsQuery() const {
   return static_cast<LRESULT>(static_cast<std::uint64_t>(t.pictures) << 32 | static_cast<std::uint32_t>(tenths));
 }
 
-// Measured inside: from outside, Wine reports no private bytes for another process.
+// Private bytes are counted from the address space itself (committed private regions):
+// Wine reports no PrivateUsage, even for the process asking about itself.
 LRESULT MainWindow::OnMemoryQuery() {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
+  std::uint64_t privateBytes = 0;
+  MEMORY_BASIC_INFORMATION region{};
+  for (const char* at = nullptr; VirtualQuery(at, &region, sizeof region) == sizeof region;
+       at = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
+    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) privateBytes += region.RegionSize;
+    if (region.RegionSize == 0) break;
+  }
+  PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
-  if (!GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                            sizeof counters))
-    return 0;
-  const std::uint64_t privateKiB = counters.PrivateUsage / 1024, workingKiB = counters.WorkingSetSize / 1024;
-  return static_cast<LRESULT>(privateKiB << 32 | (workingKiB & 0xFFFFFFFF));
+  const std::uint64_t working = GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)
+                                    ? counters.WorkingSetSize
+                                    : 0;
+  return static_cast<LRESULT>((privateBytes / 1024) << 32 | ((working / 1024) & 0xFFFFFFFF));
 }
 
 // A command string another program sent; the window owns the text from here on.

@@ -21,6 +21,7 @@ class Win32Screen : public ScreenPointer {
   std::optional<Point> CursorPos() override;
   bool SetCursorPos(Point p) override;
   bool SetHandCursor() override;
+  bool LeftButtonHeld() override;
   void ClipCursor(const std::optional<ScreenRect>& area) override;
   ColorValue ScreenPixel(Point p) override;
   bool CopyScreenBlock(Point p, int w, int h, Surface& dest, int dx, int dy) override;

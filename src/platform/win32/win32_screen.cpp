@@ -49,6 +49,12 @@ bool Win32Screen::SetHandCursor() {
   return true;
 }
 
+// The logical left button, as the user sees it with swapped buttons too.
+bool Win32Screen::LeftButtonHeld() {
+  const int key = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+  return GetAsyncKeyState(key) < 0;
+}
+
 void Win32Screen::ClipCursor(const std::optional<ScreenRect>& area) {
   if (!area) {
     ::ClipCursor(nullptr);

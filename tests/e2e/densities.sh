@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# The eyedropper test at other screen densities, each in a fresh Wine prefix told the
+# density before the program starts: 120, 144 and 192 dpi (125, 150, 200 %).
+set -uo pipefail
+driver=$1 exe=$2 shots=$3
+source "$(dirname "$0")/../../scripts/env.sh"
+mkdir -p "$shots"
+export WINEPREFIX=$VELKARO_ROOT/build/density-prefix
+failed=0
+for dpi in 120 144 192; do
+  wineserver -k >/dev/null 2>&1
+  rm -rf "$WINEPREFIX"
+  velkaro_prepare_prefix </dev/null >/dev/null 2>&1
+  for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+    wine reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
+  done
+  wineserver -k >/dev/null 2>&1
+  velkaro_prepare_prefix </dev/null >/dev/null 2>&1
+  echo "== $dpi dpi"
+  out=$(bash "$(dirname "$0")/run_driver.sh" "$driver" "$exe" "$shots/eyedropper_$dpi.png")
+  echo "$out" | grep -v '^ok'
+  echo "$out" | grep -q ' 0 failed' || failed=$((failed + 1))
+done
+wineserver -k >/dev/null 2>&1
+rm -rf "$WINEPREFIX"
+echo "$((3 - failed)) passed, $failed failed"
