@@ -31,7 +31,7 @@ velkaro_install_packages() {
 velkaro_start_display() {
   local n=${VELKARO_DISPLAY_BASE:-91}
   while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 "${VELKARO_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
   VELKARO_XVFB_PID=$!
   export DISPLAY=":$n"
   local i

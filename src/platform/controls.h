@@ -124,7 +124,7 @@ struct Shape : Control {
 struct Line : Control {
   Line(ControlList& w, std::string n, Control* p, float px1, float py1, float px2, float py2)
       : Control(w, std::move(n), ControlKind::Line, p, {}), x1(px1), y1(py1), x2(px2), y2(py2) {}
-  float x1, y1, x2, y2;  // in the parent's pixels at 96 dpi; the view scales them
+  float x1, y1, x2, y2;  // in the parent's scale (pixels for picture boxes)
   ColorValue borderColor = kBlack;
 };
 

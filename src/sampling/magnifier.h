@@ -7,6 +7,7 @@
 #include "controls.h"
 #include "platform.h"
 #include "surface.h"
+#include "units.h"
 
 namespace velkaro {
 
@@ -16,14 +17,16 @@ struct MagnifierControls {
   ScrollBar& hsbZoom;
   TextBox& txtZoom;
   CheckBox& chkGrid;
+  Line &Line1, &Line2;  // the cross hair: horizontal, vertical
+  Image& Image8;        // the pointer's picture over the crossing
 };
 
 class Magnifier : private MagnifierControls {
  public:
   // `picking` is the eyedropper's drag state; the view follows the pointer only during one.
   Magnifier(const MagnifierControls& controls, const std::int16_t& picking, const WindowState& windowState,
-            const bool& shown, ScreenPointer& screen, WindowHost& window, SystemServices& system)
-      : MagnifierControls(controls), picking_(picking), windowState_(windowState), shown_(shown),
+            const bool& shown, const Units& units, ScreenPointer& screen, WindowHost& window, SystemServices& system)
+      : MagnifierControls(controls), picking_(picking), windowState_(windowState), shown_(shown), units_(units),
         screen_(screen), window_(window), system_(system) {}
   void 屏幕预览();  // one preview step: a new picture when the pointer moved, or every 250th
   void CaptureMagnifier(Point pt);
@@ -35,6 +38,9 @@ class Magnifier : private MagnifierControls {
   void chkGrid_Click();
   void hsbZoom_Change();
   void SetZoomValue(int value);  // sets hsbZoom's value, running Change when it differs
+  // Puts the cross hair, and the pointer's picture centred on it, over the cell where the
+  // pointer's pixel lands at this zoom.
+  void PlaceCrossHair();
 
   float ZoomFactor = 0;
   std::int32_t LastPreviewX = 0, LastPreviewY = 0;
@@ -49,6 +55,7 @@ class Magnifier : private MagnifierControls {
   const std::int16_t& picking_;
   const WindowState& windowState_;
   const bool& shown_;
+  const Units& units_;
   ScreenPointer& screen_;
   WindowHost& window_;
   SystemServices& system_;

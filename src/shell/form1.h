@@ -227,8 +227,8 @@ class Form1 : private FrameActions {
                        Picture10, picZoom, Shape1, Shape2, Line1, Line2},
                       windowState,
                       platform_.clipboard};
-  Magnifier magnifier{{picZoom, PicTemp, hsbZoom, txtZoom, chkGrid}, Picking, windowState, shown,
-                      platform_.screen, platform_.window, platform_.system};
+  Magnifier magnifier{{picZoom, PicTemp, hsbZoom, txtZoom, chkGrid, Line1, Line2, Image8}, Picking, windowState,
+                      shown, units, platform_.screen, platform_.window, platform_.system};
   Eyedropper eyedropper{{Picture2, Picture1, Image8, Frame5, picZoom}, Picking, workspace, magnifier,
                         controls_, platform_.screen, platform_.window};
   ChannelSliders sliders{{Picture3, Picture_R, Image_R, Text_R, Picture4, Picture_G, Image_G, Text_G, Picture7,

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # The eyedropper test at other screen densities, each in a fresh Wine prefix told the
-# density before the program starts: 120, 144 and 192 dpi (125, 150, 200 %).
+# density before the program starts: 120, 144 and 192 dpi (125, 150, 200 %), on a screen
+# of its own large enough for the window at 200 % (1308 x 990) beside the test's board.
 set -uo pipefail
 driver=$1 exe=$2 shots=$3
 source "$(dirname "$0")/../../scripts/env.sh"
 mkdir -p "$shots"
+VELKARO_SCREEN=2560x1600x24 velkaro_start_display >/dev/null
+trap 'kill "$VELKARO_XVFB_PID" 2>/dev/null' EXIT
 export WINEPREFIX=$VELKARO_ROOT/build/density-prefix
 failed=0
 for dpi in 120 144 192; do

@@ -64,6 +64,12 @@ class ControlMap {
   int Id(std::string_view name) const { return kFirstControlId + form_.IndexOf(name); }
   const Form1& Layout() const { return form_; }
   const Control& Get(std::string_view name) const { return *form_.Controls()[form_.IndexOf(name)]; }
+  // The colour the program starts with at this density (the swatch under the marker).
+  COLORREF StartColour() {
+    Form1 started(platform_);
+    started.Form_Initialize();
+    return static_cast<COLORREF>(started.workspace.CurrentColour());
+  }
 
  private:
   FakePlatform platform_;

@@ -104,9 +104,9 @@ int wmain(int argc, wchar_t** argv) {
   HWND hwnd = program.WaitForWindow(20000);
   checks.Expect(hwnd != nullptr, "Velkaro's window appears");
   if (!hwnd) return checks.Finish();
-  const ControlMap ids;
+  ControlMap ids;
   const Form1& layout = ids.Layout();
-  checks.Expect(WaitForScreenColour(ScreenPoint(hwnd, layout, ids.Get("Picture1"), 5, 5), RGB(144, 196, 31), 10000),
+  checks.Expect(WaitForScreenColour(ScreenPoint(hwnd, layout, ids.Get("Picture1"), 5, 5), ids.StartColour(), 10000),
                 "the window has painted");
   ShowBoard();
   Pump(500);

@@ -226,6 +226,36 @@ TEST_F(Sampling, PixelUnderThePointerLandsOnTheCrossHair) {
   }
 }
 
+// The cross hair goes through the cell of the pointer's pixel at every zoom and density;
+// at 96 dpi and 800 % that is the design's 132 and 125.
+TEST(CrossHair, MarksThePickedPixelsCell) {
+  for (int dpi : {96, 120, 144, 192}) {
+    FakePlatform platform;
+    platform.dpi = dpi;
+    platform.screen = [](Point p) { return p.x == 512 && p.y == 384 ? kWhite : kBlack; };
+    Form1 form(platform);
+    form.Form_Initialize();
+    for (int zoom : {300, 400, 800, 1000}) {
+      form.magnifier.SetZoomValue(zoom);
+      form.chkGrid.value = 0;
+      form.magnifier.CaptureMagnifier({512, 384});
+      const Surface& view = form.picZoom.surface;
+      const int x = static_cast<int>(form.Line2.x1), y = static_cast<int>(form.Line1.y1);
+      EXPECT_EQ(view.Get(x, y), kWhite) << dpi << " dpi, " << zoom << " %";
+      EXPECT_GE(form.Line2.y2, static_cast<float>(view.Height())) << dpi;
+      EXPECT_GE(form.Line1.x2, static_cast<float>(view.Width())) << dpi;
+      // The pointer's picture is centred on the crossing.
+      const ScreenRect image = form.units.ClientPixels(form.Image8), inner = form.units.ClientPixels(form.picZoom);
+      EXPECT_EQ(image.left - inner.left - 2 + image.width / 2, x) << dpi << " dpi, " << zoom << " %";
+      EXPECT_EQ(image.top - inner.top - 2 + image.height / 2, y) << dpi << " dpi, " << zoom << " %";
+      if (dpi == 96 && zoom == 800) {
+        EXPECT_EQ(std::pair(x, y), std::pair(132, 125));
+        EXPECT_EQ(std::pair(form.Image8.place.left, form.Image8.place.top), std::pair(116.0f * 15, 109.0f * 15));
+      }
+    }
+  }
+}
+
 TEST_F(Sampling, EveryZoomFillsTheViewWithTheScreen) {
   platform.screen = [](Point) { return ComposeColor(1, 2, 3); };
   for (int zoom : {25, 60, 100, 300, 1000}) {

@@ -74,8 +74,10 @@ std::uint64_t ControlPainter::Signature(const Control& c) {
       return Mix(Mix(Mix(Mix(h, s.borderColor), s.fillColor), static_cast<std::uint64_t>(s.place.left)),
                  static_cast<std::uint64_t>(s.place.top));
     }
-    case ControlKind::Line:
-      return Mix(h, static_cast<const Line&>(c).borderColor);
+    case ControlKind::Line: {
+      const auto& l = static_cast<const Line&>(c);
+      return Mix(Mix(Mix(h, l.borderColor), static_cast<std::uint64_t>(l.x1 * 16)), static_cast<std::uint64_t>(l.y1 * 16));
+    }
     case ControlKind::Frame:
       return Mix(h, std::hash<std::string>{}(static_cast<const Frame&>(c).caption));
     case ControlKind::Image:
@@ -150,7 +152,7 @@ void ControlPainter::PaintShape(HDC dc, const Shape& shape, const RECT& r) {
   Rectangle(dc, r.left, r.top, r.right, r.bottom);
 }
 
-// Lines are placed in their parent picture and clipped to it.
+// Lines are placed in their parent picture's pixels and clipped to it.
 void ControlPainter::PaintLine(HDC dc, const Line& line) {
   if (!line.parent) return;
   const RECT area = ClientRect(*line.parent);
@@ -159,11 +161,8 @@ void ControlPainter::PaintLine(HDC dc, const Line& line) {
   ClipRegion clip(dc, {ox, oy, area.right - inset, area.bottom - inset});
   GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, ToColorRef(line.borderColor)));
   Selected p(dc, pen.get());
-  // The ends are given in the picture's pixels at 96 dpi, and scale with it.
-  auto x = [&](float v) { return ox + units_.PixelsX(v * kTwipsPerPixelAt96Dpi); };
-  auto y = [&](float v) { return oy + units_.PixelsY(v * kTwipsPerPixelAt96Dpi); };
-  MoveToEx(dc, x(line.x1), y(line.y1), nullptr);
-  LineTo(dc, x(line.x2), y(line.y2));
+  MoveToEx(dc, ox + static_cast<int>(line.x1), oy + static_cast<int>(line.y1), nullptr);
+  LineTo(dc, ox + static_cast<int>(line.x2), oy + static_cast<int>(line.y2));
 }
 
 void ControlPainter::PaintImage(HDC dc, const Image& image, const RECT& r) {
