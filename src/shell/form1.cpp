@@ -16,6 +16,30 @@ Form1::Form1(Platform platform)
   workspace.SetFollower(&sliders);
   最小0.toolTip = "最小化";
   关闭0.toolTip = "关闭";
+  // Reading order: the channels, the readouts frame by frame, the inverse colour, the
+  // fine-tuning values, then the notation rows line by line (VB, Delphi, BASIC, Hex;
+  // Html, other, R,G,B). The boxes off the window's right edge are never reached.
+  tabOrder_ = {&Text_R,      &Text_G,      &Text_B,      &Text_HSV_H,  &Text_HSV_S, &Text_HSV_V, &Text_HSL_H,
+               &Text_HSL_L,  &Text_HSL_S,  &Text_Cmyk_C, &Text_Cmyk_M, &Text_Cmyk_Y, &Text_Cmyk_K, &Text_Lab_L,
+               &Text_Lab_A,  &Text_Lab_B,  &Text5,       &Text3,       &Text2,      &Text1};
+  for (int row : kNotationDisplayOrder) tabOrder_.push_back(&Color_TextBox[row]);
+}
+
+TextBox* Form1::NextInTabOrder(const TextBox& from, bool backwards) const {
+  const auto n = static_cast<int>(tabOrder_.size());
+  int at = -1;
+  for (int i = 0; i < n; ++i)
+    if (tabOrder_[i] == &from) at = i;
+  if (at < 0) return nullptr;
+  for (int step = 1; step <= n; ++step) {
+    TextBox* next = tabOrder_[((at + (backwards ? -step : step)) % n + n) % n];
+    if (next->Showing()) return next;
+  }
+  return nullptr;
+}
+
+void Form1::CopyCommand(TextBox& box) {
+  if (!channelBoxes.IsChannelBox(box)) workspace.全选(box);
 }
 
 // As closing by any other way: the close is cancelled and the window goes to the tray.

@@ -67,6 +67,13 @@ class Form1 : private FrameActions {
   void KeyUp(TextBox& box, int KeyCode, int Shift);
   void TextChanged(TextBox& box);
   void TextMouseUp(TextBox& box, int Button, int Shift, float X, float Y);
+  // Tab and Shift+Tab: the next or previous box in reading order that is shown (wrapping),
+  // or nullptr when `from` takes no part in the order.
+  TextBox* NextInTabOrder(const TextBox& from, bool backwards) const;
+  const std::vector<TextBox*>& TabOrder() const { return tabOrder_; }
+  // Ctrl+C in a box that only shows a value: its whole text is selected and copied, as a
+  // click on a notation row does. The channel boxes copy and paste as any edit does.
+  void CopyCommand(TextBox& box);
   // Arrow keys during a drag: the pointer moves and the pick follows.
   void NudgePointer(int dx, int dy) { eyedropper.NudgePointer(dx, dy); }
 
@@ -245,6 +252,7 @@ class Form1 : private FrameActions {
                 [this] { about.Show(true); }};
 
  private:
+  std::vector<TextBox*> tabOrder_;
   void ShowAboutWindow() override { about.Show(false); }
   void CallColourDialog() override { palette.调用系统调色板(); }
   void CloseMainWindow() override;

@@ -7,6 +7,10 @@
 
 namespace velkaro {
 
+namespace {
+constexpr WPARAM kCtrlC = 3, kCtrlV = 22;  // the characters Ctrl+C and Ctrl+V type
+}  // namespace
+
 void EditHost::Create(HWND parent, TextBox& box, int id, const RECT& r) {
   DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL | ES_CENTER;
   if (box.readOnly) style |= ES_READONLY;
@@ -98,9 +102,37 @@ LRESULT EditHost::OnEditMessage(Edit& e, UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
+// Tab moves the focus through the boxes, selecting the whole text of the box it reaches,
+// as in any dialog. Ctrl+C and Ctrl+V do what they do in any edit; Ctrl+C in a box that
+// only shows a value copies its whole text.
+bool EditHost::OnShortcut(Edit& e, WPARAM key) {
+  const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+  if (key == VK_TAB && !ctrl) {
+    if (TextBox* next = form_.NextInTabOrder(*e.box, GetKeyState(VK_SHIFT) < 0)) {
+      for (Edit& target : edits_) {
+        if (target.box != next) continue;
+        SetFocus(target.hwnd);
+        SendMessageW(target.hwnd, EM_SETSEL, 0, -1);
+      }
+    }
+    return true;
+  }
+  if (!ctrl || (key != 'C' && key != 'V')) return false;
+  if (form_.channelBoxes.IsChannelBox(*e.box)) {
+    // A paste arrives as a change no key made, and so passes the paste rule.
+    SendMessageW(e.hwnd, key == 'C' ? WM_COPY : WM_PASTE, 0, 0);
+  } else if (key == 'C') {
+    form_.CopyCommand(*e.box);
+    Sync();
+  }
+  return true;
+}
+
 // A character the model drops never reaches the edit; a release is handled after the edit
 // has taken the key.
 LRESULT EditHost::OnKey(Edit& e, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_KEYDOWN && OnShortcut(e, wp)) return 0;
+  if (msg == WM_CHAR && (wp == '\t' || wp == kCtrlC || wp == kCtrlV)) return 0;  // taken as shortcuts
   if (msg == WM_KEYUP) {
     const LRESULT result = DefSubclassProc(e.hwnd, msg, wp, lp);
     form_.KeyUp(*e.box, static_cast<int>(wp), KeyShiftState());

@@ -46,6 +46,7 @@ class EditHost {
   static LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self);
   LRESULT OnEditMessage(Edit& e, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT OnKey(Edit& e, UINT msg, WPARAM wp, LPARAM lp);
+  bool OnShortcut(Edit& e, WPARAM key);
   LRESULT OnButtonUp(Edit& e, UINT msg, WPARAM wp, LPARAM lp);
   Edit* Find(HWND hwnd);
 

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "fake_platform.h"
+#include "form1.h"
+
+namespace velkaro {
+namespace {
+
+TEST(TabOrder, ReadingOrderBothWaysAndWrapping) {
+  FakePlatform platform;
+  Form1 form(platform);
+  const std::vector<const char*> order = {
+      "Text_R",     "Text_G",      "Text_B",      "Text_HSV_H",  "Text_HSV_S",  "Text_HSV_V",       "Text_HSL_H",
+      "Text_HSL_L", "Text_HSL_S",  "Text_Cmyk_C", "Text_Cmyk_M", "Text_Cmyk_Y", "Text_Cmyk_K",      "Text_Lab_L",
+      "Text_Lab_A", "Text_Lab_B",  "Text5",       "Text3",       "Text2",       "Text1",            "Color_TextBox(0)",
+      "Color_TextBox(2)", "Color_TextBox(3)", "Color_TextBox(6)", "Color_TextBox(1)", "Color_TextBox(4)",
+      "Color_TextBox(5)"};
+  const auto& all = form.Controls();
+  auto box = [&](const char* name) { return static_cast<TextBox*>(all[form.IndexOf(name)]); };
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    const char* next = order[(i + 1) % order.size()];
+    const char* previous = order[(i + order.size() - 1) % order.size()];
+    EXPECT_EQ(form.NextInTabOrder(*box(order[i]), false)->name, next) << order[i];
+    EXPECT_EQ(form.NextInTabOrder(*box(order[i]), true)->name, previous) << order[i];
+  }
+  // Off-screen and hidden boxes are never reached, and take no part.
+  for (const char* outside : {"txtZoom", "Text4", "Text7"}) EXPECT_EQ(form.NextInTabOrder(*box(outside), false), nullptr);
+  form.Frame7.visible = false;  // a hidden frame hides its boxes
+  EXPECT_EQ(form.NextInTabOrder(form.Text_B, false), &form.Text_HSL_H);
+  EXPECT_EQ(form.NextInTabOrder(form.Text_HSL_H, true), &form.Text_B);
+}
+
+TEST(CopyCommand, ReadoutsCopyTheirWholeTextChannelBoxesAreLeftToTheEdit) {
+  FakePlatform platform;
+  Form1 form(platform);
+  form.Form_Initialize();
+  form.CopyCommand(form.Color_TextBox[6]);
+  EXPECT_EQ(platform.clipboard, "1FC490");
+  EXPECT_EQ(form.Color_TextBox[6].selLength, 6);
+  form.CopyCommand(form.Text_Lab_A);
+  EXPECT_EQ(platform.clipboard, "-39");
+  platform.clipboard.clear();
+  form.CopyCommand(form.Text_G);
+  EXPECT_TRUE(platform.clipboard.empty());
+}
+
+}  // namespace
+}  // namespace velkaro
