@@ -44,6 +44,28 @@ std::string ReadText(HWND control) {
   return Narrow(buf);
 }
 
+std::string ClipboardText() {
+  std::string text;
+  for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt) Sleep(50);
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = Narrow(p);
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+std::string StoredPlacement(const wchar_t* name) {
+  const wchar_t key[] = L"Software\\VB and VBA Program Settings\\Pelmora_Color\\Soft_Stat";
+  wchar_t buf[64] = {};
+  DWORD size = sizeof buf - sizeof(wchar_t);
+  if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS)
+    return "(missing)";
+  return Narrow(buf);
+}
+
 POINT ScreenPoint(HWND hwnd, const Form1& form, const Control& c, int dx, int dy) {
   const ScreenRect r = form.units.ClientPixels(c);
   POINT p{r.left + dx, r.top + dy};
@@ -113,12 +135,7 @@ bool SaveWindowBitmap(HWND hwnd, const std::wstring& path) {
   const int w = r.right - r.left, h = r.bottom - r.top;
   HDC screen = GetDC(nullptr);
   HDC mem = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  BITMAPINFO info = TopDown32(w, h);
   void* bits = nullptr;
   HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(mem, dib);

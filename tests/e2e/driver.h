@@ -77,6 +77,19 @@ class ControlMap {
 };
 
 std::string ReadText(HWND control);
+// The clipboard's Unicode text, as another program reads it.
+std::string ClipboardText();
+// A stored placement value ("Left", "Top", ...), or "(missing)".
+std::string StoredPlacement(const wchar_t* name);
+// Polls every 10 ms until `state` holds; false after the timeout.
+template <class Pred>
+bool WaitUntil(Pred state, DWORD timeoutMs) {
+  for (DWORD waited = 0; waited <= timeoutMs; waited += 10) {
+    if (state()) return true;
+    Sleep(10);
+  }
+  return false;
+}
 // The screen position of a model control's client-pixel point.
 POINT ScreenPoint(HWND hwnd, const Form1& form, const Control& c, int dx, int dy);
 // Waits until the screen shows `colour` at p; false after the timeout.

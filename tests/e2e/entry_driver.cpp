@@ -13,27 +13,6 @@ namespace {
 
 const wchar_t kSettings[] = L"Software\\VB and VBA Program Settings\\Pelmora_Color\\Soft_Stat";
 
-std::string ClipboardText() {
-  std::string text;
-  for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); ++attempt) Sleep(50);
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = Narrow(p);
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
-std::string Setting(const wchar_t* name) {
-  wchar_t buf[64] = {};
-  DWORD size = sizeof buf - sizeof(wchar_t);
-  if (RegGetValueW(HKEY_CURRENT_USER, kSettings, name, RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS)
-    return "(missing)";
-  return Narrow(buf);
-}
-
 void Store(const wchar_t* left, const wchar_t* top) {
   HKEY k;
   RegCreateKeyExW(HKEY_CURRENT_USER, kSettings, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr);
@@ -152,10 +131,10 @@ int wmain(int argc, wchar_t** argv) {
     // A move over a drag surface stores the placement.
     PointerTo(ScreenPoint(hwnd, layout, ids.Get("picZoom"), 30, 30));
     Pump(300);
-    checks.ExpectText("stored Left", Setting(L"Left"), std::to_string(corner.x * 15));
-    checks.ExpectText("stored Top", Setting(L"Top"), std::to_string(corner.y * 15));
-    checks.ExpectText("stored Width", Setting(L"Width"), "9810");
-    checks.ExpectText("stored Height", Setting(L"Height"), "7425");
+    checks.ExpectText("stored Left", StoredPlacement(L"Left"), std::to_string(corner.x * 15));
+    checks.ExpectText("stored Top", StoredPlacement(L"Top"), std::to_string(corner.y * 15));
+    checks.ExpectText("stored Width", StoredPlacement(L"Width"), "9810");
+    checks.ExpectText("stored Height", StoredPlacement(L"Height"), "7425");
     End(hwnd, program);
   }
 

@@ -11,25 +11,7 @@ using namespace velkaro::e2e;
 
 namespace {
 
-const wchar_t kSettings[] = L"Software\\VB and VBA Program Settings\\Pelmora_Color\\Soft_Stat";
 constexpr UINT kTrayMessage = 0x500;
-
-std::string Setting(const wchar_t* name) {
-  wchar_t buf[64] = {};
-  DWORD size = sizeof buf - sizeof(wchar_t);
-  if (RegGetValueW(HKEY_CURRENT_USER, kSettings, name, RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS)
-    return "(missing)";
-  return Narrow(buf);
-}
-
-template <class Pred>
-bool WaitUntil(Pred state, DWORD timeoutMs) {
-  for (DWORD waited = 0; waited <= timeoutMs; waited += 20) {
-    if (state()) return true;
-    Sleep(20);
-  }
-  return false;
-}
 
 std::string Hex(COLORREF c) {
   char buf[16];
@@ -153,8 +135,8 @@ int wmain(int argc, wchar_t** argv) {
                     std::to_string(after.top - before.top) + "), expected (40, 30)");
   PointerTo({after.left + 300, after.top + 20});  // a move after the drag saves the place
   Pump(500);
-  checks.ExpectText("stored Left", Setting(L"Left"), std::to_string(after.left * 15));
-  checks.ExpectText("stored Top", Setting(L"Top"), std::to_string(after.top * 15));
+  checks.ExpectText("stored Left", StoredPlacement(L"Left"), std::to_string(after.left * 15));
+  checks.ExpectText("stored Top", StoredPlacement(L"Top"), std::to_string(after.top * 15));
   PointerTo({after.left + 30, after.top + 60});  // a label: no drag
   Button(true, true);
   Pump(100);

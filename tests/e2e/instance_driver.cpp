@@ -114,16 +114,6 @@ bool Responsive(HWND hwnd) {
   return SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
 }
 
-// Waits until `state` holds for the window, polling every 10 ms.
-template <class Pred>
-bool WaitUntil(Pred state, DWORD timeoutMs) {
-  for (DWORD waited = 0; waited <= timeoutMs; waited += 10) {
-    if (state()) return true;
-    Sleep(10);
-  }
-  return false;
-}
-
 // A second start: it must end with 0 within 15 s, and no window of its own may ever show.
 void SecondStart(Checks& checks, const std::wstring& exe, HWND first, DWORD firstPid, const std::string& when) {
   Program second(exe);

@@ -79,13 +79,7 @@ void AboutWindow::OnCreate() {
   SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(kTextPt, false, kFace)), FALSE);
   const ArgbPicture qr = DrawFeedbackQr(kQuietModules);
   qrSize_ = qr.width;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = qr.width;
-  info.bmiHeader.biHeight = -qr.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDown32(qr.width, qr.height);
   ScreenDc screen;
   qr_.reset(CreateDIBitmap(screen.get(), &info.bmiHeader, CBM_INIT, qr.pixels.data(), &info, DIB_RGB_COLORS));
   SetTimer(Handle(), kHeadlineTimer, kAboutTickMs, nullptr);

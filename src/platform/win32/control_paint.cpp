@@ -134,13 +134,7 @@ void ControlPainter::PaintPictureBox(HDC dc, const PictureBox& box, RECT r) {
   const Surface& s = box.surface;
   if (s.Width() == 0 || s.Height() == 0) return;
   const int inset = BorderInsetPx(box);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = s.Width();
-  info.bmiHeader.biHeight = -s.Height();  // top row first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDown32(s.Width(), s.Height());
   SetDIBitsToDevice(dc, r.left + inset, r.top + inset, static_cast<DWORD>(s.Width()), static_cast<DWORD>(s.Height()),
                     0, 0, 0, static_cast<UINT>(s.Height()), s.Pixels(), &info, DIB_RGB_COLORS);
 }

@@ -58,6 +58,18 @@ class IconHandle {
   HICON h_ = nullptr;
 };
 
+// The header of a 32-bit picture stored top row first, the layout of our surfaces.
+inline BITMAPINFO TopDown32(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
 // Selects an object into a DC for a scope and puts the previous one back.
 class Selected {
  public:
@@ -153,13 +165,7 @@ class DibSection {
     if (memory_.dc() && width_ == std::max(w, 1) && height_ == std::max(h, 1)) return true;
     memory_ = MemoryDc();
     ScreenDc screen;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = std::max(w, 1);
-    info.bmiHeader.biHeight = -std::max(h, 1);
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDown32(std::max(w, 1), std::max(h, 1));
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!bitmap) return false;

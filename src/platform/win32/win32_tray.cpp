@@ -22,13 +22,7 @@ constexpr wchar_t kExitText[] = L"退出";
 // A menu item's picture: the drawing laid over the menu's own colour, as a plain bitmap.
 HBITMAP MenuBitmap(const ArgbPicture& picture) {
   const COLORREF back = GetSysColor(COLOR_MENU);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = picture.width;
-  info.bmiHeader.biHeight = -picture.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDown32(picture.width, picture.height);
   void* bits = nullptr;
   ScreenDc screen;
   HBITMAP bitmap = CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0);
