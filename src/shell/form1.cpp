@@ -38,8 +38,10 @@ TextBox* Form1::NextInTabOrder(const TextBox& from, bool backwards) const {
   return nullptr;
 }
 
-void Form1::CopyCommand(TextBox& box) {
-  if (!channelBoxes.IsChannelBox(box)) workspace.全选(box);
+bool Form1::ClipboardShortcut(TextBox& box, ClipboardKey key) {
+  if (channelBoxes.IsChannelBox(box)) return false;
+  if (key == ClipboardKey::Copy) workspace.全选(box);
+  return true;
 }
 
 // As closing by any other way: the close is cancelled and the window goes to the tray.

@@ -71,9 +71,12 @@ class Form1 : private FrameActions {
   // or nullptr when `from` takes no part in the order.
   TextBox* NextInTabOrder(const TextBox& from, bool backwards) const;
   const std::vector<TextBox*>& TabOrder() const { return tabOrder_; }
-  // Ctrl+C in a box that only shows a value: its whole text is selected and copied, as a
-  // click on a notation row does. The channel boxes copy and paste as any edit does.
-  void CopyCommand(TextBox& box);
+  // Ctrl+C or Ctrl+V in a box: true when the window handled it, false when the edit's own
+  // copy or paste should run. The channel boxes copy and paste as any edit does (a paste
+  // then meets the paste rule); a box that only shows a value copies its whole text, as a
+  // click on a notation row does, and takes no paste.
+  enum class ClipboardKey { Copy, Paste };
+  bool ClipboardShortcut(TextBox& box, ClipboardKey key);
   // Arrow keys during a drag: the pointer moves and the pick follows.
   void NudgePointer(int dx, int dy) { eyedropper.NudgePointer(dx, dy); }
 

@@ -30,17 +30,21 @@ TEST(TabOrder, ReadingOrderBothWaysAndWrapping) {
   EXPECT_EQ(form.NextInTabOrder(form.Text_HSL_H, true), &form.Text_B);
 }
 
-TEST(CopyCommand, ReadoutsCopyTheirWholeTextChannelBoxesAreLeftToTheEdit) {
+TEST(ClipboardShortcut, ReadoutsCopyTheirWholeTextChannelBoxesAreLeftToTheEdit) {
   FakePlatform platform;
   Form1 form(platform);
   form.Form_Initialize();
-  form.CopyCommand(form.Color_TextBox[6]);
+  using Key = Form1::ClipboardKey;
+  EXPECT_TRUE(form.ClipboardShortcut(form.Color_TextBox[6], Key::Copy));
   EXPECT_EQ(platform.clipboard, "1FC490");
   EXPECT_EQ(form.Color_TextBox[6].selLength, 6);
-  form.CopyCommand(form.Text_Lab_A);
+  EXPECT_TRUE(form.ClipboardShortcut(form.Text_Lab_A, Key::Copy));
   EXPECT_EQ(platform.clipboard, "-39");
   platform.clipboard.clear();
-  form.CopyCommand(form.Text_G);
+  EXPECT_TRUE(form.ClipboardShortcut(form.Text_Lab_A, Key::Paste));  // taken, and ignored
+  EXPECT_EQ(form.Text_Lab_A.text, "-39");
+  EXPECT_FALSE(form.ClipboardShortcut(form.Text_G, Key::Copy));
+  EXPECT_FALSE(form.ClipboardShortcut(form.Text_G, Key::Paste));
   EXPECT_TRUE(platform.clipboard.empty());
 }
 

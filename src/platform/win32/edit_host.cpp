@@ -113,18 +113,17 @@ bool EditHost::OnShortcut(Edit& e, WPARAM key) {
         if (target.box != next) continue;
         SetFocus(target.hwnd);
         SendMessageW(target.hwnd, EM_SETSEL, 0, -1);
+        break;
       }
     }
     return true;
   }
   if (!ctrl || (key != 'C' && key != 'V')) return false;
-  if (form_.channelBoxes.IsChannelBox(*e.box)) {
-    // A paste arrives as a change no key made, and so passes the paste rule.
-    SendMessageW(e.hwnd, key == 'C' ? WM_COPY : WM_PASTE, 0, 0);
-  } else if (key == 'C') {
-    form_.CopyCommand(*e.box);
+  const auto which = key == 'C' ? Form1::ClipboardKey::Copy : Form1::ClipboardKey::Paste;
+  if (form_.ClipboardShortcut(*e.box, which))
     Sync();
-  }
+  else  // the edit's own; a paste arrives as a change no key made
+    SendMessageW(e.hwnd, key == 'C' ? WM_COPY : WM_PASTE, 0, 0);
   return true;
 }
 
