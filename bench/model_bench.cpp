@@ -84,6 +84,20 @@ void BM_SliderMove(benchmark::State& state) {
   }
 }
 
+// One step of a hue thumb drag: the marker, the shift, both pictures recoloured, the
+// colour taken under the marker with zhuan, and the repaint request.
+void BM_FineTuneMove(benchmark::State& state) {
+  StartedForm s;
+  s.form.fineTuning.Thumb_MouseDown(0, 1, 0, 80, 75);
+  float dx = 1;
+  for (auto _ : state) {
+    if (s.form.Image_HSLv1.place.left >= 3700) dx = -1;
+    if (s.form.Image_HSLv1.place.left <= 15) dx = 1;
+    s.form.fineTuning.Thumb_MouseMove(0, 1, 0, 80 + dx * 15, 75);
+    benchmark::ClobberMemory();
+  }
+}
+
 void BM_RadialGradientOnly(benchmark::State& state) {
   Surface zoom(265, 244);
   for (auto _ : state) DrawRadialGradient(zoom, 0x1FC490, 0xE03B6F);
@@ -99,6 +113,7 @@ BENCHMARK(BM_zhuan)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EyedropperMove)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PickAndRefresh)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SliderMove)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FineTuneMove)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RadialGradientOnly)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RadialGradientByCircles)->Unit(benchmark::kMicrosecond);
 

@@ -1,5 +1,7 @@
 #include "units.h"
 
+#include <string>
+
 #include "controls.h"
 
 namespace velkaro {
@@ -11,6 +13,23 @@ ScreenRect Units::ClientPixels(const Control& c) const {
     r.top += PixelsY(p->place.top) + BorderInsetPx(*p);
   }
   return r;
+}
+
+void ConfineCursor(ScreenPointer& screen, WindowHost& window, const Units& units, const Control& c) {
+  screen.ClipCursor(window.ClientToScreen(units.ClientPixels(c)));
+}
+
+std::int32_t PixelsToTwips(ScreenPointer& screen, SystemServices& system, float value, float axis) {
+  constexpr int kIconCritical = 16;
+  const int dpi = axis == 0.0f ? screen.DpiX() : screen.DpiY();
+  const auto fail = [&system](int number, const char* description) {
+    system.ShowMessage(description, "Error: " + std::to_string(number), kIconCritical);
+    return 0;
+  };
+  if (dpi == 0) return fail(11, "Division by zero");
+  const auto twips = RoundHalfEven<std::int32_t>(static_cast<double>(value) * kTwipsPerInch / dpi);
+  if (!twips) return fail(6, "Overflow");
+  return *twips;
 }
 
 int ControlList::IndexOf(std::string_view name) const {

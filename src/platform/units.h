@@ -2,6 +2,8 @@
 // turned into device pixels with the screen's density only where they are shown or hit.
 #pragma once
 
+#include <cstdint>
+
 #include "colour.h"
 #include "platform.h"
 
@@ -46,5 +48,13 @@ class Units {
  private:
   float twipsPerPixelX_, twipsPerPixelY_;
 };
+
+// While a slider or a palette is held, the pointer stays inside the control's rectangle.
+void ConfineCursor(ScreenPointer& screen, WindowHost& window, const Units& units, const Control& c);
+inline void ReleaseCursorClip(ScreenPointer& screen) { screen.ClipCursor(std::nullopt); }
+
+// Pixels to twips along an axis (0: x) at the screen's density now, rounded to whole
+// twips; 0 with a message box when that cannot be done.
+std::int32_t PixelsToTwips(ScreenPointer& screen, SystemServices& system, float value, float axis);
 
 }  // namespace velkaro

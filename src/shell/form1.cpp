@@ -10,7 +10,7 @@ constexpr float kNotationFontPt = 7.5f;
 Form1::Form1(Platform platform)
     : platform_(platform), units(platform.screen.DpiX(), platform.screen.DpiY()) {
   for (TextBox& row : Color_TextBox) row.fontPt = kNotationFontPt;
-  for (PictureBox* container : {&Picture3, &Picture4, &Picture7}) container->twipScale = true;
+  for (PictureBox* container : {&Picture3, &Picture4, &Picture7, &Picture11, &Picture9, &Picture6}) container->twipScale = true;
   SizeSurfaces();
   palette.DrawSwatches();
   workspace.SetFollower(&sliders);

@@ -15,6 +15,7 @@
 #include "commands.h"
 #include "controls.h"
 #include "eyedropper.h"
+#include "fine_tuning.h"
 #include "magnifier.h"
 #include "palette.h"
 #include "placement.h"
@@ -26,7 +27,7 @@
 
 namespace velkaro {
 
-class Form1 : private FrameActions {
+class Form1 : private FrameActions, private PaletteActions {
  public:
   explicit Form1(Platform platform);
   Form1(const Form1&) = delete;
@@ -181,14 +182,17 @@ class Form1 : private FrameActions {
   Label Label32{controls_, "Label32", &Frame11, {265, 240, 630, 300}, "色相：", 10.5f};
   PictureBox Picture11{controls_, "Picture11", &Frame11, {840, 220, 3900, 390}};
   PictureBox Picture12{controls_, "Picture12", &Picture11, {75, 120, 3735, 90}};
+  Image Image_HSLv1{controls_, "Image_HSLv1", &Picture11, {1920, 225, 165, 150}, PictureId::SliderThumb};
   TextBox Text3{controls_, "Text3", &Frame11, {4800, 240, 480, 270}, "0", true};
   Label Label30{controls_, "Label30", &Frame11, {55, 630, 840, 300}, "饱和度：", 10.5f};
   PictureBox Picture9{controls_, "Picture9", &Frame11, {840, 650, 3900, 390}};
   PictureBox Picture10{controls_, "Picture10", &Picture9, {75, 120, 3735, 90}};
+  Image Image_Hls2{controls_, "Image_Hls2", &Picture9, {3720, 225, 165, 150}, PictureId::SliderThumb};
   TextBox Text2{controls_, "Text2", &Frame11, {4800, 720, 465, 270}, "100", true};
   Label Label31{controls_, "Label31", &Frame11, {265, 1065, 630, 300}, "亮度：", 10.5f};
   PictureBox Picture6{controls_, "Picture6", &Frame11, {840, 1085, 3900, 390}};
   PictureBox Picture8{controls_, "Picture8", &Picture6, {75, 120, 3735, 90}};
+  Image Image_Hls3{controls_, "Image_Hls3", &Picture6, {1920, 215, 165, 150}, PictureId::SliderThumb};
   TextBox Text1{controls_, "Text1", &Frame11, {4800, 1110, 480, 270}, "50", true};
   // Notations: label index = box index; first line 0, 2, 3, 6, second line 1, 4, 5.
   Frame Frame6{controls_, "Frame6", nullptr, Px(288, 390, 361, 68), "色值:"};
@@ -245,7 +249,12 @@ class Form1 : private FrameActions {
                           Picture_B, Image_B, Text_B},
                          workspace, units, platform_.screen, platform_.window, platform_.system};
   ChannelBoxes channelBoxes{Text_R, Text_G, Text_B, workspace};
-  Palette palette{{调色板1, Shape1, Picture_色板}, workspace, units, platform_.dialogs};
+  Palette palette{{Picture_色板, Shape2, Picture12, 调色板1, Shape1}, workspace, units, *this, platform_.screen,
+                  platform_.window, platform_.dialogs};
+  FineTuning fineTuning{{Picture11, Picture12, Image_HSLv1, Text3, Picture9, Picture10, Image_Hls2, Text2, Picture6,
+                         Picture8, Image_Hls3, Text1, Picture_色板, Shape2},
+                        palette, sliders.GrabOffsetX, *this, units, platform_.screen, platform_.window,
+                        platform_.system};
   Placement placement{units, platform_.window, platform_.screen, platform_.settings};
   WindowFrame frame{{关于我们0, 系统调色板0, 最小0, 关闭0}, *this, placement, magnifier, windowState,
                     platform_.screen, platform_.window};
@@ -259,6 +268,8 @@ class Form1 : private FrameActions {
   void ShowAboutWindow() override { about.Show(false); }
   void CallColourDialog() override { palette.调用系统调色板(); }
   void CloseMainWindow() override;
+  void PicEn() override { frame.PicEn(); }
+  void 控件刷新() override { eyedropper.控件刷新(); }
   bool IsDragSurface(const Control& c) const;
   void SizeSurfaces();
   bool loaded_ = false;

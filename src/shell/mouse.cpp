@@ -10,7 +10,10 @@ void Form1::CaptureLost(Control& c) {
   for (int ch = 0; ch < 3; ++ch) {
     const ChannelSliders::ChannelSlider s = sliders.SliderOf(ch);
     if (&c == &s.thumb || &c == &s.track) return sliders.Slider_MouseUp(ch);
+    const FineTuning::Slider f = fineTuning.SliderOf(ch);
+    if (&c == &f.thumb || &c == &f.track) return fineTuning.HoldLost();
   }
+  if (palette.IsPalettePicture(c)) palette.Palette_MouseUp(static_cast<PictureBox&>(c), 0, 0, 0, 0);
 }
 
 // The frames around the readouts and the pictures that carry no handler of their own move
@@ -42,7 +45,11 @@ void Form1::MouseDown(Control& c, int Button, int Shift, float X, float Y) {
     const ChannelSliders::ChannelSlider s = sliders.SliderOf(ch);
     if (&c == &s.thumb) return sliders.Thumb_MouseDown(ch, Button, Shift, X, Y);
     if (&c == &s.track) return sliders.Track_MouseDown(ch, Button, Shift, X, Y);
+    const FineTuning::Slider f = fineTuning.SliderOf(ch);
+    if (&c == &f.thumb) return fineTuning.Thumb_MouseDown(ch, Button, Shift, X, Y);
+    if (&c == &f.track) return fineTuning.Track_MouseDown(ch, Button, Shift, X, Y);
   }
+  if (palette.IsPalettePicture(c)) palette.Palette_MouseDown(static_cast<PictureBox&>(c), Button, Shift, X, Y);
 }
 
 void Form1::MouseMove(Control& c, int Button, int Shift, float X, float Y) {
@@ -58,7 +65,11 @@ void Form1::MouseMove(Control& c, int Button, int Shift, float X, float Y) {
     const ChannelSliders::ChannelSlider s = sliders.SliderOf(ch);
     if (&c == &s.thumb) return sliders.Thumb_MouseMove(ch, Button, Shift, X, Y);
     if (&c == &s.track) return sliders.Track_MouseMove(ch, Button, Shift, X, Y);
+    const FineTuning::Slider f = fineTuning.SliderOf(ch);
+    if (&c == &f.thumb) return fineTuning.Thumb_MouseMove(ch, Button, Shift, X, Y);
+    if (&c == &f.track) return fineTuning.Track_MouseMove(ch, Button, Shift, X, Y);
   }
+  if (palette.IsPalettePicture(c)) palette.Palette_MouseMove(static_cast<PictureBox&>(c), Button, Shift, X, Y);
 }
 
 void Form1::MouseUp(Control& c, int Button, int Shift, float X, float Y) {
@@ -75,7 +86,11 @@ void Form1::MouseUp(Control& c, int Button, int Shift, float X, float Y) {
   for (int ch = 0; ch < 3; ++ch) {
     const ChannelSliders::ChannelSlider s = sliders.SliderOf(ch);
     if (&c == &s.thumb || &c == &s.track) return sliders.Slider_MouseUp(ch);
+    const FineTuning::Slider f = fineTuning.SliderOf(ch);
+    if (&c == &f.thumb) return fineTuning.Thumb_MouseUp(ch, Button, Shift, X, Y);
+    if (&c == &f.track) return fineTuning.Track_MouseUp(ch, Button, Shift, X, Y);
   }
+  if (palette.IsPalettePicture(c)) palette.Palette_MouseUp(static_cast<PictureBox&>(c), Button, Shift, X, Y);
 }
 
 // Later controls lie over earlier ones and children over their parents. Shapes and lines

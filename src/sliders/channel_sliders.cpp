@@ -102,11 +102,9 @@ void ChannelSliders::Slider_MouseUp(int) {
   ReleaseCursorClip();
 }
 
-void ChannelSliders::ConfineCursor(const Control& c) {
-  screen_.ClipCursor(window_.ClientToScreen(units_.ClientPixels(c)));
-}
+void ChannelSliders::ConfineCursor(const Control& c) { velkaro::ConfineCursor(screen_, window_, units_, c); }
 
-void ChannelSliders::ReleaseCursorClip() { screen_.ClipCursor(std::nullopt); }
+void ChannelSliders::ReleaseCursorClip() { velkaro::ReleaseCursorClip(screen_); }
 
 // Thumbs: L = W / 255 x channel, in 32-bit floats, in the containers' twips.
 void ChannelSliders::ChannelsWritten(std::int32_t R, std::int32_t G, std::int32_t B) {
@@ -140,16 +138,7 @@ void ChannelSliders::初始化三原色(std::int32_t r, std::int32_t g, std::int
 }
 
 std::int32_t ChannelSliders::PixelsToTwips(float value, float axis) {
-  constexpr int kIconCritical = 16;
-  const int dpi = axis == 0.0f ? screen_.DpiX() : screen_.DpiY();
-  const auto fail = [this](int number, const char* description) {
-    system_.ShowMessage(description, "Error: " + std::to_string(number), kIconCritical);
-    return 0;
-  };
-  if (dpi == 0) return fail(11, "Division by zero");
-  const auto twips = RoundHalfEven<std::int32_t>(static_cast<double>(value) * kTwipsPerInch / dpi);
-  if (!twips) return fail(6, "Overflow");
-  return *twips;
+  return velkaro::PixelsToTwips(screen_, system_, value, axis);
 }
 
 }  // namespace velkaro

@@ -110,6 +110,7 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     default:
       if (msg == timingsMessage_ && timingsMessage_ != 0) return OnTimingsQuery();
       if (msg == memoryMessage_ && memoryMessage_ != 0) return OnMemoryQuery();
+      if (msg == fineTuneTimingsMessage_ && fineTuneTimingsMessage_ != 0) return OnFineTuneTimingsQuery(wp);
       if (msg == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
         form_.tray.TaskbarCreated();
         return 0;
@@ -121,6 +122,7 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 void MainWindow::OnCreate() {
   timingsMessage_ = RegisterWindowMessageW(kMagnifierTimingsMessage);
   memoryMessage_ = RegisterWindowMessageW(kMemoryUsageMessage);
+  fineTuneTimingsMessage_ = RegisterWindowMessageW(kFineTuneTimingsMessage);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   painter_.LoadPictures(GetSystemMetrics(SM_CXCURSOR) >= kLargeCursor ? kLargeCursor : kSmallCursor);
   const auto& controls = form_.Controls();
@@ -193,10 +195,21 @@ void MainWindow::RepaintNow() {
   RedrawWindow(Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
+namespace {
+LRESULT CountAndMean(std::uint32_t count, double totalMicros) {
+  const double tenths = count ? totalMicros / count * 10 : 0;
+  return static_cast<LRESULT>(static_cast<std::uint64_t>(count) << 32 | static_cast<std::uint32_t>(tenths));
+}
+}  // namespace
+
 LRESULT MainWindow::OnTimingsQuery() const {
   const auto& t = form_.magnifier.magnifierTimings;
-  const double tenths = t.pictures ? t.totalMicros / t.pictures * 10 : 0;
-  return static_cast<LRESULT>(static_cast<std::uint64_t>(t.pictures) << 32 | static_cast<std::uint32_t>(tenths));
+  return CountAndMean(t.pictures, t.totalMicros);
+}
+
+LRESULT MainWindow::OnFineTuneTimingsQuery(WPARAM which) const {
+  const auto& t = form_.palette.fineTuneTimings;
+  return CountAndMean(t.steps, which == 0 ? t.recolourMicros : t.stepMicros);
 }
 
 // Private bytes are counted from the address space itself (committed private regions):

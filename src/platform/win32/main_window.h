@@ -23,6 +23,10 @@ inline constexpr wchar_t kMainWindowCaption[] = L"Velkaro";
 // Answered with the magnifier's own timing: pictures taken in the high 32 bits, the mean
 // time of one picture in tenths of a microsecond in the low 32 bits.
 inline constexpr wchar_t kMagnifierTimingsMessage[] = L"Velkaro.MagnifierTimings";
+// Answered with the fine-tuning's own timing: steps in the high 32 bits, the mean time in
+// tenths of a microsecond in the low 32 bits; of the recolouring of both pictures with
+// wParam 0, of the whole step (the colour taken and shown too) with wParam 1.
+inline constexpr wchar_t kFineTuneTimingsMessage[] = L"Velkaro.FineTuneTimings";
 // Answered with the program's own memory: private bytes in KiB in the high 32 bits, the
 // working set in KiB in the low 32 bits.
 inline constexpr wchar_t kMemoryUsageMessage[] = L"Velkaro.MemoryUsage";
@@ -53,6 +57,7 @@ class MainWindow : public BaseWindow<MainWindow> {
   void OnMouse(UINT msg, WPARAM wp, LPARAM lp);
   bool OnSetCursor();
   LRESULT OnTimingsQuery() const;
+  LRESULT OnFineTuneTimingsQuery(WPARAM which) const;
   static LRESULT OnMemoryQuery();
   void OnCommandArrived(LPARAM text);
   void AddToolTips();
@@ -78,6 +83,7 @@ class MainWindow : public BaseWindow<MainWindow> {
   std::vector<Caption> captions_;
   Control* captured_ = nullptr;  // the control that has the mouse until the release
   UINT timingsMessage_ = 0;
+  UINT fineTuneTimingsMessage_ = 0;
   UINT memoryMessage_ = 0;
   UINT taskbarCreatedMessage_ = 0;
   HWND toolTips_ = nullptr;
