@@ -56,16 +56,16 @@ class Palette : private PaletteControls {
   void Palette_MouseMove(PictureBox& picture, int Button, int Shift, float X, float Y);
   void Palette_MouseUp(PictureBox& picture, int Button, int Shift, float X, float Y);
 
-  // A marker's place, in its picture's pixels.
+  // A marker's place, in its picture's pixels. Its size and the pictures' sizes are whole
+  // pixels, as the window shows them: the right-end tests below compare with those.
   float MarkerLeft(const Shape& marker) const { return marker.place.left / units_.TwipsPerPixelX(); }
   float MarkerTop(const Shape& marker) const { return marker.place.top / units_.TwipsPerPixelY(); }
-  float MarkerWidth(const Shape& marker) const { return marker.place.width / units_.TwipsPerPixelX(); }
-  float MarkerHeight(const Shape& marker) const { return marker.place.height / units_.TwipsPerPixelY(); }
+  float MarkerWidth(const Shape& marker) const { return static_cast<float>(units_.PixelsX(marker.place.width)); }
+  float MarkerHeight(const Shape& marker) const { return static_cast<float>(units_.PixelsY(marker.place.height)); }
   void SetMarkerLeft(Shape& marker, float x) const { marker.place.left = x * units_.TwipsPerPixelX(); }
   void SetMarkerTop(Shape& marker, float y) const { marker.place.top = y * units_.TwipsPerPixelY(); }
-  // A picture's size in the window's unit, pixels.
-  float ScaleWidth(const PictureBox& p) const { return p.place.width / units_.TwipsPerPixelX(); }
-  float ScaleHeight(const PictureBox& p) const { return p.place.height / units_.TwipsPerPixelY(); }
+  static float ScaleWidth(const PictureBox& p) { return static_cast<float>(p.surface.Width()); }
+  static float ScaleHeight(const PictureBox& p) { return static_cast<float>(p.surface.Height()); }
 
   std::int16_t PalettePressed = 0;  // -1 from a press on either picture to its release
   // The fine-tuning shifts: degrees, percent, percent.

@@ -66,6 +66,21 @@ std::string StoredPlacement(const wchar_t* name) {
   return Narrow(buf);
 }
 
+namespace {
+FakePlatform& WithDpi(FakePlatform& p, int dpi) {
+  p.dpi = dpi;
+  return p;
+}
+}  // namespace
+
+ControlMap::Model::Model(int dpi) : form(WithDpi(platform, dpi)) { form.Form_Initialize(); }
+
+std::unique_ptr<ControlMap::Model> ControlMap::Started() const { return std::make_unique<Model>(platform_.dpi); }
+
+COLORREF ControlMap::StartColour() const {
+  return static_cast<COLORREF>(Started()->form.workspace.CurrentColour());
+}
+
 POINT ScreenPoint(HWND hwnd, const Form1& form, const Control& c, int dx, int dy) {
   const ScreenRect r = form.units.ClientPixels(c);
   POINT p{r.left + dx, r.top + dy};

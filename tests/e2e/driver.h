@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -64,12 +65,16 @@ class ControlMap {
   int Id(std::string_view name) const { return kFirstControlId + form_.IndexOf(name); }
   const Form1& Layout() const { return form_; }
   const Control& Get(std::string_view name) const { return *form_.Controls()[form_.IndexOf(name)]; }
+  // The model started at this density: what the program shows before any input, and an
+  // oracle for what the same input makes of it.
+  struct Model {
+    FakePlatform platform;
+    Form1 form;
+    explicit Model(int dpi);
+  };
+  std::unique_ptr<Model> Started() const;
   // The colour the program starts with at this density (the swatch under the marker).
-  COLORREF StartColour() {
-    Form1 started(platform_);
-    started.Form_Initialize();
-    return static_cast<COLORREF>(started.workspace.CurrentColour());
-  }
+  COLORREF StartColour() const;
 
  private:
   FakePlatform platform_;

@@ -211,6 +211,18 @@ TEST_F(Palettes, HueAtEitherEndLeavesTheStripAsDrawn) {
   EXPECT_FLOAT_EQ(MarkerTop(), 38.5f);
 }
 
+// The strip is a whole number of pixels wide at every density (451 at 120 dpi, where its
+// width in twips is 451.25 pixels), so the marker steps back at the right end everywhere.
+TEST_F(Palettes, AtTheHuesRightEndTheMarkerStaysOnTheStrip) {
+  struct Case { int dpi; float left; };
+  for (const Case c : {Case{96, 352}, {120, 440}, {144, 528}, {192, 704}}) {
+    Start(c.dpi);
+    DragThumb(0, kTrackW);
+    EXPECT_FLOAT_EQ(MarkerLeft(), c.left) << c.dpi;
+    EXPECT_EQ(Current(), Strip(static_cast<int>(c.left), static_cast<int>(RoundTiesToEven(MarkerTop())))) << c.dpi;
+  }
+}
+
 TEST_F(Palettes, HueTrackPressKeepsTheThumbAndPlacesTheMarker) {
   form->Image_HSLv1.place.left = 1000;
   tuning().Track_MouseDown(0, kLeft, 0, 42, 3);
