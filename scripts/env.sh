@@ -96,6 +96,19 @@ velkaro_prepare_prefix() {
   touch "$WINEPREFIX/.velkaro-ready"
 }
 
+# A fresh prefix (WINEPREFIX) told a screen density before any program starts.
+velkaro_density_prefix() {
+  local dpi=$1 key
+  wineserver -k >/dev/null 2>&1
+  rm -rf "$WINEPREFIX"
+  velkaro_prepare_prefix </dev/null >/dev/null 2>&1
+  for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+    wine reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
+  done
+  wineserver -k >/dev/null 2>&1
+  velkaro_prepare_prefix </dev/null >/dev/null 2>&1
+}
+
 velkaro_stop_wine() {
   [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
   [ -n "${VELKARO_XVFB_PID:-}" ] && kill "$VELKARO_XVFB_PID" 2>/dev/null || true

@@ -13,8 +13,9 @@ velkaro::Form1* g_form = nullptr;
 velkaro::MainWindow* g_window = nullptr;
 
 void CALLBACK OnHoverTimer(HWND, UINT, UINT_PTR, DWORD) {
+  const velkaro::Timed timed(g_window->Timings(), velkaro::ViewPart::TimerTick, g_form->Picking != 0);
   g_form->HoverTimerProc();
-  if (g_form->Picking) g_window->RepaintNow();  // the magnifier follows the pointer
+  if (g_form->Picking) g_window->Sync();  // the magnifier follows the pointer
 }
 }  // namespace
 
@@ -31,7 +32,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   platform.SetMainWindow(window.Handle(), instance, appIcon.get());
   platform.dialogs.SetDensity(form.units.Dpi());
   platform.window.SetTimerCallback(&OnHoverTimer);
-  platform.window.SetRepaint([&window] { window.RepaintNow(); });
+  platform.window.SetRepaint([&window] { window.Sync(); });
   window.SetPressListener([&platform](POINT p) { platform.window.SetPressPoint(p); });
 
   form.Form_Initialize();

@@ -12,12 +12,6 @@ namespace {
 constexpr int kBytesPerPixel = 4;
 constexpr int kBlue = 0, kGreen = 1, kRed = 2;
 constexpr int kSubscriptOutOfRange = 9, kOverflow = 6, kObjectNotSet = 91;
-
-std::uint32_t PixelAt(const std::uint8_t* p) {
-  std::uint32_t v;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
 }  // namespace
 
 /* H += h, wrapped once: below -1 add 6, above 5 take 6 (-1 and 5 stay). S += s and
@@ -54,8 +48,8 @@ bool ChangeHslLiteral(const std::vector<std::uint8_t>& source, std::vector<std::
   return ok;
 }
 
-// Finds the picture's pixels, sizes the arrays and copies the pixels out bottom-up.
-// Returns 0, or the number of the step's error.
+// Finds the picture's pixels and copies them out, bottom row first. Returns 0, or the
+// number of the step's error.
 int clsRGB::LoadDib(Surface* hdc) {
   bound_ = false;
   if (hdc == nullptr) return kObjectNotSet;
@@ -65,30 +59,42 @@ int clsRGB::LoadDib(Surface* hdc) {
   if (PixelWidth_ <= 0 || PixelHeight_ <= 0) return kSubscriptOutOfRange;
   const std::int64_t bytes = std::int64_t{kBytesPerPixel} * PixelWidth_ * PixelHeight_;
   if (bytes > std::numeric_limits<std::int32_t>::max()) return kOverflow;
-  SourcePixels_.assign(static_cast<std::size_t>(bytes), 0);
-  ResultPixels_.assign(static_cast<std::size_t>(bytes), 0);
   BitmapHeader_ = {40, PixelWidth_, PixelHeight_, 1, 32, 0, static_cast<std::int32_t>(bytes)};
-  const std::size_t rowBytes = static_cast<std::size_t>(kBytesPerPixel) * PixelWidth_;
-  for (int y = 0; y < PixelHeight_; ++y)
-    std::memcpy(&SourcePixels_[rowBytes * y], hdc->Row(PixelHeight_ - 1 - y), rowBytes);
 
-  // The distinct colours and each pixel's index among them.
-  const std::size_t pixels = static_cast<std::size_t>(PixelWidth_) * PixelHeight_;
+  const auto w = static_cast<std::size_t>(PixelWidth_);
   colours_.clear();
-  colourOf_.assign(pixels, 0);
+  rowIndices_.clear();
+  rowOf_.assign(static_cast<std::size_t>(PixelHeight_), 0);
   std::unordered_map<std::uint32_t, std::uint32_t> index;
-  for (std::size_t i = 0; i < pixels; ++i) {
-    const std::uint32_t p = PixelAt(&SourcePixels_[kBytesPerPixel * i]);
-    const auto [it, added] = index.try_emplace(p, static_cast<std::uint32_t>(colours_.size()));
-    if (added) colours_.push_back(p);
-    colourOf_[i] = it->second;
+  const std::uint32_t* previous = nullptr;
+  for (int y = 0; y < PixelHeight_; ++y) {
+    const std::uint32_t* row = hdc->Row(PixelHeight_ - 1 - y);
+    if (previous != nullptr && std::memcmp(row, previous, w * sizeof *row) == 0) {
+      rowOf_[y] = rowOf_[y - 1];
+      continue;
+    }
+    previous = row;
+    rowOf_[y] = static_cast<std::uint32_t>(rowIndices_.size() / w);
+    for (std::size_t x = 0; x < w; ++x) {
+      const std::uint32_t p = row[x] & 0xFFFFFF;  // the reserved byte is not the picture's
+      const auto [it, added] = index.try_emplace(p, static_cast<std::uint32_t>(colours_.size()));
+      if (added) colours_.push_back(p);
+      rowIndices_.push_back(it->second);
+    }
   }
   recoloured_.assign(colours_.size(), 0);
-  repeatsRowBelow_.assign(static_cast<std::size_t>(PixelHeight_), false);
-  for (int y = 1; y < PixelHeight_; ++y)
-    repeatsRowBelow_[y] = std::memcmp(&SourcePixels_[rowBytes * y], &SourcePixels_[rowBytes * (y - 1)], rowBytes) == 0;
   bound_ = true;
   return 0;
+}
+
+std::vector<std::uint8_t> clsRGB::Expand(const std::vector<std::uint32_t>& palette) const {
+  std::vector<std::uint8_t> pixels(static_cast<std::size_t>(kBytesPerPixel) * PixelWidth_ * PixelHeight_);
+  if (!bound_) return pixels;
+  const auto w = static_cast<std::size_t>(PixelWidth_);
+  for (std::size_t y = 0; y < rowOf_.size(); ++y)
+    for (std::size_t x = 0; x < w; ++x)
+      std::memcpy(&pixels[kBytesPerPixel * (x + w * y)], &palette[rowIndices_[rowOf_[y] * w + x]], kBytesPerPixel);
+  return pixels;
 }
 
 bool clsRGB::ChangeHSL(float h, float s, float l) {
@@ -98,17 +104,7 @@ bool clsRGB::ChangeHSL(float h, float s, float l) {
     std::uint8_t in[kBytesPerPixel], out[kBytesPerPixel] = {};
     std::memcpy(in, &colours_[k], sizeof in);
     ok = RecolourPixel(in, out, h, s, l) && ok;
-    recoloured_[k] = PixelAt(out);  // the reserved byte stays 0
-  }
-  const std::size_t w = static_cast<std::size_t>(PixelWidth_), rowBytes = kBytesPerPixel * w;
-  for (int y = 0; y < PixelHeight_; ++y) {
-    std::uint8_t* row = &ResultPixels_[rowBytes * y];
-    if (repeatsRowBelow_[y]) {
-      std::memcpy(row, row - rowBytes, rowBytes);
-      continue;
-    }
-    const std::uint32_t* index = &colourOf_[w * y];
-    for (std::size_t x = 0; x < w; ++x) std::memcpy(row + kBytesPerPixel * x, &recoloured_[index[x]], kBytesPerPixel);
+    std::memcpy(&recoloured_[k], out, sizeof out);  // the reserved byte stays 0
   }
   return ok;
 }
@@ -117,9 +113,16 @@ void clsRGB::DibPaint(Surface*& hdcDest) {
   if (hdcDest == nullptr) hdcDest = HdcSrc();
   Surface* bitmap = BitmapHandle_;
   if (!bound_ || bitmap == nullptr || bitmap->Width() != PixelWidth_ || bitmap->Height() != PixelHeight_) return;
-  const std::size_t rowBytes = static_cast<std::size_t>(kBytesPerPixel) * PixelWidth_;
-  for (int y = 0; y < PixelHeight_; ++y)
-    std::memcpy(bitmap->Row(PixelHeight_ - 1 - y), &ResultPixels_[rowBytes * y], rowBytes);
+  const auto w = static_cast<std::size_t>(PixelWidth_);
+  for (int y = 0; y < PixelHeight_; ++y) {
+    std::uint32_t* out = bitmap->Row(PixelHeight_ - 1 - y);
+    if (y > 0 && rowOf_[y] == rowOf_[y - 1]) {
+      std::memcpy(out, bitmap->Row(PixelHeight_ - y), w * sizeof *out);
+      continue;
+    }
+    const std::uint32_t* index = &rowIndices_[rowOf_[y] * w];
+    for (std::size_t x = 0; x < w; ++x) out[x] = recoloured_[index[x]];
+  }
   bitmap->Touch();
 }
 

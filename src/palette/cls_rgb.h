@@ -40,35 +40,40 @@ class clsRGB {
   // Recomputes the result from the source; h in sextants (1 = 60 degrees), s and l as
   // fractions. False when a pixel could not be converted.
   bool ChangeHSL(float h, float s, float l);
-  // Writes the result into the bound picture. A null hdcDest becomes the bound one.
+  // Writes the result into the bound picture (not into hdcDest, which only names the
+  // context). A null hdcDest becomes the bound one.
   void DibPaint(Surface*& hdcDest);
 
   int PixelWidth() const { return PixelWidth_; }
   int PixelHeight() const { return PixelHeight_; }
   const DibHeader& BitmapHeader() const { return BitmapHeader_; }
-  // Byte 4 x (x + PixelWidth x y) + channel; channel 0 blue, 1 green, 2 red; y = 0 the
-  // bottom row.
-  const std::vector<std::uint8_t>& SourcePixels() const { return SourcePixels_; }
-  const std::vector<std::uint8_t>& ResultPixels() const { return ResultPixels_; }
+  // The pixels read at binding and the last result, as arrays: the byte of (channel, x, y)
+  // at 4 x (x + PixelWidth x y) + channel; channel 0 blue, 1 green, 2 red, 3 reserved
+  // (0 in the result); y = 0 the bottom row.
+  std::vector<std::uint8_t> SourcePixels() const { return Expand(colours_); }
+  std::vector<std::uint8_t> ResultPixels() const { return Expand(recoloured_); }
   std::size_t DistinctColours() const { return colours_.size(); }
 
  private:
   int LoadDib(Surface* hdc);
+  // The picture as an array, each pixel's colour taken from `palette` by its index.
+  std::vector<std::uint8_t> Expand(const std::vector<std::uint32_t>& palette) const;
 
   Surface* hdcSrc_ = nullptr;
   Surface* BitmapHandle_ = nullptr;
   std::int32_t PixelWidth_ = 0, PixelHeight_ = 0;
   DibHeader BitmapHeader_;
-  std::vector<std::uint8_t> SourcePixels_, ResultPixels_;
   bool bound_ = false;
 
-  // A recolouring treats each pixel by itself, so it is computed once per distinct
-  // colour (the strips hold a few hundred among tens of thousands of pixels) and spread
-  // by index; a row equal to the one before it is copied whole.
+  // A recolouring treats each pixel by itself, so it is computed once per distinct colour
+  // (the strips hold a few hundred among tens of thousands of pixels) and spread by
+  // index. The pixels are kept that way too: the distinct colours, each distinct row as
+  // indices, and for each row which distinct row it is (the strips repeat one row), so
+  // that binding a large strip costs kilobytes, not a copy of it twice over.
   std::vector<std::uint32_t> colours_;     // distinct source colours, as pixels
   std::vector<std::uint32_t> recoloured_;  // the same, recoloured by the last shifts
-  std::vector<std::uint32_t> colourOf_;    // per pixel, its index in colours_
-  std::vector<bool> repeatsRowBelow_;      // per row y > 0: the same pixels as row y - 1
+  std::vector<std::uint32_t> rowIndices_;  // distinct rows, PixelWidth indices each
+  std::vector<std::uint32_t> rowOf_;       // per row y (bottom-up), its distinct row
 };
 
 }  // namespace velkaro

@@ -13,14 +13,7 @@ trap 'kill "$VELKARO_XVFB_PID" 2>/dev/null' EXIT
 export WINEPREFIX=$VELKARO_ROOT/build/density-prefix
 failed=0
 for dpi in 120 144 192; do
-  wineserver -k >/dev/null 2>&1
-  rm -rf "$WINEPREFIX"
-  velkaro_prepare_prefix </dev/null >/dev/null 2>&1
-  for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
-    wine reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
-  done
-  wineserver -k >/dev/null 2>&1
-  velkaro_prepare_prefix </dev/null >/dev/null 2>&1
+  velkaro_density_prefix "$dpi"
   for driver in "${drivers[@]}"; do
     name=$(basename "$driver" .exe)
     name=${name%_driver}

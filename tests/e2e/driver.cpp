@@ -81,6 +81,47 @@ COLORREF ControlMap::StartColour() const {
   return static_cast<COLORREF>(Started()->form.workspace.CurrentColour());
 }
 
+namespace {
+struct BoardColours {
+  COLORREF a, b;
+};
+
+LRESULT CALLBACK BoardProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE)
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
+  if (msg != WM_PAINT) return DefWindowProcW(hwnd, msg, wp, lp);
+  const auto* colours = reinterpret_cast<const BoardColours*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd, &ps);
+  RECT all;
+  GetClientRect(hwnd, &all);
+  RECT left{0, 0, all.right / 2, all.bottom}, right{all.right / 2, 0, all.right, all.bottom};
+  HBRUSH a = CreateSolidBrush(colours->a), b = CreateSolidBrush(colours->b);
+  FillRect(dc, &left, a);
+  FillRect(dc, &right, b);
+  DeleteObject(a);
+  DeleteObject(b);
+  EndPaint(hwnd, &ps);
+  return 0;
+}
+}  // namespace
+
+HWND ShowBoard(const RECT& place, COLORREF a, COLORREF b) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = BoardProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"VelkaroTestBoard";
+  RegisterClassW(&wc);
+  static BoardColours colours;  // one board per test program
+  colours = {a, b};
+  HWND board = CreateWindowExW(WS_EX_NOACTIVATE | WS_EX_TOPMOST, wc.lpszClassName, L"board", WS_POPUP, place.left,
+                               place.top, place.right - place.left, place.bottom - place.top, nullptr, nullptr,
+                               wc.hInstance, &colours);
+  ShowWindow(board, SW_SHOWNOACTIVATE);
+  return board;
+}
+
 POINT ScreenPoint(HWND hwnd, const Form1& form, const Control& c, int dx, int dy) {
   const ScreenRect r = form.units.ClientPixels(c);
   POINT p{r.left + dx, r.top + dy};

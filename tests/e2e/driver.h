@@ -108,6 +108,9 @@ void Button(bool left, bool down);
 void Key(WORD vk, bool down);
 // Lets this process's own windows paint while the driver waits.
 void Pump(DWORD ms);
+// A topmost window that never takes the focus, its left half in colour a and its right
+// half in b: known pixels for the eyedropper to pick.
+HWND ShowBoard(const RECT& place, COLORREF a, COLORREF b);
 // Saves the screen area of a window as a 32-bit BMP.
 bool SaveWindowBitmap(HWND hwnd, const std::wstring& path);
 

@@ -17,33 +17,6 @@ constexpr COLORREF kColourA = RGB(200, 30, 40), kColourB = RGB(20, 60, 220);
 constexpr int kBoardLeft = 990, kBoardTop = 60, kBoardWidth = 260, kBoardHeight = 200;
 constexpr int kBorderX = kBoardLeft + kBoardWidth / 2;  // first column of colour B
 
-LRESULT CALLBACK BoardProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg != WM_PAINT) return DefWindowProcW(hwnd, msg, wp, lp);
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd, &ps);
-  RECT left{0, 0, kBoardWidth / 2, kBoardHeight}, right{kBoardWidth / 2, 0, kBoardWidth, kBoardHeight};
-  HBRUSH a = CreateSolidBrush(kColourA), b = CreateSolidBrush(kColourB);
-  FillRect(dc, &left, a);
-  FillRect(dc, &right, b);
-  DeleteObject(a);
-  DeleteObject(b);
-  EndPaint(hwnd, &ps);
-  return 0;
-}
-
-HWND ShowBoard() {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = BoardProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"VelkaroTestBoard";
-  RegisterClassW(&wc);
-  HWND board = CreateWindowExW(WS_EX_NOACTIVATE | WS_EX_TOPMOST, wc.lpszClassName, L"board", WS_POPUP,
-                               kBoardLeft, kBoardTop, kBoardWidth, kBoardHeight, nullptr, nullptr,
-                               wc.hInstance, nullptr);
-  ShowWindow(board, SW_SHOWNOACTIVATE);
-  return board;
-}
-
 // A drag as a hand makes it: press on the target, many small moves, release (optional).
 void Drag(POINT from, POINT to, int steps, bool release) {
   PointerTo(from);
@@ -108,7 +81,7 @@ int wmain(int argc, wchar_t** argv) {
   const Form1& layout = ids.Layout();
   checks.Expect(WaitForScreenColour(ScreenPoint(hwnd, layout, ids.Get("Picture1"), 5, 5), ids.StartColour(), 10000),
                 "the window has painted");
-  ShowBoard();
+  ShowBoard({kBoardLeft, kBoardTop, kBoardLeft + kBoardWidth, kBoardTop + kBoardHeight}, kColourA, kColourB);
   Pump(500);
   const POINT target = ScreenPoint(hwnd, layout, ids.Get("Picture2"), 16, 16);
   const POINT onA{kBoardLeft + 40, kBoardTop + 90}, onB{kBoardLeft + kBoardWidth - 40, kBoardTop + 120};

@@ -91,7 +91,6 @@ void ModelThumbTo(Form1& model, int row, float left) {
   model.fineTuning.Thumb_MouseUp(row, 1, 0, 0, 0);
 }
 
-constexpr int kStripRow = 60;  // below the marker wherever it stands
 
 }  // namespace
 
@@ -103,6 +102,8 @@ int wmain(int argc, wchar_t** argv) {
   const auto oracle = ids.Started();
   Form1& model = oracle->form;
   const int dpi = model.units.Dpi();
+  // Near the strip's bottom: below the marker wherever these steps put it.
+  const int stripRow = model.Picture_色板.surface.Height() - 3;
   RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Pelmora_Color");
 
   Program program(exe);
@@ -115,10 +116,10 @@ int wmain(int argc, wchar_t** argv) {
   Session session(checks, hwnd, ids);
 
   // At start-up: the rainbow in the strip and in the hue track.
-  session.ExpectStrip(model, kStripRow, "at start-up");
+  session.ExpectStrip(model, stripRow, "at start-up");
   if (dpi == 96) {
-    const POINT red = ScreenPoint(hwnd, layout, ids.Get("Picture_色板"), 60, kStripRow);
-    const POINT blue = ScreenPoint(hwnd, layout, ids.Get("Picture_色板"), 300, kStripRow);
+    const POINT red = ScreenPoint(hwnd, layout, ids.Get("Picture_色板"), 60, stripRow);
+    const POINT blue = ScreenPoint(hwnd, layout, ids.Get("Picture_色板"), 300, stripRow);
     checks.Expect(ScreenColour(red) == RGB(255, 0, 0) && ScreenColour(blue) == RGB(0, 0, 255),
                   "column 60 of the strip is red and column 300 blue");
   }
@@ -162,7 +163,7 @@ int wmain(int argc, wchar_t** argv) {
   session.ExpectReadouts(model, "with the saturation at its left end");
   int notGrey = 0;
   for (int x = 0; x < model.Picture_色板.surface.Width(); ++x)
-    if (ScreenColour(ScreenPoint(hwnd, layout, ids.Get("Picture_色板"), x, kStripRow)) != RGB(128, 128, 128))
+    if (ScreenColour(ScreenPoint(hwnd, layout, ids.Get("Picture_色板"), x, stripRow)) != RGB(128, 128, 128))
       ++notGrey;
   checks.Expect(notGrey == 0, "the strip on the screen is grey 128 (" + std::to_string(notGrey) + " columns not)");
   if (!greyShot.empty()) checks.Expect(SaveWindowBitmap(hwnd, greyShot), "screenshot of the grey strip saved");
@@ -171,7 +172,7 @@ int wmain(int argc, wchar_t** argv) {
   session.DragThumb(model, "Image_Hls2", step, 30);
   ModelThumbTo(model, FineTuning::kSaturation, model.Picture10.place.width);
   checks.ExpectText("saturation at its right end", session.Text("Text2"), "100");
-  session.ExpectStrip(model, kStripRow, "with the saturation back at its right end");
+  session.ExpectStrip(model, stripRow, "with the saturation back at its right end");
 
   // The hue thumb at both ends: a full turn either way leaves the strip as drawn.
   for (const auto& [direction, end, text] : {std::tuple{-1, 0.0f, "-360"}, {1, 1.0f, "360"}}) {
@@ -179,7 +180,7 @@ int wmain(int argc, wchar_t** argv) {
     ModelThumbTo(model, FineTuning::kHue, end * model.Picture12.place.width);
     checks.ExpectText("hue at an end", session.Text("Text3"), text);
     session.ExpectReadouts(model, std::string("with the hue at ") + text);
-    session.ExpectStrip(model, kStripRow, std::string("with the hue at ") + text);
+    session.ExpectStrip(model, stripRow, std::string("with the hue at ") + text);
   }
 
   // A slow drag of the hue thumb back along the track, for the program's own timing.

@@ -115,11 +115,11 @@ struct Shifts { float h, s, l; };
 void ExpectSameAsLiteral(Surface& picture, std::initializer_list<Shifts> shifts) {
   clsRGB recolour;
   recolour.HdcSrc(&picture);
-  std::vector<std::uint8_t> literal(recolour.SourcePixels().size());
+  const std::vector<std::uint8_t> source = recolour.SourcePixels();
+  std::vector<std::uint8_t> literal(source.size());
   for (const Shifts& t : shifts) {
     ASSERT_TRUE(recolour.ChangeHSL(t.h, t.s, t.l));
-    ASSERT_TRUE(ChangeHslLiteral(recolour.SourcePixels(), literal, recolour.PixelWidth(), recolour.PixelHeight(),
-                                 t.h, t.s, t.l));
+    ASSERT_TRUE(ChangeHslLiteral(source, literal, recolour.PixelWidth(), recolour.PixelHeight(), t.h, t.s, t.l));
     ASSERT_TRUE(recolour.ResultPixels() == literal) << "shifts " << t.h << ", " << t.s << ", " << t.l;
   }
 }

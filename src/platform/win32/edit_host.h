@@ -13,14 +13,15 @@
 #include "fonts.h"
 #include "form1.h"
 #include "gdi.h"
+#include "view_timings.h"
 
 namespace velkaro {
 
 class EditHost {
  public:
-  // `repaintNow` brings the whole window up to date at once, after a key was handled.
-  EditHost(Form1& form, FontCache& fonts, std::function<void()> repaintNow)
-      : form_(form), fonts_(fonts), repaintNow_(std::move(repaintNow)) {}
+  // `syncWindow` brings the whole window up to date, after a key was handled.
+  EditHost(Form1& form, FontCache& fonts, ViewTimings& timings, std::function<void()> syncWindow)
+      : form_(form), fonts_(fonts), timings_(timings), syncWindow_(std::move(syncWindow)) {}
   EditHost(const EditHost&) = delete;
   EditHost& operator=(const EditHost&) = delete;
 
@@ -42,8 +43,9 @@ class EditHost {
     ColorValue back, fore;
     GdiObject<HBRUSH> brush;
     int selections = 0;  // the program's selections applied so far
+    WNDPROC original = nullptr;  // the edit's own window procedure
   };
-  static LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self);
+  static LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT OnEditMessage(Edit& e, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT OnKey(Edit& e, UINT msg, WPARAM wp, LPARAM lp);
   bool OnShortcut(Edit& e, WPARAM key);
@@ -52,7 +54,9 @@ class EditHost {
 
   Form1& form_;
   FontCache& fonts_;
-  std::function<void()> repaintNow_;
+  ViewTimings& timings_;
+  std::function<void()> syncWindow_;
+  bool writing_ = false;  // the edits' texts are being set from the model
   std::vector<Edit> edits_;
   bool typing_ = false;  // a key is being handled by an edit
 };

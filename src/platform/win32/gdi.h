@@ -101,16 +101,17 @@ class ScreenDc {
 // A clip region selected into a DC for a scope.
 class ClipRegion {
  public:
-  ClipRegion(HDC dc, const RECT& r) : dc_(dc), region_(CreateRectRgn(r.left, r.top, r.right, r.bottom)) {
-    SelectClipRgn(dc_, region_.get());
+  // Narrows whatever clip the DC has (a paint's update region) to r, in logical units.
+  ClipRegion(HDC dc, const RECT& r) : dc_(dc), saved_(SaveDC(dc)) {
+    IntersectClipRect(dc_, r.left, r.top, r.right, r.bottom);
   }
-  ~ClipRegion() { SelectClipRgn(dc_, nullptr); }
+  ~ClipRegion() { RestoreDC(dc_, saved_); }
   ClipRegion(const ClipRegion&) = delete;
   ClipRegion& operator=(const ClipRegion&) = delete;
 
  private:
   HDC dc_;
-  GdiObject<HRGN> region_;
+  int saved_;
 };
 
 // A memory DC with a bitmap selected into it; the bitmap goes with it. Without a bitmap

@@ -29,7 +29,9 @@ MainWindow::MainWindow(Form1& form, HINSTANCE instance)
     : form_(form),
       fonts_(form.units.Dpi()),
       painter_(form.units, fonts_),
-      edits_(form, fonts_, [this] { RepaintNow(); }) {
+      edits_(form, fonts_, timings_, [this] { Sync(); }) {
+  bodyBrush_.reset(CreateSolidBrush(kBody));
+  titleBrush_.reset(CreateSolidBrush(kTitleBandColour));
   const int width = form.units.ScaledX(kClientWidthPx), height = form.units.ScaledY(kClientHeightPx);
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -83,7 +85,7 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (reinterpret_cast<HWND>(lp) != Handle() && captured_) {
         Control* holder = std::exchange(captured_, nullptr);
         form_.CaptureLost(*holder);
-        RepaintNow();
+        Sync();
       }
       return 0;
     case WM_SETCURSOR:
@@ -111,6 +113,7 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (msg == timingsMessage_ && timingsMessage_ != 0) return OnTimingsQuery();
       if (msg == memoryMessage_ && memoryMessage_ != 0) return OnMemoryQuery();
       if (msg == fineTuneTimingsMessage_ && fineTuneTimingsMessage_ != 0) return OnFineTuneTimingsQuery(wp);
+      if (msg == moveTimingsMessage_ && moveTimingsMessage_ != 0) return OnMoveTimingsQuery(wp);
       if (msg == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
         form_.tray.TaskbarCreated();
         return 0;
@@ -123,6 +126,7 @@ void MainWindow::OnCreate() {
   timingsMessage_ = RegisterWindowMessageW(kMagnifierTimingsMessage);
   memoryMessage_ = RegisterWindowMessageW(kMemoryUsageMessage);
   fineTuneTimingsMessage_ = RegisterWindowMessageW(kFineTuneTimingsMessage);
+  moveTimingsMessage_ = RegisterWindowMessageW(kMoveTimingsMessage);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   painter_.LoadPictures(GetSystemMetrics(SM_CXCURSOR) >= kLargeCursor ? kLargeCursor : kSmallCursor);
   const auto& controls = form_.Controls();
@@ -161,7 +165,9 @@ void MainWindow::AddToolTips() {
     std::wstring tip = Widen(static_cast<const Image*>(c)->toolTip);
     TTTOOLINFOW info{};
     info.cbSize = sizeof info;
-    info.uFlags = TTF_SUBCLASS;
+    // Mouse messages are relayed from OnMouse: the tip's own subclassing of the window
+    // would route every message of the window through window properties under Wine.
+    info.uFlags = 0;
     info.hwnd = Handle();
     info.uId = reinterpret_cast<UINT_PTR>(c);
     info.rect = painter_.ClientRect(*c);
@@ -172,6 +178,7 @@ void MainWindow::AddToolTips() {
 
 void MainWindow::Sync() {
   if (!Handle()) return;
+  const Timed timed(timings_, ViewPart::Sync);
   edits_.Sync();
   for (Caption& c : captions_) {
     if (c.frame->caption == c.shown) continue;
@@ -190,10 +197,6 @@ void MainWindow::Sync() {
   }
 }
 
-void MainWindow::RepaintNow() {
-  Sync();
-  RedrawWindow(Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
 
 namespace {
 LRESULT CountAndMean(std::uint32_t count, double totalMicros) {
@@ -205,6 +208,12 @@ LRESULT CountAndMean(std::uint32_t count, double totalMicros) {
 LRESULT MainWindow::OnTimingsQuery() const {
   const auto& t = form_.magnifier.magnifierTimings;
   return CountAndMean(t.pictures, t.totalMicros);
+}
+
+LRESULT MainWindow::OnMoveTimingsQuery(WPARAM part) const {
+  if (part >= static_cast<WPARAM>(ViewPart::kCount)) return 0;
+  const ViewTimings::Part& t = timings_.Get(static_cast<int>(part));
+  return CountAndMean(t.count, t.micros);
 }
 
 LRESULT MainWindow::OnFineTuneTimingsQuery(WPARAM which) const {
@@ -250,7 +259,7 @@ bool MainWindow::PreTranslate(const MSG& msg) {
     default: return false;
   }
   form_.NudgePointer(dx, dy);
-  RepaintNow();
+  Sync();
   ShowCapturedPointer();
   return true;
 }
@@ -265,6 +274,11 @@ float MainWindow::LocalY(const Control& c, int clientY) const {
 // A pressed control gets the mouse until the last button is released, wherever the
 // pointer goes; otherwise events go to the control under the pointer.
 void MainWindow::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
+  if (toolTips_) {
+    MSG relayed{Handle(), msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
+    SendMessageW(toolTips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+  }
+  const Timed message(timings_, ViewPart::MoveMessage, msg == WM_MOUSEMOVE && captured_ != nullptr);
   const int x = static_cast<short>(LOWORD(lp)), y = static_cast<short>(HIWORD(lp));
   const int shift = MouseShiftState(wp);
   if (msg == WM_LBUTTONDOWN && pressListener_) {
@@ -277,7 +291,7 @@ void MainWindow::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
     // The background: a move there may drag the window.
     if (msg == WM_MOUSEMOVE) {
       form_.Form_MouseMove(ButtonsHeld(wp), shift, static_cast<float>(x), static_cast<float>(y));
-      RepaintNow();
+      Sync();
     }
     return;
   }
@@ -291,9 +305,11 @@ void MainWindow::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
       }
       form_.MouseDown(*target, ButtonOf(msg), shift, LocalX(*target, x), LocalY(*target, y));
       break;
-    case WM_MOUSEMOVE:
+    case WM_MOUSEMOVE: {
+      const Timed handler(timings_, ViewPart::MoveHandler, captured_ != nullptr);
       form_.MouseMove(*target, ButtonsHeld(wp), shift, LocalX(*target, x), LocalY(*target, y));
       break;
+    }
     default:
       if (ButtonsHeld(wp) == 0) {
         captured_ = nullptr;
@@ -302,7 +318,7 @@ void MainWindow::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
       form_.MouseUp(*target, ButtonOf(msg), shift, LocalX(*target, x), LocalY(*target, y));
       break;
   }
-  RepaintNow();
+  Sync();
   ShowCapturedPointer();
 }
 
@@ -339,29 +355,40 @@ void MainWindow::OnSize(WPARAM kind) {
     form_.windowState = WindowState::Normal;
 }
 
+// Only what the update region holds is painted, into a buffer of its bounding box: a move
+// changes a few small areas far apart, and everything between them stays as it is.
 void MainWindow::OnPaint() {
+  const Timed timed(timings_, ViewPart::Paint);
+  GdiObject<HRGN> update(CreateRectRgn(0, 0, 0, 0));
+  const bool regional = GetUpdateRgn(Handle(), update.get(), FALSE) > NULLREGION;
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(Handle(), &ps);
-  RECT client;
-  GetClientRect(Handle(), &client);
-  BackBuffer buffer(dc, client.right, client.bottom);
-  Paint(buffer.dc(), ps.rcPaint);
   const RECT& u = ps.rcPaint;
-  BitBlt(dc, u.left, u.top, u.right - u.left, u.bottom - u.top, buffer.dc(), u.left, u.top, SRCCOPY);
+  const int width = u.right - u.left, height = u.bottom - u.top;
+  if (width > 0 && height > 0) {
+    BackBuffer buffer(dc, width, height);
+    // The buffer is addressed in client coordinates; its clip, in its own pixels.
+    SetViewportOrgEx(buffer.dc(), -u.left, -u.top, nullptr);
+    if (regional) {
+      OffsetRgn(update.get(), -u.left, -u.top);
+      SelectClipRgn(buffer.dc(), update.get());
+    }
+    Paint(buffer.dc(), u);
+    BitBlt(dc, u.left, u.top, width, height, buffer.dc(), u.left, u.top, SRCCOPY);
+  }
   EndPaint(Handle(), &ps);
 }
 
-// Paints what lies in `area`: the magnifier repaints on every move of a drag.
+// Paints what lies in `area` and in the DC's clip: the magnifier repaints on every move
+// of a drag, the frames and labels around it only when uncovered.
 void MainWindow::Paint(HDC dc, const RECT& area) {
-  GdiObject<HBRUSH> body(CreateSolidBrush(kBody));
-  FillRect(dc, &area, body.get());
+  FillRect(dc, &area, bodyBrush_.get());
   const RECT band = TitleBand();
-  RECT overlap;
-  if (IntersectRect(&overlap, &band, &area)) PaintTitleBand(dc);
+  if (RectVisible(dc, &band)) PaintTitleBand(dc);
   SetBkMode(dc, TRANSPARENT);
   for (const Control* c : form_.Controls()) {
     const RECT r = painter_.DirtyRect(*c);
-    if (c->Showing() && IntersectRect(&overlap, &r, &area)) painter_.Paint(dc, *c);
+    if (c->Showing() && RectVisible(dc, &r)) painter_.Paint(dc, *c);
   }
 }
 
@@ -371,8 +398,7 @@ RECT MainWindow::TitleBand() const {
 
 void MainWindow::PaintTitleBand(HDC dc) {
   const RECT band = TitleBand();
-  GdiObject<HBRUSH> brush(CreateSolidBrush(kTitleBandColour));
-  FillRect(dc, &band, brush.get());
+  FillRect(dc, &band, titleBrush_.get());
   SetBkMode(dc, TRANSPARENT);
   RECT name{form_.units.ScaledX(kTitleIndentPx), 0, band.right, band.bottom};
   {

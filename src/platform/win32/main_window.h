@@ -14,6 +14,7 @@
 #include "fonts.h"
 #include "form1.h"
 #include "gdi.h"
+#include "view_timings.h"
 
 namespace velkaro {
 
@@ -38,14 +39,16 @@ class MainWindow : public BaseWindow<MainWindow> {
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
-  // Brings the screen up to date with the model.
+  // Brings the windows up to date with the model: texts and captions set, and what
+  // changed invalidated. The paint follows in WM_PAINT as soon as no input waits, once
+  // however many handlers changed the model in between: a move that shows three
+  // refreshes paints one picture.
   void Sync();
-  // Paints what changed at once, for a picture that must follow every pointer move.
-  void RepaintNow();
   // Told where each left press happens, in screen pixels.
   void SetPressListener(std::function<void(POINT)> listener) { pressListener_ = std::move(listener); }
   // Keys the window takes before any control does; true when it took this one.
   bool PreTranslate(const MSG& msg);
+  ViewTimings& Timings() { return timings_; }
 
  private:
   friend class BaseWindow<MainWindow>;
@@ -58,6 +61,7 @@ class MainWindow : public BaseWindow<MainWindow> {
   bool OnSetCursor();
   LRESULT OnTimingsQuery() const;
   LRESULT OnFineTuneTimingsQuery(WPARAM which) const;
+  LRESULT OnMoveTimingsQuery(WPARAM part) const;
   static LRESULT OnMemoryQuery();
   void OnCommandArrived(LPARAM text);
   void AddToolTips();
@@ -75,6 +79,7 @@ class MainWindow : public BaseWindow<MainWindow> {
   };
 
   Form1& form_;
+  ViewTimings timings_;
   FontCache fonts_;
   ControlPainter painter_;
   EditHost edits_;
@@ -84,9 +89,11 @@ class MainWindow : public BaseWindow<MainWindow> {
   Control* captured_ = nullptr;  // the control that has the mouse until the release
   UINT timingsMessage_ = 0;
   UINT fineTuneTimingsMessage_ = 0;
+  UINT moveTimingsMessage_ = 0;
   UINT memoryMessage_ = 0;
   UINT taskbarCreatedMessage_ = 0;
   HWND toolTips_ = nullptr;
+  GdiObject<HBRUSH> bodyBrush_, titleBrush_;
   std::function<void(POINT)> pressListener_;
 };
 
