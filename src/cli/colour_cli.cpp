@@ -1,7 +1,12 @@
 #include "colour_cli.h"
 
+#include "colour_tools.h"
+#include "formats.h"
+
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
+#include <span>
 #include <charconv>
 #include <istream>
 #include <ostream>
@@ -11,25 +16,53 @@ namespace velkaro::cli {
 namespace {
 
 constexpr std::string_view kHelp =
-    R"(Usage: velkaro-color [--tsv] [COLOUR ...]
+    R"(Usage: velkaro-color [--tsv | --format NAME | --template TEXT] [COLOUR ...]
+       velkaro-color contrast COLOUR COLOUR
+       velkaro-color contrast --best COLOUR
+       velkaro-color name [--exact] [COLOUR ...]
+       velkaro-color gradient [--format NAME | --template TEXT] COLOUR COLOUR STEPS
 
 Converts colours and prints what the Velkaro window shows for each: the R, G and B
 channels, HSV, HLS (in the window's order H, L, S), CMYK, Lab, the seven copyable
-notations and the inverse colour as r,g,b.
+notations and the inverse colour as r,g,b. Every number is the window's own arithmetic.
 
 Colours come from the arguments or, when none is given, one per line from standard
 input. Accepted forms:
-  144,196,31     red, green and blue, each 0-255 (blanks around the numbers are allowed)
-  #90C41F        six hexadecimal digits, red first (the Html and Delphi notation)
-  #c90C41F       the same after "#c"
-  &H1FC490&      Visual Basic hexadecimal, blue first (the closing & may be left out)
-  2081936        a decimal colour value 0-16777215, red in the low byte (the BASIC notation)
+  144,196,31        red, green and blue, each 0-255 (blanks around the numbers are allowed)
+  rgb(144, 196, 31) CSS, with commas or blanks: rgb(144 196 31)
+  #90C41F           six hexadecimal digits, red first (the Html and Delphi notation)
+  #9C2              three: each digit doubled (#99CC22)
+  #c90C41F          the same after "#c"
+  &H1FC490&         Visual Basic hexadecimal, blue first (the closing & may be left out)
+  2081936           a decimal colour value 0-16777215, red in the low byte (the BASIC notation)
+  YellowGreen       a CSS colour name, in any case
 The bare hexadecimal notation (Hex: 1FC490) is not read: a text such as 123456 would be
 both a hexadecimal and a decimal value. Write it as &H123456& instead.
 
 Options:
-  --tsv     one tab-separated line per colour, after a header line
-  --help    this text
+  --tsv             one tab-separated line per colour, after a header line
+  --format NAME     one value per colour, in one of these forms:
+                      vb html delphi basic hex c rgb   the window's notations
+                      hsv hls cmyk lab                 its readouts, comma-separated
+                      css-rgb css-hsl                  rgb(144, 196, 31), hsl(79, 73%, 45%)
+  --template TEXT   one line per colour with the fields filled in; {{ and }} are braces,
+                    \n, \t and \\ a line break, a tab and a backslash. The fields, as
+                    they read for 144,196,31:
+{fields}  --help            this text
+
+Commands:
+  contrast A B      the WCAG 2.x contrast ratio of two colours, to two decimals, and
+                    whether it passes AA and AAA for normal and large text (AA: 4.5 and
+                    3, AAA: 7 and 4.5; the ratio is judged before it is rounded)
+                      velkaro-color contrast '#777777' white
+  contrast --best A whether black or white text reads better on A, and its ratio
+  name COLOUR       the nearest CSS colour name by CIEDE2000 difference, and the difference
+                      velkaro-color name 144,196,31      prints  yellowgreen 2.47
+                    --exact prints a name only for an exact match, and fails otherwise
+  gradient A B N    N colours from A to B, blended as the window's gradient strips are
+                    (each the column of a strip N pixels wide), one per line as #RRGGBB or
+                    in the --format or --template given
+                      velkaro-color gradient white '#90C41F' 5
 
 A bad colour (a channel above 255, a malformed notation, an empty line) is reported on
 standard error with its argument or line number; the other colours are still converted,
@@ -103,6 +136,38 @@ std::optional<ColorValue> ParseTriple(std::string_view text, std::string& why) {
                       static_cast<int>(channel[2]));
 }
 
+// CSS rgb(): three whole numbers 0-255, separated by commas or by blanks.
+std::optional<ColorValue> ParseCssRgb(std::string_view body, std::string& why) {
+  std::string fields(body);
+  const bool commas = fields.find(',') != std::string::npos;
+  if (!commas) {
+    // Blanks between numbers become the separators; blanks around them are trimmed.
+    std::string joined;
+    bool pending = false;
+    for (char ch : Trim(fields)) {
+      if (ch == ' ' || ch == '\t') {
+        pending = true;
+        continue;
+      }
+      if (pending) joined += ',';
+      pending = false;
+      joined += ch;
+    }
+    fields = joined;
+  }
+  std::string tripleWhy;
+  const auto colour = ParseTriple(fields, tripleWhy);
+  if (!colour) why = "rgb() takes three whole numbers 0-255, separated by commas or blanks (" + tripleWhy + ")";
+  return colour;
+}
+
+bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
+  if (s.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(s[i])) != prefix[i]) return false;
+  return true;
+}
+
 std::optional<ColorValue> ParseDecimal(std::string_view text, std::string& why) {
   long long v = 0;
   const bool digits =
@@ -124,8 +189,24 @@ std::optional<ColorValue> ParseColour(std::string_view text, std::string& why) {
   }
   if (text.front() == '#') {
     text.remove_prefix(1);
+    if (text.size() == 3 && IsHexDigits(text)) {  // #RGB: each digit doubled
+      const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : (c | 0x20) - 'a' + 10; };
+      return ComposeColor(digit(text[0]) * 17, digit(text[1]) * 17, digit(text[2]) * 17);
+    }
     if (text.size() == 7 && (text.front() == 'c' || text.front() == 'C')) text.remove_prefix(1);
     return ParseHtml(text, why);
+  }
+  if (StartsWithNoCase(text, "rgb(")) {
+    if (text.back() != ')') {
+      why = "rgb( without its closing )";
+      return std::nullopt;
+    }
+    return ParseCssRgb(text.substr(4, text.size() - 5), why);
+  }
+  if (std::isalpha(static_cast<unsigned char>(text.front()))) {
+    if (auto named = CssColourNamed(text)) return named;
+    why = "not a colour notation or a CSS colour name";
+    return std::nullopt;
   }
   if (text.size() >= 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h'))
     return ParseVb(text.substr(2), why);
@@ -193,62 +274,211 @@ void WriteReadable(Writer& w, std::string_view input, const Rgb& c, const Readou
 
 }  // namespace
 
-int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-        std::ostream& err) {
-  bool tsv = false;
-  std::vector<std::string_view> colours;
-  for (const std::string& a : args) {
-    if (a == "--help" || a == "-h") {
-      out << kHelp;
-      return 0;
-    }
-    if (a == "--tsv") {
-      tsv = true;
-    } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
-      err << "velkaro-color: unknown option " << a << " (see --help)\n";
-      return 2;
-    } else {
-      colours.push_back(a);
-    }
-  }
+namespace {
 
-  Writer w(out);
-  if (tsv) w << kTsvHeader;
-  bool anyBad = false;
-  bool first = true;
-  auto convert = [&](std::string_view text, std::string_view where, long long number) {
-    std::string why;
-    const auto col = ParseColour(text, why);
-    if (!col) {
-      w.Flush();
-      out.flush();  // keep messages in step with the colours on a terminal
-      err << "velkaro-color: " << where << " " << number << ": \"" << Trim(text)
-          << "\": " << why << ". Accepted forms: " << kAcceptedForms << "\n";
-      anyBad = true;
-      return;
-    }
-    const Rgb c = SplitChannels(*col);
-    const Readouts o = ComputeReadouts(static_cast<std::uint8_t>(c.r),
-                                       static_cast<std::uint8_t>(c.g),
-                                       static_cast<std::uint8_t>(c.b));
-    if (tsv) {
-      WriteTsv(w, Trim(text), c, o);
-    } else {
-      if (!first) w << "\n";
-      WriteReadable(w, Trim(text), c, o);
-    }
-    first = false;
+struct Options {
+  bool tsv = false, exact = false, best = false;
+  std::optional<std::string> format;
+  std::optional<Template> templ;
+  std::vector<std::string_view> words;  // the command, if any, and the colours
+};
+
+// The options in any place; nothing with a message on a usage error.
+std::optional<Options> ReadOptions(const std::vector<std::string>& args, std::ostream& err) {
+  Options o;
+  auto usage = [&err](const std::string& what) {
+    err << "velkaro-color: " << what << " (see --help)\n";
+    return std::nullopt;
   };
-
-  if (!colours.empty()) {
-    for (size_t i = 0; i < colours.size(); ++i) convert(colours[i], "argument", i + 1);
-  } else {
-    std::string line;
-    for (long long number = 1; std::getline(in, line); ++number) convert(line, "line", number);
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--tsv") {
+      o.tsv = true;
+    } else if (a == "--exact") {
+      o.exact = true;
+    } else if (a == "--best") {
+      o.best = true;
+    } else if (a == "--format" || a == "--template") {
+      if (i + 1 == args.size()) return usage(a + " needs a value");
+      const std::string& value = args[++i];
+      if (a == "--format") {
+        if (std::find(std::begin(kFormatNames), std::end(kFormatNames), value) == std::end(kFormatNames))
+          return usage("unknown format " + value);
+        o.format = value;
+      } else {
+        std::string why;
+        o.templ = Template::Parse(value, why);
+        if (!o.templ) return usage("bad template: " + why);
+      }
+    } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+      return usage("unknown option " + a);
+    } else {
+      o.words.push_back(a);
+    }
   }
-  w.Flush();
-  out.flush();
-  return anyBad ? 1 : 0;
+  if (int(o.tsv) + int(o.format.has_value()) + int(o.templ.has_value()) > 1)
+    return usage("--tsv, --format and --template exclude each other");
+  return o;
+}
+
+class Session {
+ public:
+  Session(const Options& o, std::istream& in, std::ostream& out, std::ostream& err)
+      : o_(o), in_(in), out_(out), err_(err), w_(out) {}
+
+  // Each colour given (arguments, else standard-input lines) through `each`; bad ones
+  // are reported and skipped.
+  template <class Each>
+  void ForEachColour(std::span<const std::string_view> given, Each each) {
+    auto one = [&](std::string_view text, std::string_view where, long long number) {
+      std::string why;
+      if (const auto col = ParseColour(text, why))
+        each(*col, Trim(text));
+      else
+        Bad(text, where, number, why);
+    };
+    if (!given.empty()) {
+      for (std::size_t i = 0; i < given.size(); ++i) one(given[i], "argument", static_cast<long long>(i) + 1);
+    } else {
+      std::string line;
+      for (long long number = 1; std::getline(in_, line); ++number) one(line, "line", number);
+    }
+  }
+
+  void Bad(std::string_view text, std::string_view where, long long number, const std::string& why) {
+    w_.Flush();
+    out_.flush();  // keep messages in step with the colours on a terminal
+    err_ << "velkaro-color: " << where << " " << number << ": \"" << Trim(text) << "\": " << why
+         << ". Accepted forms: " << kAcceptedForms << "\n";
+    anyBad_ = true;
+  }
+
+  // One colour in the chosen single form: --format, --template, or `fallback`.
+  void WriteOne(ColorValue c, std::string_view input, std::string_view fallback) {
+    if (o_.templ)
+      w_ << o_.templ->Fill(c, input) << "\n";
+    else
+      w_ << *Formatted(o_.format ? *o_.format : std::string(fallback), c) << "\n";
+  }
+
+  int Convert() {
+    if (o_.tsv) w_ << kTsvHeader;
+    bool first = true;
+    ForEachColour(o_.words, [&](ColorValue col, std::string_view input) {
+      if (o_.format || o_.templ) return WriteOne(col, input, "");
+      const Rgb c = SplitChannels(col);
+      const Readouts r = ComputeReadouts(static_cast<std::uint8_t>(c.r), static_cast<std::uint8_t>(c.g),
+                                         static_cast<std::uint8_t>(c.b));
+      if (o_.tsv) return WriteTsv(w_, input, c, r);
+      if (!first) w_ << "\n";
+      WriteReadable(w_, input, c, r);
+      first = false;
+    });
+    return Finish();
+  }
+
+  int Contrast() {
+    const std::span<const std::string_view> colours(o_.words.begin() + 1, o_.words.end());
+    if (colours.size() != (o_.best ? 1u : 2u))
+      return Usage(o_.best ? "contrast --best takes one colour" : "contrast takes two colours");
+    std::vector<ColorValue> parsed;
+    ForEachColour(colours, [&](ColorValue c, std::string_view) { parsed.push_back(c); });
+    if (parsed.size() != colours.size()) return Finish();
+    if (o_.best) {
+      const double onBlack = ContrastRatio(parsed[0], kBlack), onWhite = ContrastRatio(parsed[0], kWhite);
+      const bool black = onBlack >= onWhite;
+      w_ << (black ? "black " : "white ") << Decimals(black ? onBlack : onWhite) << ":1\n";
+      return Finish();
+    }
+    const double ratio = ContrastRatio(parsed[0], parsed[1]);
+    w_ << Decimals(ratio) << ":1\n";
+    auto verdict = [&](std::string_view what, double needs) {
+      char threshold[16];
+      std::snprintf(threshold, sizeof threshold, "%g", needs);
+      w_ << what << (ratio >= needs ? "pass" : "fail") << " (needs " << threshold << ")\n";
+    };
+    verdict("AA normal text:  ", kNormalTextAA);
+    verdict("AA large text:   ", kLargeTextAA);
+    verdict("AAA normal text: ", kNormalTextAAA);
+    verdict("AAA large text:  ", kLargeTextAAA);
+    return Finish();
+  }
+
+  int Name() {
+    const std::span<const std::string_view> colours(o_.words.begin() + 1, o_.words.end());
+    ForEachColour(colours, [&](ColorValue c, std::string_view input) {
+      const Nearest n = NearestCssColour(c);
+      if (o_.exact && n.difference != 0) {
+        w_.Flush();
+        out_.flush();
+        err_ << "velkaro-color: \"" << input << "\": no CSS colour is exactly this one (nearest: " << n.named->name
+             << " " << Decimals(n.difference) << ")\n";
+        anyBad_ = true;
+        return;
+      }
+      w_ << n.named->name;
+      if (!o_.exact) w_ << " " << Decimals(n.difference);
+      w_ << "\n";
+    });
+    return Finish();
+  }
+
+  int Gradient() {
+    if (o_.words.size() != 4) return Usage("gradient takes two colours and a number of steps");
+    long long steps = 0;
+    if (!ParseNumber(o_.words[3], 10, steps) || steps < 1 || steps > kMostSteps)
+      return Usage("the number of steps must be a whole number 1-" + std::to_string(kMostSteps));
+    std::vector<ColorValue> ends;
+    ForEachColour(std::span(o_.words).subspan(1, 2), [&](ColorValue c, std::string_view) { ends.push_back(c); });
+    if (ends.size() != 2) return Finish();
+    for (ColorValue c : GradientSteps(ends[0], ends[1], static_cast<int>(steps))) WriteOne(c, "", "html");
+    return Finish();
+  }
+
+ private:
+  static constexpr long long kMostSteps = 100000;
+
+  static std::string Decimals(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.2f", v);
+    return buf;
+  }
+  int Usage(const std::string& what) {
+    err_ << "velkaro-color: " << what << " (see --help)\n";
+    return 2;
+  }
+  int Finish() {
+    w_.Flush();
+    out_.flush();
+    return anyBad_ ? 1 : 0;
+  }
+
+  const Options& o_;
+  std::istream& in_;
+  std::ostream& out_;
+  std::ostream& err_;
+  Writer w_;
+  bool anyBad_ = false;
+};
+
+}  // namespace
+
+int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+  if (std::find_if(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; }) !=
+      args.end()) {
+    std::string help(kHelp);
+    help.replace(help.find("{fields}"), 8, TemplateFieldHelp());
+    out << help;
+    return 0;
+  }
+  const std::optional<Options> options = ReadOptions(args, err);
+  if (!options) return 2;
+  Session session(*options, in, out, err);
+  const std::string_view command = options->words.empty() ? "" : options->words.front();
+  if (command == "contrast") return session.Contrast();
+  if (command == "name") return session.Name();
+  if (command == "gradient") return session.Gradient();
+  return session.Convert();
 }
 
 }  // namespace velkaro::cli

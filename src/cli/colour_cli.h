@@ -17,7 +17,8 @@ namespace velkaro::cli {
 std::optional<ColorValue> ParseColour(std::string_view text, std::string& why);
 
 inline constexpr std::string_view kAcceptedForms =
-    "r,g,b (each 0-255), #RRGGBB, #cRRGGBB, &HBBGGRR&, or a decimal colour value 0-16777215";
+    "r,g,b (each 0-255), rgb(r, g, b), #RRGGBB, #RGB, #cRRGGBB, &HBBGGRR&, a decimal colour value "
+    "0-16777215, or a CSS colour name";
 
 // Exit status: 0 when every colour converted, 1 when any input was bad, 2 on a usage error.
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,

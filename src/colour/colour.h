@@ -140,6 +140,13 @@ CmykColor RgbToCmykFast(std::uint8_t R, std::uint8_t G, std::uint8_t B);
 // The literal conversion (sRGB, D65, the seven-digit matrix, 0.008856 and 7.787).
 // Channels 0-255 as read from the channel boxes; this is the reference form.
 LabColor RgbToLab(double R, double G, double B);
+// The same before rounding, for colour differences.
+struct LabValues {
+  double l = 0, a = 0, b = 0;
+};
+LabValues RgbToLabValues(double R, double G, double B);
+// The sRGB transfer function: a channel 0-255 as linear light 0..1.
+double SrgbToLinear(double channel);
 
 // The same results for 8-bit channels, computed fast: exact, because every case whose
 // rounding the fast arithmetic cannot decide is handed to RgbToLab.

@@ -35,7 +35,7 @@ double LabF(double t) { return t > 0.008856 ? std::pow(t, 1.0 / 3) : 7.787 * t +
 
 /* sRGB -> linear -> XYZ (seven-digit matrix, sums left to right) -> / D65 white
  * (0.950456, 1, 1.088754) -> L = 116 f(Y) - 16, a = 500 (f(X) - f(Y)), b = 200 (f(Y) - f(Z)). */
-LabColor RgbToLab(double R, double G, double B) {
+LabValues RgbToLabValues(double R, double G, double B) {
   const double r = SrgbToLinear(R), g = SrgbToLinear(G), b = SrgbToLinear(B);
   double x = r * 0.4124564 + g * 0.3575761 + b * 0.1804375;
   double y = r * 0.2126729 + g * 0.7151522 + b * 0.072175;
@@ -44,7 +44,12 @@ LabColor RgbToLab(double R, double G, double B) {
   y = y / 1;
   z = z / 1.088754;
   const double fx = LabF(x), fy = LabF(y), fz = LabF(z);
-  return {Round16(116 * fy - 16), Round16(500 * (fx - fy)), Round16(200 * (fy - fz))};
+  return {116 * fy - 16, 500 * (fx - fy), 200 * (fy - fz)};
+}
+
+LabColor RgbToLab(double R, double G, double B) {
+  const LabValues v = RgbToLabValues(R, G, B);
+  return {Round16(v.l), Round16(v.a), Round16(v.b)};
 }
 
 }  // namespace velkaro

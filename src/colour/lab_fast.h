@@ -7,10 +7,6 @@
 
 #include "colour.h"
 
-namespace velkaro {
-double SrgbToLinear(double channel);  // the literal sRGB transfer function
-}
-
 namespace velkaro::labfast {
 
 const std::array<double, 256>& LinearTable();

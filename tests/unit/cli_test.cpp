@@ -27,7 +27,9 @@ TEST(ParseColour, BadInputSaysWhy) {
                        {"#12345", "six hexadecimal"}, {"#12345G", "six hexadecimal"},
                        {"&H1234567&", "hexadecimal digits between"}, {"&H&", "hexadecimal"},
                        {"16777216", "above 16777215"}, {"99999999999999999999", "above 16777215"},
-                       {"1FC490", "not a colour notation"}, {"red", "not a colour notation"}}) {
+                       {"1FC490", "not a colour notation"}, {"redd", "not a colour notation or a CSS colour name"},
+                       {"rgb(1,2)", "three whole numbers"}, {"rgb(1 2 300)", "above 255"},
+                       {"rgb(1,2,3", "closing )"}, {"#12", "six hexadecimal"}, {"#GGG", "six hexadecimal"}}) {
     std::string why;
     EXPECT_FALSE(ParseColour(c.text, why).has_value()) << c.text;
     EXPECT_NE(why.find(c.reason), std::string::npos) << c.text << ": " << why;
