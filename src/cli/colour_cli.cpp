@@ -123,7 +123,7 @@ std::optional<ColorValue> ParseTriple(std::string_view text, std::string& why) {
     const std::string_view field = Trim(text.substr(0, comma));
     if (!std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; }) ||
         !ParseNumber(field, 10, channel[i])) {
-      why = "channel \"" + std::string(field) + "\" is not a whole number 0-255";
+      why = "channel " + QuotedForTerminal(field) + " is not a whole number 0-255";
       return std::nullopt;
     }
     if (channel[i] > 255) {
@@ -276,6 +276,60 @@ void WriteReadable(Writer& w, std::string_view input, const Rgb& c, const Readou
 
 namespace {
 
+// The length of a well-formed UTF-8 sequence at the start of s (no overlong forms, no
+// surrogates, nothing above U+10FFFF), or 0.
+std::size_t Utf8SequenceLength(std::string_view s) {
+  const auto byte = [&s](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+  const unsigned char lead = byte(0);
+  std::size_t n = 0;
+  unsigned char lo = 0x80, hi = 0xBF;  // the allowed range of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    n = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    n = 3;
+    if (lead == 0xE0) lo = 0xA0;
+    if (lead == 0xED) hi = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    n = 4;
+    if (lead == 0xF0) lo = 0x90;
+    if (lead == 0xF4) hi = 0x8F;
+  } else {
+    return 0;
+  }
+  if (s.size() < n || byte(1) < lo || byte(1) > hi) return 0;
+  for (std::size_t i = 2; i < n; ++i)
+    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+  return n;
+}
+
+}  // namespace
+
+// Control characters, bytes that are not UTF-8, backslashes and quotes escaped: a line
+// holding a terminal's escape sequence is shown, not obeyed.
+std::string QuotedForTerminal(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out = "\"";
+  for (std::size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x20 && c < 0x7F) {
+      if (c == '\\' || c == '"') out += '\\';
+      out += static_cast<char>(c);
+      ++i;
+    } else if (const std::size_t n = c >= 0x80 ? Utf8SequenceLength(text.substr(i)) : 0; n > 0) {
+      out.append(text.substr(i, n));
+      i += n;
+    } else {
+      out += "\\x";
+      out += kHex[c >> 4];
+      out += kHex[c & 0xF];
+      ++i;
+    }
+  }
+  return out + "\"";
+}
+
+namespace {
+
 struct Options {
   bool tsv = false, exact = false, best = false;
   std::optional<std::string> format;
@@ -303,7 +357,7 @@ std::optional<Options> ReadOptions(const std::vector<std::string>& args, std::os
       const std::string& value = args[++i];
       if (a == "--format") {
         if (std::find(std::begin(kFormatNames), std::end(kFormatNames), value) == std::end(kFormatNames))
-          return usage("unknown format " + value);
+          return usage("unknown format " + QuotedForTerminal(value));
         o.format = value;
       } else {
         std::string why;
@@ -311,7 +365,7 @@ std::optional<Options> ReadOptions(const std::vector<std::string>& args, std::os
         if (!o.templ) return usage("bad template: " + why);
       }
     } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
-      return usage("unknown option " + a);
+      return usage("unknown option " + QuotedForTerminal(a));
     } else {
       o.words.push_back(a);
     }
@@ -348,7 +402,7 @@ class Session {
   void Bad(std::string_view text, std::string_view where, long long number, const std::string& why) {
     w_.Flush();
     out_.flush();  // keep messages in step with the colours on a terminal
-    err_ << "velkaro-color: " << where << " " << number << ": \"" << Trim(text) << "\": " << why
+    err_ << "velkaro-color: " << where << " " << number << ": " << QuotedForTerminal(Trim(text)) << ": " << why
          << ". Accepted forms: " << kAcceptedForms << "\n";
     anyBad_ = true;
   }
@@ -411,7 +465,7 @@ class Session {
       if (o_.exact && n.difference != 0) {
         w_.Flush();
         out_.flush();
-        err_ << "velkaro-color: \"" << input << "\": no CSS colour is exactly this one (nearest: " << n.named->name
+        err_ << "velkaro-color: " << QuotedForTerminal(input) << ": no CSS colour is exactly this one (nearest: " << n.named->name
              << " " << Decimals(n.difference) << ")\n";
         anyBad_ = true;
         return;

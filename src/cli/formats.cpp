@@ -1,5 +1,7 @@
 #include "formats.h"
 
+#include "colour_cli.h"
+
 #include <algorithm>
 #include <array>
 
@@ -119,7 +121,7 @@ std::optional<Template> Template::Parse(std::string_view text, std::string& why)
       }
       const std::string name(text.substr(i + 1, close - i - 1));
       if (!Field(name, kBlack, "")) {
-        why = "unknown field {" + name + "}";
+        why = "unknown field " + QuotedForTerminal("{" + name + "}");
         return std::nullopt;
       }
       flush();

@@ -104,7 +104,7 @@ TEST(Run, HelpAndUsageErrors) {
   EXPECT_NE(help.out.find("Usage: velkaro-color"), std::string::npos);
   const RunResult bad = RunCli({"--frobnicate"});
   EXPECT_EQ(bad.status, 2);
-  EXPECT_NE(bad.err.find("unknown option --frobnicate"), std::string::npos);
+  EXPECT_NE(bad.err.find("unknown option \"--frobnicate\""), std::string::npos);
 }
 
 }  // namespace

@@ -195,3 +195,26 @@ TEST(ToolkitGradient, StepsAreTheWindowsStrip) {
 
 }  // namespace
 }  // namespace velkaro::cli
+
+namespace velkaro::cli {
+namespace {
+
+// Error messages quote what they were given so that a terminal shows it and obeys none of it.
+TEST(ToolkitMessages, InputIsQuotedSafely) {
+  struct Case { std::string_view in; const char* out; };
+  for (const Case c : {Case{"1,2,3", "\"1,2,3\""}, {"\x1B[31mred", "\"\\x1B[31mred\""}, {"a\tb\r", "\"a\\x09b\\x0D\""},
+                       {"\xFF\xFE", "\"\\xFF\\xFE\""}, {"\xE4\xBD\xA0\xE5\xA5\xBD", "\"\xE4\xBD\xA0\xE5\xA5\xBD\""},
+                       {"\xC0\xAF", "\"\\xC0\\xAF\""},  // an overlong slash
+                       {"\xED\xA0\x80", "\"\\xED\\xA0\\x80\""},  // a surrogate
+                       {"\xE4\xBD", "\"\\xE4\\xBD\""},  // cut short
+                       {"say \"hi\" \\", "\"say \\\"hi\\\" \\\\\""}, {std::string_view("\0x", 2), "\"\\x00x\""}}) {
+    EXPECT_EQ(QuotedForTerminal(c.in), c.out);
+  }
+  const RunResult r = RunWith({}, "1,2,\x1B]0;title\x07\n");
+  EXPECT_EQ(r.err.find('\x1B'), std::string::npos);
+  EXPECT_EQ(r.err.find('\x07'), std::string::npos);
+  EXPECT_NE(r.err.find("\\x1B]0;title\\x07"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velkaro::cli
