@@ -25,6 +25,10 @@ void Eyedropper::Picture2_MouseDown(int Button, int, float X, float Y) {
     Picture2.pointer = PointerFor(workspace_.CurrentColour());
   }
   PickScreenColor(X, Y);
+  // The picked colour shows in every readout at once: a click that never moves would
+  // otherwise leave them telling of the colour before.
+  workspace_.RefreshDisplay();
+  workspace_.RefreshValues();
 }
 
 void Eyedropper::Picture2_MouseMove(int Button, int, float X, float Y) {

@@ -36,8 +36,9 @@ void ChannelBoxes::Channel_KeyUp(TextBox& box, int, int) {
   } else if (lead >= 255) {
     box.text = "255";
     workspace_.全选(box);
-  } else if (!PlainDigits(t)) {
-    // Pasted text such as "12a" or "12.7" keeps only its number: the box must read 0-255.
+  } else if (!PlainDigits(box.text)) {
+    // Pasted text such as "12a", "12.7" or " 7" keeps only its number: the box must read
+    // 0-255, and the R,G,B row shows the boxes as they stand.
     box.text = DecimalText(RoundTiesToEven(lead));
   }
   workspace_.文本颜色(LeadingWhole(Text_R.text), LeadingWhole(Text_G.text), LeadingWhole(Text_B.text));

@@ -176,7 +176,7 @@ TEST_F(Sliders, OnlyDigitsAndBackspaceGetThrough) {
 TEST_F(Sliders, PastedJunkLeavesAChannelValue) {
   struct Case { const char* pasted; const char* text; };
   for (const Case c : {Case{"12a", "12"}, {"abc", "0"}, {"-5", "0"}, {"１２", "0"},
-                       {"99999999999999999999", "255"}, {"12.7", "13"}, {" 40 ", " 40 "}}) {
+                       {"99999999999999999999", "255"}, {"12.7", "13"}, {" 40 ", "40"}}) {
     form.Text_G.text = c.pasted;
     form.channelBoxes.Channel_Change(form.Text_G);
     EXPECT_EQ(form.Text_G.text, c.text) << c.pasted;

@@ -1,0 +1,225 @@
+// A soak of the window model: random events on Form1 with the fake platform, as the view
+// would deliver them (a pressed control keeps the mouse until its last button is up),
+// and after every event the program's own invariants:
+//   - the channel boxes hold whole decimal numbers 0-255 once no key is being typed;
+//   - every readout equals the conversion of the current colour, while the window shows;
+//   - no pointer confinement outlives the buttons that started it.
+// Usage: model_soak [seed] [events] [dpi]. Prints the seed and the event on a failure.
+#include <cstdio>
+#include <algorithm>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "fake_platform.h"
+#include "form1.h"
+
+using namespace velkaro;
+
+namespace {
+
+constexpr int kLeft = 1, kRight = 2, kMiddle = 4;
+
+class Soak {
+ public:
+  Soak(std::uint32_t seed, int dpi) : rng_(seed), form_((platform_.dpi = dpi, platform_)) {
+    platform_.screen = [](Point p) { return ComposeColor(p.x * 7 & 0xFF, p.y * 13 & 0xFF, (p.x ^ p.y) & 0xFF); };
+    form_.Form_Initialize();
+  }
+
+  // One random event; returns what it was, for the report.
+  std::string Step() {
+    platform_.calls.clear();
+    // A hidden window gets no pointer or keyboard input and opens no dialog.
+    const bool showing = form_.shown && form_.windowState == WindowState::Normal;
+    switch (showing ? Pick(12) : 6 + Pick(2) * 4) {
+      case 0: case 1: case 2: case 3: return Mouse();
+      case 4: return Key();
+      case 5: return Paste();
+      case 6: form_.HoverTimerProc(); return "timer tick";
+      case 7: return Pointer();
+      case 8: {
+        const int zoom = 25 + Pick(976);
+        form_.magnifier.SetZoomValue(zoom);
+        return "zoom " + std::to_string(zoom);
+      }
+      case 9: return Dialog();
+      case 10: return Command();
+      default: return LoseCapture();
+    }
+  }
+
+  // Empty when every invariant holds, else what failed.
+  std::string Check() const {
+    if (typing_) return "";
+    for (const TextBox* box : {&form_.Text_R, &form_.Text_G, &form_.Text_B})
+      if (!IsChannelText(box->text)) return box->name + " holds \"" + box->text + "\"";
+    if (held_ == 0 && platform_.clip) return "the pointer stays confined with no button held";
+    if (form_.windowState != WindowState::Normal) return "";
+    const ColorValue c = form_.workspace.CurrentColour();
+    const Readouts o = ComputeReadouts(static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>(c >> 8 & 0xFF),
+                                       static_cast<std::uint8_t>(c >> 16 & 0xFF));
+    const std::pair<const TextBox*, std::string> expected[] = {
+        {&form_.Text_HSV_H, DecimalText(o.hsv.h)},  {&form_.Text_HSV_S, DecimalText(o.hsv.s)},
+        {&form_.Text_HSV_V, DecimalText(o.hsv.v)},  {&form_.Text_HSL_H, DecimalText(o.hsl.h)},
+        {&form_.Text_HSL_L, DecimalText(o.hsl.l)},  {&form_.Text_HSL_S, DecimalText(o.hsl.s)},
+        {&form_.Text_Cmyk_C, DecimalText(o.cmyk.c)}, {&form_.Text_Cmyk_K, DecimalText(o.cmyk.k)},
+        {&form_.Text_Lab_L, DecimalText(o.lab.l)},  {&form_.Text_Lab_B, DecimalText(o.lab.b)},
+        {&form_.Text5, o.inverse.str()}};  // the notation rows are edits a user may type into
+    for (const auto& [box, text] : expected)
+      if (box->text != text) return box->name + " reads \"" + box->text + "\", the colour gives \"" + text + "\"";
+    return "";
+  }
+
+ private:
+  int Pick(int n) { return static_cast<int>(rng_() % static_cast<std::uint32_t>(n)); }
+
+  // Digits only, worth 0-255; leading zeros a user typed stay ("05" is 5).
+  static bool IsChannelText(const std::string& t) {
+    if (t.empty()) return false;
+    long value = 0;
+    for (char ch : t) {
+      if (ch < '0' || ch > '9') return false;
+      value = std::min(value * 10 + (ch - '0'), 1000L);
+    }
+    return value <= 255;
+  }
+
+  Control& AnyControl() {
+    const auto& all = form_.Controls();
+    return *all[static_cast<std::size_t>(Pick(static_cast<int>(all.size())))];
+  }
+
+  std::string Mouse() {
+    Control& target = captured_ ? *captured_ : AnyControl();
+    const ScreenRect r = form_.units.ClientPixels(target);
+    const auto x = static_cast<float>(Pick(r.width + 40) - 20), y = static_cast<float>(Pick(r.height + 40) - 20);
+    const int button = Pick(3) == 0 ? kRight : Pick(5) == 0 ? kMiddle : kLeft;
+    std::string what = target.name + " (" + std::to_string(static_cast<int>(x)) + "," +
+                       std::to_string(static_cast<int>(y)) + ")";
+    switch (Pick(4)) {
+      case 0:
+        if (held_ & button) return "nothing";
+        if (!captured_) captured_ = &target;
+        held_ |= button;
+        form_.MouseDown(target, button, 0, x, y);
+        return "down " + std::to_string(button) + " on " + what;
+      case 1:
+        if (!(held_ & button)) return "nothing";
+        held_ &= ~button;
+        if (held_ == 0) captured_ = nullptr;
+        form_.MouseUp(target, button, 0, x, y);
+        return "up " + std::to_string(button) + " on " + what;
+      default:
+        form_.MouseMove(target, held_, 0, x, y);
+        return "move " + std::to_string(held_) + " over " + what;
+    }
+  }
+
+  // A box that takes typing and pasting: the read-only ones refuse both.
+  TextBox& AnyBox() {
+    std::vector<TextBox*> boxes;
+    for (Control* c : form_.Controls())
+      if (c->kind == ControlKind::TextBox && !static_cast<TextBox*>(c)->readOnly) boxes.push_back(static_cast<TextBox*>(c));
+    return *boxes[static_cast<std::size_t>(Pick(static_cast<int>(boxes.size())))];
+  }
+
+  // A key as an edit takes it: the press may be cancelled, then the edit changes its text.
+  std::string Key() {
+    TextBox* channels[] = {&form_.Text_R, &form_.Text_G, &form_.Text_B};
+    TextBox& box = Pick(2) ? AnyBox() : *channels[Pick(3)];
+    static const int keys[] = {'0', '1', '2', '5', '9', 'a', '-', ' ', 8, 8, 3, 22, 13, 27};
+    int key = keys[Pick(static_cast<int>(std::size(keys)))];
+    const int pressed = key;
+    typing_ = true;
+    form_.KeyPress(box, key);
+    if (key == 8 && !box.text.empty()) {
+      box.text.pop_back();
+      form_.TextChanged(box);
+    } else if (key >= ' ') {
+      box.text += static_cast<char>(key);
+      form_.TextChanged(box);
+    }
+    form_.KeyUp(box, pressed >= 'a' && pressed <= 'z' ? pressed - 32 : pressed, 0);
+    typing_ = false;
+    return "key " + std::to_string(pressed) + " in " + box.name;
+  }
+
+  std::string Paste() {
+    TextBox& box = AnyBox();
+    static const char* texts[] = {"", "0", "255", "256", "99999", "-1", "12a", "abc", "  7", "1e3", "３", "\x1B[2J", "00"};
+    box.text = texts[Pick(static_cast<int>(std::size(texts)))];
+    form_.TextChanged(box);
+    return "paste \"" + box.text + "\" into " + box.name;
+  }
+
+  std::string Pointer() {
+    const Point p{Pick(3000) - 500, Pick(2000) - 300};
+    platform_.cursor = Pick(20) ? std::optional<Point>(p) : std::nullopt;
+    platform_.screenReadable = Pick(10) != 0;
+    platform_.leftHeld = (held_ & kLeft) != 0;
+    return "pointer to " + std::to_string(p.x) + "," + std::to_string(p.y);
+  }
+
+  std::string Dialog() {
+    platform_.chosenColour =
+        Pick(3) ? std::optional<ColorValue>(static_cast<ColorValue>(rng_() & 0xFFFFFF)) : std::nullopt;
+    form_.palette.调用系统调色板();
+    return "colour dialog";
+  }
+
+  std::string Command() {
+    static const char* commands[] = {kCommandMinimise, kCommandShow, kCommandOpenCmd, "显示 ", "", "\xFF\xFE", "?"};
+    if (Pick(2)) {
+      int cancel = 0;
+      const std::string command = commands[Pick(static_cast<int>(std::size(commands)))];
+      form_.commands.Text4_LinkExecute(command, cancel);
+      return "command \"" + command + "\"";
+    }
+    static const int messages[] = {0x201, 0x202, 0x203, 0x204, 0x205, 0x200};
+    const int message = messages[Pick(static_cast<int>(std::size(messages)))];
+    platform_.menuChoice = Pick(2) ? TrayMenuItem::None : TrayMenuItem::About;
+    form_.tray.TrayCallback(message);
+    return "tray message " + std::to_string(message);
+  }
+
+  std::string LoseCapture() {
+    if (!captured_) return "nothing";
+    Control& holder = *captured_;
+    captured_ = nullptr;
+    held_ = 0;
+    form_.CaptureLost(holder);
+    return "capture lost by " + holder.name;
+  }
+
+  std::mt19937 rng_;
+  FakePlatform platform_;
+  Form1 form_;
+  Control* captured_ = nullptr;
+  int held_ = 0;
+  bool typing_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const auto seed = static_cast<std::uint32_t>(argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 1);
+  const long events = argc > 2 ? std::strtol(argv[2], nullptr, 10) : 100000;
+  const int dpi = argc > 3 ? std::atoi(argv[3]) : 96;
+  Soak soak(seed, dpi);
+  std::vector<std::string> recent;
+  for (long i = 0; i < events; ++i) {
+    const std::string event = soak.Step();
+    if (recent.size() == 8) recent.erase(recent.begin());
+    recent.push_back(event);
+    const std::string failed = soak.Check();
+    if (!failed.empty()) {
+      std::printf("FAILED: seed %u, %d dpi, event %ld: %s\nlast events:\n", seed, dpi, i, failed.c_str());
+      for (const std::string& e : recent) std::printf("  %s\n", e.c_str());
+      return 1;
+    }
+  }
+  std::printf("seed %u, %d dpi: %ld events, every invariant held\n", seed, dpi, events);
+  return 0;
+}
