@@ -19,6 +19,11 @@ quietly cmake --preset native
 quietly cmake --build --preset native
 ctest --preset native -j2
 
+echo "== native build with AddressSanitizer and UndefinedBehaviorSanitizer: unit tests and the soak"
+quietly cmake --preset sanitize
+quietly cmake --build --preset sanitize
+ctest --preset sanitize -j2
+
 echo "== Windows build, tests under Wine"
 quietly cmake --preset windows
 quietly cmake --build --preset windows
