@@ -7,6 +7,6 @@ function(velkaro_target_defaults target)
     -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion -Werror
     # GCC 12 reports impossible overlaps inside std::string assignments at -O3 (its bug
     # 105329); the warning says nothing about this code.
-    -Wno-restrict
+    $<$<CXX_COMPILER_ID:GNU>:-Wno-restrict>
     -fno-fast-math -ffp-contract=off)
 endfunction()

@@ -24,6 +24,11 @@ quietly cmake --preset sanitize
 quietly cmake --build --preset sanitize
 ctest --preset sanitize -j2
 
+echo "== fuzz targets (clang, libFuzzer): a short run of each"
+quietly cmake --preset fuzz
+quietly cmake --build --preset fuzz
+ctest --preset fuzz -j2
+
 echo "== Windows build, tests under Wine"
 quietly cmake --preset windows
 quietly cmake --build --preset windows

@@ -1,0 +1,21 @@
+// Any text in a channel box, arriving by a key release or by a paste: the box ends as a
+// decimal 0-255 and every readout shows the colour of the three boxes.
+#include "fuzz_common.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace velkaro;
+  static fuzz::Started started;
+  Form1& form = started.form;
+  if (size == 0) return 0;
+  TextBox* boxes[] = {&form.Text_R, &form.Text_G, &form.Text_B};
+  TextBox& box = *boxes[data[0] % 3];
+  const bool paste = data[0] & 4;
+  box.text.assign(reinterpret_cast<const char*>(data + 1), size - 1);
+  if (paste)
+    form.TextChanged(box);
+  else
+    form.KeyUp(box, data[0] >> 3, 0);
+  for (const TextBox* b : boxes) fuzz::Require(fuzz::IsChannelText(b->text), b->name + " holds a channel value");
+  fuzz::RequireReadoutsOfCurrentColour(form);
+  return 0;
+}
