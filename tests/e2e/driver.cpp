@@ -77,6 +77,15 @@ ControlMap::Model::Model(int dpi) : form(WithDpi(platform, dpi)) { form.Form_Ini
 
 std::unique_ptr<ControlMap::Model> ControlMap::Started() const { return std::make_unique<Model>(platform_.dpi); }
 
+HWND WaitForPaintedWindow(Program& program, const ControlMap& ids, Checks& checks) {
+  HWND hwnd = program.WaitForWindow(20000);
+  checks.Expect(hwnd != nullptr, "Velkaro's window appears");
+  if (!hwnd) return nullptr;
+  checks.Expect(WaitForScreenColour(ScreenPoint(hwnd, ids.Layout(), ids.Get("Picture1"), 5, 5), ids.StartColour(), 10000),
+                "the window has painted");
+  return hwnd;
+}
+
 COLORREF ControlMap::StartColour() const {
   return static_cast<COLORREF>(Started()->form.workspace.CurrentColour());
 }

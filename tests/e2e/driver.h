@@ -82,6 +82,9 @@ class ControlMap {
 };
 
 std::string ReadText(HWND control);
+// Waits for the program's window and its first paint (the start colour in the eyedropper's
+// swatch), checking both; nullptr when the window never came.
+HWND WaitForPaintedWindow(Program& program, const ControlMap& ids, Checks& checks);
 // The clipboard's Unicode text, as another program reads it.
 std::string ClipboardText();
 // A stored placement value ("Left", "Top", ...), or "(missing)".

@@ -74,13 +74,10 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring exe = Arg(argc, argv, 1), shot = Arg(argc, argv, 2);
   Checks checks;
   Program program(exe);
-  HWND hwnd = program.WaitForWindow(20000);
-  checks.Expect(hwnd != nullptr, "Velkaro's window appears");
-  if (!hwnd) return checks.Finish();
   ControlMap ids;
   const Form1& layout = ids.Layout();
-  checks.Expect(WaitForScreenColour(ScreenPoint(hwnd, layout, ids.Get("Picture1"), 5, 5), ids.StartColour(), 10000),
-                "the window has painted");
+  HWND hwnd = WaitForPaintedWindow(program, ids, checks);
+  if (!hwnd) return checks.Finish();
   ShowBoard({kBoardLeft, kBoardTop, kBoardLeft + kBoardWidth, kBoardTop + kBoardHeight}, kColourA, kColourB);
   Pump(500);
   const POINT target = ScreenPoint(hwnd, layout, ids.Get("Picture2"), 16, 16);

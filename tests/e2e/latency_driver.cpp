@@ -115,13 +115,10 @@ int wmain(int argc, wchar_t** argv) {
   }
 
   Program program(exe);
-  HWND hwnd = program.WaitForWindow(20000);
-  checks.Expect(hwnd != nullptr, "Velkaro's window appears");
-  if (!hwnd) return checks.Finish();
   ControlMap ids;
   const Form1& layout = ids.Layout();
-  checks.Expect(WaitForScreenColour(ScreenPoint(hwnd, layout, ids.Get("Picture1"), 5, 5), ids.StartColour(), 10000),
-                "the window has painted");
+  HWND hwnd = WaitForPaintedWindow(program, ids, checks);
+  if (!hwnd) return checks.Finish();
   Pump(500);
   const ScreenRect target = layout.units.ClientPixels(ids.Get("Picture2"));
   const Series velkaro = Measure(GetDlgItem(hwnd, ids.Id("Text_R")),

@@ -107,11 +107,8 @@ int wmain(int argc, wchar_t** argv) {
   RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Pelmora_Color");
 
   Program program(exe);
-  HWND hwnd = program.WaitForWindow(20000);
-  checks.Expect(hwnd != nullptr, "Velkaro's window appears");
+  HWND hwnd = WaitForPaintedWindow(program, ids, checks);
   if (!hwnd) return checks.Finish();
-  checks.Expect(WaitForScreenColour(ScreenPoint(hwnd, layout, ids.Get("Picture1"), 5, 5), ids.StartColour(), 10000),
-                "the window has painted");
   Pump(500);
   Session session(checks, hwnd, ids);
 

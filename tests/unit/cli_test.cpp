@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "cli_run.h"
 #include "colour_cli.h"
 
 namespace velkaro::cli {
@@ -34,18 +35,6 @@ TEST(ParseColour, BadInputSaysWhy) {
     EXPECT_FALSE(ParseColour(c.text, why).has_value()) << c.text;
     EXPECT_NE(why.find(c.reason), std::string::npos) << c.text << ": " << why;
   }
-}
-
-struct RunResult {
-  int status;
-  std::string out, err;
-};
-
-RunResult RunCli(std::vector<std::string> args, const std::string& input = "") {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int status = Run(args, in, out, err);
-  return {status, out.str(), err.str()};
 }
 
 TEST(Run, ReadableOutputShowsWhatTheWindowShows) {

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "cli_run.h"
 #include "colour_cli.h"
 #include "colour_tools.h"
 #include "fake_platform.h"
@@ -16,16 +17,6 @@ ColorValue Parsed(const char* text) {
   return ParseColour(text, why).value_or(kNoColor);
 }
 
-struct RunResult {
-  int status;
-  std::string out, err;
-};
-RunResult RunWith(std::vector<std::string> args, const std::string& input = "") {
-  std::istringstream in(input);
-  std::ostringstream out, err;
-  const int status = Run(args, in, out, err);
-  return {status, out.str(), err.str()};
-}
 
 TEST(ToolkitInput, CssForms) {
   struct Case { const char* text; ColorValue expected; };
@@ -62,8 +53,8 @@ TEST(ToolkitNames, EveryNameFindsItselfAndNearMissesFindTheirs) {
     EXPECT_EQ(found.named->name, c.name) << c.colour;
     EXPECT_GT(found.difference, 0) << c.colour;
   }
-  EXPECT_EQ(RunWith({"name", "--exact", "red"}).out, "red\n");
-  const RunResult miss = RunWith({"name", "--exact", "#FE0000"});
+  EXPECT_EQ(RunCli({"name", "--exact", "red"}).out, "red\n");
+  const RunResult miss = RunCli({"name", "--exact", "#FE0000"});
   EXPECT_EQ(miss.status, 1);
   EXPECT_NE(miss.err.find("nearest: red"), std::string::npos);
 }
@@ -124,7 +115,7 @@ TEST(ToolkitContrast, KnownPairsAndThresholds) {
                        {"#949494", "white", "3.03:1", true, false, false}, {"#959595", "white", "3.00:1", false, false, false},
                        {"#595959", "white", "7.00:1", true, true, true}, {"#5A5A5A", "white", "6.90:1", true, true, false},
                        {"white", "#777777", "4.48:1", true, false, false}}) {
-    const RunResult r = RunWith({"contrast", c.a, c.b});
+    const RunResult r = RunCli({"contrast", c.a, c.b});
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string expected = std::string(c.ratio) + "\nAA normal text:  " + (c.normalAA ? "pass" : "fail") +
                                  " (needs 4.5)\nAA large text:   " + (c.largeAA ? "pass" : "fail") +
@@ -132,10 +123,10 @@ TEST(ToolkitContrast, KnownPairsAndThresholds) {
                                  " (needs 7)\nAAA large text:  " + (c.normalAA ? "pass" : "fail") + " (needs 4.5)\n";
     EXPECT_EQ(r.out, expected) << c.a << " on " << c.b;
   }
-  EXPECT_EQ(RunWith({"contrast", "--best", "#90C41F"}).out, "black 10.10:1\n");
-  EXPECT_EQ(RunWith({"contrast", "--best", "navy"}).out, "white 16.01:1\n");
-  EXPECT_EQ(RunWith({"contrast", "red"}).status, 2);
-  EXPECT_EQ(RunWith({"contrast", "red", "1,2,300"}).status, 1);
+  EXPECT_EQ(RunCli({"contrast", "--best", "#90C41F"}).out, "black 10.10:1\n");
+  EXPECT_EQ(RunCli({"contrast", "--best", "navy"}).out, "white 16.01:1\n");
+  EXPECT_EQ(RunCli({"contrast", "red"}).status, 2);
+  EXPECT_EQ(RunCli({"contrast", "red", "1,2,300"}).status, 1);
 }
 
 TEST(ToolkitFormats, EveryFormatAndTemplate) {
@@ -162,17 +153,17 @@ TEST(ToolkitFormats, EveryFormatAndTemplate) {
       {{"--template", "--c: {html}; /* {input} */\\t{{}}\\n", " yellowgreen "}, "--c: #9ACD32; /* yellowgreen */\t{}\n\n"},
   };
   for (const Case& c : cases) {
-    const RunResult r = RunWith(c.args);
+    const RunResult r = RunCli(c.args);
     EXPECT_EQ(r.status, 0) << c.args[1] << ": " << r.err;
     EXPECT_EQ(r.out, c.out) << c.args[1];
   }
   for (const std::vector<std::string>& bad :
        {std::vector<std::string>{"--format", "bogus", "red"}, {"--template", "{nope}", "red"}, {"--template", "{r", "red"},
         {"--template", "r}", "red"}, {"--format"}, {"--tsv", "--format", "html", "red"}}) {
-    EXPECT_EQ(RunWith(bad).status, 2) << bad[0];
+    EXPECT_EQ(RunCli(bad).status, 2) << bad[0];
   }
   // Standard input, one colour a line; a bad line is reported and the rest still printed.
-  const RunResult lines = RunWith({"--format", "hex"}, "red\nnope\n0,0,255\n");
+  const RunResult lines = RunCli({"--format", "hex"}, "red\nnope\n0,0,255\n");
   EXPECT_EQ(lines.status, 1);
   EXPECT_EQ(lines.out, "FF\nFF0000\n");
   EXPECT_NE(lines.err.find("line 2: \"nope\""), std::string::npos);
@@ -187,10 +178,10 @@ TEST(ToolkitGradient, StepsAreTheWindowsStrip) {
   const std::vector<ColorValue> steps = GradientSteps(kWhite, form.workspace.CurrentColour(), strip.Width());
   ASSERT_EQ(static_cast<int>(steps.size()), strip.Width());
   for (int x : {0, strip.Width() / 2, strip.Width() - 1}) EXPECT_EQ(steps[x], strip.Get(x, 0)) << x;
-  EXPECT_EQ(RunWith({"gradient", "white", "#90C41F", "5"}).out, "#E9F3D2\n#D3E7A5\n#BCDC79\n#A6D04C\n#90C41F\n");
-  EXPECT_EQ(RunWith({"gradient", "--format", "rgb", "black", "white", "2"}).out, "128,128,128\n255,255,255\n");
-  EXPECT_EQ(RunWith({"gradient", "black", "white", "0"}).status, 2);
-  EXPECT_EQ(RunWith({"gradient", "black", "white"}).status, 2);
+  EXPECT_EQ(RunCli({"gradient", "white", "#90C41F", "5"}).out, "#E9F3D2\n#D3E7A5\n#BCDC79\n#A6D04C\n#90C41F\n");
+  EXPECT_EQ(RunCli({"gradient", "--format", "rgb", "black", "white", "2"}).out, "128,128,128\n255,255,255\n");
+  EXPECT_EQ(RunCli({"gradient", "black", "white", "0"}).status, 2);
+  EXPECT_EQ(RunCli({"gradient", "black", "white"}).status, 2);
 }
 
 }  // namespace
@@ -210,7 +201,7 @@ TEST(ToolkitMessages, InputIsQuotedSafely) {
                        {"say \"hi\" \\", "\"say \\\"hi\\\" \\\\\""}, {std::string_view("\0x", 2), "\"\\x00x\""}}) {
     EXPECT_EQ(QuotedForTerminal(c.in), c.out);
   }
-  const RunResult r = RunWith({}, "1,2,\x1B]0;title\x07\n");
+  const RunResult r = RunCli({}, "1,2,\x1B]0;title\x07\n");
   EXPECT_EQ(r.err.find('\x1B'), std::string::npos);
   EXPECT_EQ(r.err.find('\x07'), std::string::npos);
   EXPECT_NE(r.err.find("\\x1B]0;title\\x07"), std::string::npos);
