@@ -219,7 +219,7 @@ namespace {
 // Collects output and hands it to the stream in large pieces: a bulk run writes gigabytes.
 class Writer {
  public:
-  explicit Writer(std::ostream& out) : out_(out) { buf_.reserve(kFlushAt + 4096); }
+  explicit Writer(std::ostream& out) : out_(out) {}
   ~Writer() { Flush(); }
   Writer& operator<<(std::string_view s) {
     buf_.append(s);
