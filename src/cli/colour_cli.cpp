@@ -45,10 +45,12 @@ Options:
                       vb html delphi basic hex c rgb   the window's notations
                       hsv hls cmyk lab                 its readouts, comma-separated
                       css-rgb css-hsl                  rgb(144, 196, 31), hsl(79, 73%, 45%)
+                      velkaro-color --format css-hsl yellowgreen      prints  hsl(80, 61%, 50%)
   --template TEXT   one line per colour with the fields filled in; {{ and }} are braces,
                     \n, \t and \\ a line break, a tab and a backslash. The fields, as
                     they read for 144,196,31:
-{fields}  --help            this text
+{fields}                      velkaro-color --template '--brand: {html};' 144,196,31   prints  --brand: #90C41F;
+  --help            this text
 
 Commands:
   contrast A B      the WCAG 2.x contrast ratio of two colours, to two decimals, and
