@@ -14,8 +14,8 @@ velkaro::MainWindow* g_window = nullptr;
 
 void CALLBACK OnHoverTimer(HWND, UINT, UINT_PTR, DWORD) {
   const velkaro::Timed timed(g_window->Timings(), velkaro::ViewPart::TimerTick, g_form->Picking != 0);
+  // The loop below syncs the window after every message, this tick's WM_TIMER included.
   g_form->HoverTimerProc();
-  if (g_form->Picking) g_window->Sync();  // the magnifier follows the pointer
 }
 }  // namespace
 

@@ -26,8 +26,8 @@ void Eyedropper::Picture2_MouseDown(int Button, int, float X, float Y) {
   }
   PickScreenColor(X, Y);
   // The picked colour shows in every readout at once: a click that never moves would
-  // otherwise leave them telling of the colour before.
-  workspace_.RefreshDisplay();
+  // otherwise leave them telling of the colour before. (RefreshValues refreshes the
+  // display first.)
   workspace_.RefreshValues();
 }
 

@@ -40,10 +40,14 @@ class ViewTimings {
   }
   const Part& Get(int part) const { return parts_[static_cast<std::size_t>(part)]; }
   static double Now() {
-    LARGE_INTEGER t, f;
+    static const double ticksPerMicro = [] {
+      LARGE_INTEGER f;
+      QueryPerformanceFrequency(&f);
+      return static_cast<double>(f.QuadPart) / 1e6;
+    }();
+    LARGE_INTEGER t;
     QueryPerformanceCounter(&t);
-    QueryPerformanceFrequency(&f);
-    return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(f.QuadPart);
+    return static_cast<double>(t.QuadPart) / ticksPerMicro;
   }
 
  private:
