@@ -17,8 +17,16 @@ PictureId PointerFor(ColorValue colour) {
 }
 }  // namespace
 
+bool Eyedropper::OnAMonitor(Point p) const {
+  if (monitors_.empty()) return true;  // the system did not say: every point counts
+  for (const ScreenRect& m : monitors_)
+    if (p.x >= m.left && p.x < m.left + m.width && p.y >= m.top && p.y < m.top + m.height) return true;
+  return false;
+}
+
 void Eyedropper::Picture2_MouseDown(int Button, int, float X, float Y) {
   Picking = kTrue;
+  monitors_ = screen_.Monitors();
   leftDrag_ = Button == kLeftAlone;
   if (Button == kLeftAlone) {
     Picture2.picture = PictureId::None;  // the target is lifted off
@@ -72,6 +80,7 @@ void Eyedropper::PickScreenColor(float& X, float& Y) {
   hasLastPick = true;
   X = static_cast<float>(pos->x);
   Y = static_cast<float>(pos->y);
+  if (!OnAMonitor(*pos)) return;  // no colour: the readouts keep the last one
   ColorValue v = screen_.ScreenPixel(*pos);
   if (v == kNoColor) {  // an unreadable pixel is copied into the swatch and read there
     screen_.CopyScreenBlock(*pos, 1, 1, Picture1.surface, 0, 0);

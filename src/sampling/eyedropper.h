@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "controls.h"
 #include "magnifier.h"
@@ -45,6 +46,10 @@ class Eyedropper : private EyedropperControls {
 
  private:
   bool leftDrag_ = false;  // the drag began with the left button alone
+  // The monitors as the drag began: a point none of them covers has no colour (the screen
+  // reads black there), and asking the system on every move would cost each move a trip.
+  std::vector<ScreenRect> monitors_;
+  bool OnAMonitor(Point p) const;
   std::int16_t& Picking;
   Workspace& workspace_;
   Magnifier& magnifier_;

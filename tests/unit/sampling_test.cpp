@@ -115,6 +115,24 @@ TEST_F(Sampling, UnreadablePixelIsCopiedIntoTheSwatchAndReadThere) {
   EXPECT_EQ(Channels(), "9,8,7");
 }
 
+// Two monitors of unequal height leave a corner that none covers: the screen would read
+// black there, which is no colour of anything shown.
+TEST_F(Sampling, APointNoMonitorCoversGivesNoColour) {
+  platform.monitors = {{0, 0, 1280, 1024}, {1280, 0, 1024, 768}};
+  platform.cursor = Point{10, 20};
+  form.eyedropper.Picture2_MouseDown(kLeft, 0, 0, 0);
+  const std::string inverse = form.Text5.text;
+  for (const Point gap : {Point{1300, 900}, Point{2303, 768}, Point{-1, 5}}) {
+    MoveTo(gap.x, gap.y);
+    EXPECT_EQ(Channels(), "10,20,77") << gap.x << "," << gap.y;
+    EXPECT_EQ(form.Text5.text, inverse);
+    EXPECT_EQ(form.Frame5.caption,
+              "像素坐标校准:X:" + std::to_string(gap.x) + ",Y:" + std::to_string(gap.y));  // the pointer is still followed
+  }
+  MoveTo(2303, 767);  // the second monitor's last pixel
+  EXPECT_EQ(Channels(), "255,255,77");
+}
+
 TEST_F(Sampling, WhiteAndBlackPixels) {
   form.eyedropper.Picture2_MouseDown(kLeft, 0, 0, 0);
   platform.screen = [](Point p) { return p.x == 0 ? kWhite : kBlack; };

@@ -73,13 +73,22 @@ class Win32Settings : public SettingsStore {
                    const std::string& value) override;
 };
 
+// Another program may hold the clipboard open (a clipboard manager, a remote desktop). A
+// copy made then is retried on a timer for a few seconds, the newest text winning, and
+// dropped after that; the window never waits for the clipboard.
 class Win32Clipboard : public Clipboard {
  public:
   void SetOwner(HWND hwnd) { owner_ = hwnd; }
+  // True when the text is on the clipboard now; false when it waits for a retry or failed.
   bool SetClipboardText(const std::string& text) override;
 
  private:
+  bool CopyNow(const std::wstring& text);
+  static void CALLBACK Retry(HWND hwnd, UINT, UINT_PTR id, DWORD);
   HWND owner_ = nullptr;
+  std::wstring pending_;
+  ULONGLONG pendingUntil_ = 0;  // GetTickCount64 time at which the pending copy is dropped
+  bool retrying_ = false;
 };
 
 class Win32System : public SystemServices {

@@ -45,8 +45,35 @@ bool Win32Settings::SaveSetting(const std::string& app, const std::string& secti
                         static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
+namespace {
+constexpr UINT kClipboardRetryMs = 50;
+constexpr ULONGLONG kClipboardPatienceMs = 10000;
+}  // namespace
+
 bool Win32Clipboard::SetClipboardText(const std::string& text) {
-  const std::wstring wide = Widen(text);
+  std::wstring wide = Widen(text);
+  if (CopyNow(wide)) {
+    if (retrying_) KillTimer(owner_, reinterpret_cast<UINT_PTR>(this));
+    retrying_ = false;
+    return true;
+  }
+  if (!owner_) return false;
+  pending_ = std::move(wide);
+  pendingUntil_ = GetTickCount64() + kClipboardPatienceMs;
+  // The timer's id is this object, so the callback finds it without a global.
+  retrying_ = SetTimer(owner_, reinterpret_cast<UINT_PTR>(this), kClipboardRetryMs, &Win32Clipboard::Retry) != 0;
+  return false;
+}
+
+void CALLBACK Win32Clipboard::Retry(HWND hwnd, UINT, UINT_PTR id, DWORD) {
+  auto* self = reinterpret_cast<Win32Clipboard*>(id);
+  if (!self->CopyNow(self->pending_) && GetTickCount64() < self->pendingUntil_) return;
+  KillTimer(hwnd, id);
+  self->retrying_ = false;
+  self->pending_.clear();
+}
+
+bool Win32Clipboard::CopyNow(const std::wstring& wide) {
   if (!OpenClipboard(owner_)) return false;
   EmptyClipboard();
   bool ok = false;
