@@ -9,7 +9,9 @@ bmp=${png%.png}.bmp
 # process (and any service it starts) away from ctest's output pipe.
 winpath() { local p; p=$(realpath -m "$1"); printf 'Z:%s' "${p//\//\\}"; }
 extra=()
-for arg in "$@"; do extra+=("$(winpath "$arg")"); done
+for arg in "$@"; do
+  if [[ $arg == */* ]]; then extra+=("$(winpath "$arg")"); else extra+=("$arg"); fi  # paths, or plain numbers
+done
 # Output goes to a file, not a pipe: a Wine service started on the way would inherit a pipe
 # and keep it open long after the driver ends.
 log=${png%.png}.log

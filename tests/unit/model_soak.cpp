@@ -4,10 +4,12 @@
 //   - the channel boxes hold whole decimal numbers 0-255 once no key is being typed;
 //   - every readout equals the conversion of the current colour, while the window shows;
 //   - no pointer confinement outlives the buttons that started it.
+// Now and then the program starts again at another density, reading the place it stored.
 // Usage: model_soak [seed] [events] [dpi]. Prints the seed and the event on a failure.
 #include <cstdio>
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -23,25 +25,26 @@ constexpr int kLeft = 1, kRight = 2, kMiddle = 4;
 
 class Soak {
  public:
-  Soak(std::uint32_t seed, int dpi) : rng_(seed), form_((platform_.dpi = dpi, platform_)) {
+  Soak(std::uint32_t seed, int dpi) : rng_(seed) {
     platform_.screen = [](Point p) { return ComposeColor(p.x * 7 & 0xFF, p.y * 13 & 0xFF, (p.x ^ p.y) & 0xFF); };
-    form_.Form_Initialize();
+    Start(dpi);
   }
 
   // One random event; returns what it was, for the report.
   std::string Step() {
     platform_.calls.clear();
     // A hidden window gets no pointer or keyboard input and opens no dialog.
-    const bool showing = form_.shown && form_.windowState == WindowState::Normal;
+    const bool showing = form_->shown && form_->windowState == WindowState::Normal;
+    if (Pick(5000) == 0) return Restart();
     switch (showing ? Pick(12) : 6 + Pick(2) * 4) {
       case 0: case 1: case 2: case 3: return Mouse();
       case 4: return Key();
       case 5: return Paste();
-      case 6: form_.HoverTimerProc(); return "timer tick";
+      case 6: form_->HoverTimerProc(); return "timer tick";
       case 7: return Pointer();
       case 8: {
         const int zoom = 25 + Pick(976);
-        form_.magnifier.SetZoomValue(zoom);
+        form_->magnifier.SetZoomValue(zoom);
         return "zoom " + std::to_string(zoom);
       }
       case 9: return Dialog();
@@ -50,23 +53,26 @@ class Soak {
     }
   }
 
+  int restarts = 0;
+
   // Empty when every invariant holds, else what failed.
   std::string Check() const {
+    if (restartedOffScreen_) return "the window opened off the screen";
     if (typing_) return "";
-    for (const TextBox* box : {&form_.Text_R, &form_.Text_G, &form_.Text_B})
+    for (const TextBox* box : {&form_->Text_R, &form_->Text_G, &form_->Text_B})
       if (!IsChannelText(box->text)) return box->name + " holds \"" + box->text + "\"";
     if (held_ == 0 && platform_.clip) return "the pointer stays confined with no button held";
-    if (form_.windowState != WindowState::Normal) return "";
-    const ColorValue c = form_.workspace.CurrentColour();
+    if (form_->windowState != WindowState::Normal) return "";
+    const ColorValue c = form_->workspace.CurrentColour();
     const Readouts o = ComputeReadouts(static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>(c >> 8 & 0xFF),
                                        static_cast<std::uint8_t>(c >> 16 & 0xFF));
     const std::pair<const TextBox*, std::string> expected[] = {
-        {&form_.Text_HSV_H, DecimalText(o.hsv.h)},  {&form_.Text_HSV_S, DecimalText(o.hsv.s)},
-        {&form_.Text_HSV_V, DecimalText(o.hsv.v)},  {&form_.Text_HSL_H, DecimalText(o.hsl.h)},
-        {&form_.Text_HSL_L, DecimalText(o.hsl.l)},  {&form_.Text_HSL_S, DecimalText(o.hsl.s)},
-        {&form_.Text_Cmyk_C, DecimalText(o.cmyk.c)}, {&form_.Text_Cmyk_K, DecimalText(o.cmyk.k)},
-        {&form_.Text_Lab_L, DecimalText(o.lab.l)},  {&form_.Text_Lab_B, DecimalText(o.lab.b)},
-        {&form_.Text5, o.inverse.str()}};  // the notation rows are edits a user may type into
+        {&form_->Text_HSV_H, DecimalText(o.hsv.h)},  {&form_->Text_HSV_S, DecimalText(o.hsv.s)},
+        {&form_->Text_HSV_V, DecimalText(o.hsv.v)},  {&form_->Text_HSL_H, DecimalText(o.hsl.h)},
+        {&form_->Text_HSL_L, DecimalText(o.hsl.l)},  {&form_->Text_HSL_S, DecimalText(o.hsl.s)},
+        {&form_->Text_Cmyk_C, DecimalText(o.cmyk.c)}, {&form_->Text_Cmyk_K, DecimalText(o.cmyk.k)},
+        {&form_->Text_Lab_L, DecimalText(o.lab.l)},  {&form_->Text_Lab_B, DecimalText(o.lab.b)},
+        {&form_->Text5, o.inverse.str()}};  // the notation rows are edits a user may type into
     for (const auto& [box, text] : expected)
       if (box->text != text) return box->name + " reads \"" + box->text + "\", the colour gives \"" + text + "\"";
     return "";
@@ -87,13 +93,13 @@ class Soak {
   }
 
   Control& AnyControl() {
-    const auto& all = form_.Controls();
+    const auto& all = form_->Controls();
     return *all[static_cast<std::size_t>(Pick(static_cast<int>(all.size())))];
   }
 
   std::string Mouse() {
     Control& target = captured_ ? *captured_ : AnyControl();
-    const ScreenRect r = form_.units.ClientPixels(target);
+    const ScreenRect r = form_->units.ClientPixels(target);
     const auto x = static_cast<float>(Pick(r.width + 40) - 20), y = static_cast<float>(Pick(r.height + 40) - 20);
     const int button = Pick(3) == 0 ? kRight : Pick(5) == 0 ? kMiddle : kLeft;
     std::string what = target.name + " (" + std::to_string(static_cast<int>(x)) + "," +
@@ -103,16 +109,16 @@ class Soak {
         if (held_ & button) return "nothing";
         if (!captured_) captured_ = &target;
         held_ |= button;
-        form_.MouseDown(target, button, 0, x, y);
+        form_->MouseDown(target, button, 0, x, y);
         return "down " + std::to_string(button) + " on " + what;
       case 1:
         if (!(held_ & button)) return "nothing";
         held_ &= ~button;
         if (held_ == 0) captured_ = nullptr;
-        form_.MouseUp(target, button, 0, x, y);
+        form_->MouseUp(target, button, 0, x, y);
         return "up " + std::to_string(button) + " on " + what;
       default:
-        form_.MouseMove(target, held_, 0, x, y);
+        form_->MouseMove(target, held_, 0, x, y);
         return "move " + std::to_string(held_) + " over " + what;
     }
   }
@@ -120,28 +126,28 @@ class Soak {
   // A box that takes typing and pasting: the read-only ones refuse both.
   TextBox& AnyBox() {
     std::vector<TextBox*> boxes;
-    for (Control* c : form_.Controls())
+    for (Control* c : form_->Controls())
       if (c->kind == ControlKind::TextBox && !static_cast<TextBox*>(c)->readOnly) boxes.push_back(static_cast<TextBox*>(c));
     return *boxes[static_cast<std::size_t>(Pick(static_cast<int>(boxes.size())))];
   }
 
   // A key as an edit takes it: the press may be cancelled, then the edit changes its text.
   std::string Key() {
-    TextBox* channels[] = {&form_.Text_R, &form_.Text_G, &form_.Text_B};
+    TextBox* channels[] = {&form_->Text_R, &form_->Text_G, &form_->Text_B};
     TextBox& box = Pick(2) ? AnyBox() : *channels[Pick(3)];
     static const int keys[] = {'0', '1', '2', '5', '9', 'a', '-', ' ', 8, 8, 3, 22, 13, 27};
     int key = keys[Pick(static_cast<int>(std::size(keys)))];
     const int pressed = key;
     typing_ = true;
-    form_.KeyPress(box, key);
+    form_->KeyPress(box, key);
     if (key == 8 && !box.text.empty()) {
       box.text.pop_back();
-      form_.TextChanged(box);
+      form_->TextChanged(box);
     } else if (key >= ' ') {
       box.text += static_cast<char>(key);
-      form_.TextChanged(box);
+      form_->TextChanged(box);
     }
-    form_.KeyUp(box, pressed >= 'a' && pressed <= 'z' ? pressed - 32 : pressed, 0);
+    form_->KeyUp(box, pressed >= 'a' && pressed <= 'z' ? pressed - 32 : pressed, 0);
     typing_ = false;
     return "key " + std::to_string(pressed) + " in " + box.name;
   }
@@ -150,7 +156,7 @@ class Soak {
     TextBox& box = AnyBox();
     static const char* texts[] = {"", "0", "255", "256", "99999", "-1", "12a", "abc", "  7", "1e3", "３", "\x1B[2J", "00"};
     box.text = texts[Pick(static_cast<int>(std::size(texts)))];
-    form_.TextChanged(box);
+    form_->TextChanged(box);
     return "paste \"" + box.text + "\" into " + box.name;
   }
 
@@ -165,7 +171,7 @@ class Soak {
   std::string Dialog() {
     platform_.chosenColour =
         Pick(3) ? std::optional<ColorValue>(static_cast<ColorValue>(rng_() & 0xFFFFFF)) : std::nullopt;
-    form_.palette.调用系统调色板();
+    form_->palette.调用系统调色板();
     return "colour dialog";
   }
 
@@ -174,14 +180,38 @@ class Soak {
     if (Pick(2)) {
       int cancel = 0;
       const std::string command = commands[Pick(static_cast<int>(std::size(commands)))];
-      form_.commands.Text4_LinkExecute(command, cancel);
+      form_->commands.Text4_LinkExecute(command, cancel);
       return "command \"" + command + "\"";
     }
     static const int messages[] = {0x201, 0x202, 0x203, 0x204, 0x205, 0x200};
     const int message = messages[Pick(static_cast<int>(std::size(messages)))];
     platform_.menuChoice = Pick(2) ? TrayMenuItem::None : TrayMenuItem::About;
-    form_.tray.TrayCallback(message);
+    form_->tray.TrayCallback(message);
     return "tray message " + std::to_string(message);
+  }
+
+  void Start(int dpi) {
+    platform_.dpi = dpi;
+    form_ = std::make_unique<Form1>(platform_);
+    form_->Form_Initialize();
+  }
+
+  // The user changes the screen's density and starts the program again: the new copy lays
+  // itself out at the new density and reads the place the old one stored.
+  std::string Restart() {
+    static const int densities[] = {96, 120, 144, 168, 192};
+    const int dpi = densities[Pick(5)];
+    ++restarts;
+    form_.reset();
+    captured_ = nullptr;
+    held_ = 0;
+    typing_ = false;
+    platform_.clip.reset();
+    Start(dpi);
+    const ScreenRect r = platform_.windowRect, m = platform_.monitors.front();
+    restartedOffScreen_ = !(r.left < m.left + m.width && m.left < r.left + r.width && r.top < m.top + m.height &&
+                            m.top < r.top + r.height);
+    return "restart at " + std::to_string(dpi) + " dpi";
   }
 
   std::string LoseCapture() {
@@ -189,13 +219,14 @@ class Soak {
     Control& holder = *captured_;
     captured_ = nullptr;
     held_ = 0;
-    form_.CaptureLost(holder);
+    form_->CaptureLost(holder);
     return "capture lost by " + holder.name;
   }
 
   std::mt19937 rng_;
   FakePlatform platform_;
-  Form1 form_;
+  std::unique_ptr<Form1> form_;
+  bool restartedOffScreen_ = false;
   Control* captured_ = nullptr;
   int held_ = 0;
   bool typing_ = false;
@@ -220,6 +251,7 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  std::printf("seed %u, %d dpi: %ld events, every invariant held\n", seed, dpi, events);
+  std::printf("seed %u, %d dpi: %ld events (%d restarts at other densities), every invariant held\n", seed, dpi,
+              events, soak.restarts);
   return 0;
 }
