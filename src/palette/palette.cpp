@@ -120,12 +120,13 @@ void Palette::Palette_MouseUp(PictureBox&, int, int, float, float) {
 }
 
 // No zhuan here: the strips only zhuan draws keep their colours.
-void Palette::调用系统调色板() {
+bool Palette::调用系统调色板() {
   const std::optional<ColorValue> chosen = dialogs_.ChooseColour();
-  if (!chosen) return;
+  if (!chosen) return false;
   workspace_.SetChannels(SplitChannels(*chosen));
   workspace_.RefreshDisplay();
   workspace_.RefreshValues();
+  return true;
 }
 
 }  // namespace velkaro

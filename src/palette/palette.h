@@ -47,7 +47,7 @@ class Palette : private PaletteControls {
   void 拖动杆变化();
   // The Windows colour dialog: a chosen colour becomes the current one; cancel changes
   // nothing.
-  void 调用系统调色板();
+  bool 调用系统调色板();  // true when the dialog gave a colour
 
   // Press, move and release on the hue strip or the swatch palette; X and Y in the
   // picture's pixels. Any button presses.

@@ -126,7 +126,11 @@ class InstanceServices {
   virtual void Launch(const std::string& commandLine, int showStyle) = 0;
 };
 
-enum class TrayMenuItem { None, About, Exit };
+enum class TrayMenuItem { None, About, Exit, Recent };
+struct TrayMenuChoice {
+  TrayMenuItem item = TrayMenuItem::None;
+  std::size_t recent = 0;  // which of the recent colours, for TrayMenuItem::Recent
+};
 
 // The notification-area icon of the main window and its menu.
 class TrayServices {
@@ -137,8 +141,11 @@ class TrayServices {
   virtual bool DeleteTrayIcon() = 0;
   // The main window to the front, so that the menu closes when the user clicks elsewhere.
   virtual void BringMainWindowToFront() = 0;
-  // The menu at the pointer; returns once it is closed, with the item chosen.
-  virtual TrayMenuItem PopUpTrayMenu() = 0;
+  // The menu at the pointer, with a submenu of the recent colours (newest first) when
+  // there are any; returns once it is closed, with the item chosen.
+  virtual TrayMenuChoice PopUpTrayMenu(const std::vector<ColorValue>& recent) = 0;
+  // The system-wide pick hotkey (Ctrl+Alt+C); false when another program holds it.
+  virtual bool RegisterPickHotkey() = 0;
 };
 
 // The system's dialogs and the program's own modal About window.

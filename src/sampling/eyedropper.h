@@ -3,11 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "controls.h"
 #include "magnifier.h"
 #include "platform.h"
+#include "surface.h"
 #include "workspace.h"
 
 namespace velkaro {
@@ -34,6 +36,24 @@ class Eyedropper : private EyedropperControls {
   void PickScreenColor(float& X, float& Y);
   // Arrow keys during a drag: the pointer moves and the pick follows, as for a mouse move.
   void NudgePointer(int dx, int dy);
+  // A pick started by the pick hotkey, with no button held: the pointer picks as during
+  // a drag until a left click ends it on that pixel (true) or Esc or a right click
+  // cancels it, bringing back the colour from before (false).
+  void StartHotkeyPick();
+  void HotkeyPickMove(int Shift);
+  bool EndHotkeyPick(bool keep);  // false when no hotkey pick was on
+  bool HotkeyPicking() const { return hotkeyPick_; }
+  // The keys held changed during a pick: Ctrl averages 3 x 3 pixels, Ctrl+Shift 5 x 5
+  // (not with Alt, which the hotkey itself holds). Picks again where the pointer is.
+  void ModifiersChanged(int Shift);
+  int AverageSpan() const { return span_; }
+  static int SpanOf(int Shift);
+  // The mean of the span x span pixels around p that a monitor covers, each channel
+  // rounded half to even; no colour when none can be read.
+  ColorValue AverageAround(Point p, int span);
+  // Called when a pick ends with a colour (a drag's release, a hotkey pick's click).
+  std::function<void()> pickEnded;
+
   // Repaints, now, everything a pick changed.
   void 控件刷新();
   // On a tick during a left drag: when the pointer is not where the last pick was (its
@@ -46,6 +66,14 @@ class Eyedropper : private EyedropperControls {
 
  private:
   bool leftDrag_ = false;  // the drag began with the left button alone
+  bool hotkeyPick_ = false;
+  ColorValue colourBefore_ = kNoColor;  // what a cancelled hotkey pick brings back
+  int span_ = 1;                        // 1, or the side of the averaged square
+  int lastSpan_ = 1;                    // the span of the last pick
+  Surface block_{5, 5, 0};              // the averaged square, read in one copy
+  void PickMove(int Shift);
+  void FinishPick();
+  void MoveStep(float X, float Y);  // a move's pick, preview, caption and refresh
   // The monitors as the drag began: a point none of them covers has no colour (the screen
   // reads black there), and asking the system on every move would cost each move a trip.
   std::vector<ScreenRect> monitors_;

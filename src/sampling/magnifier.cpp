@@ -13,7 +13,6 @@ constexpr int kViewWidthExtra = 10;  // with the shift below, centres the pointe
 constexpr int kViewShiftX = -8;
 constexpr float kGridFromZoom = 3.0f;
 constexpr ColorValue kGridGrey = 8421504, kGridSilver = 12632256;
-constexpr std::int32_t kForceNewPicture = -100;
 constexpr int kEnter = 13, kFirstPrintable = 32;
 
 std::int32_t Whole(double v) { return static_cast<std::int32_t>(RoundTiesToEven(v)); }
@@ -67,6 +66,7 @@ void Magnifier::CaptureMagnifier(Point pt) {
                                Whole(PicTemp.surface.Height() / 2.0));
   view.StretchFrom(magnifierBlock, 0, 0, cx, cy, kViewShiftX, 0, dw, dh);
   if (chkGrid.value == 1) DrawZoomGrid();
+  OutlineAveragedCells();
   const double micros =
       std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - started).count();
   ++magnifierTimings.pictures;
@@ -89,6 +89,31 @@ void Magnifier::DrawZoomGrid() {
     const int row = static_cast<int>(std::floor(y));
     for (int x = 0; x < w; ++x) view.Set(x, row, checker(x, row));
   }
+}
+
+// A white frame with a black one inside around the averaged cells: seen on any colour.
+void Magnifier::OutlineAveragedCells() {
+  if (averageSpan <= 1) return;
+  const double z = ZoomFactor > 0 ? ZoomFactor : 1;
+  Surface& view = picZoom.surface;
+  const double W = view.Width() + kViewWidthExtra, H = view.Height();
+  const int r = averageSpan / 2;
+  const double cellX = std::floor(W / z / 2) * z + kViewShiftX, cellY = std::floor(H / z / 2) * z;
+  const int left = static_cast<int>(std::floor(cellX - r * z)), top = static_cast<int>(std::floor(cellY - r * z));
+  const int right = static_cast<int>(std::floor(cellX + (r + 1) * z)) - 1;
+  const int bottom = static_cast<int>(std::floor(cellY + (r + 1) * z)) - 1;
+  auto frame = [&](int l, int t, int rr, int b, ColorValue c) {
+    for (int x = l; x <= rr; ++x) {
+      view.Set(x, t, c);
+      view.Set(x, b, c);
+    }
+    for (int y = t; y <= b; ++y) {
+      view.Set(l, y, c);
+      view.Set(rr, y, c);
+    }
+  };
+  frame(left - 1, top - 1, right + 1, bottom + 1, kWhite);
+  frame(left, top, right, bottom, kBlack);
 }
 
 float Magnifier::ClampZoom(float z) const {

@@ -42,6 +42,11 @@ class Magnifier : private MagnifierControls {
   // pointer's pixel lands at this zoom.
   void PlaceCrossHair();
 
+  static constexpr std::int32_t kForceNewPicture = -100;  // as LastPreviewX: the next step takes a new picture
+  // The side of the square a pick averages (1: none); the view outlines its cells.
+  int averageSpan = 1;
+  void OutlineAveragedCells();
+
   float ZoomFactor = 0;
   std::int32_t LastPreviewX = 0, LastPreviewY = 0;
   std::int32_t PreviewTicks = 0;

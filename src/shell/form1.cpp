@@ -14,6 +14,7 @@ Form1::Form1(Platform platform)
   SizeSurfaces();
   palette.DrawSwatches();
   workspace.SetFollower(&sliders);
+  eyedropper.pickEnded = [this] { history.Add(workspace.CurrentColour()); };
   最小0.toolTip = "最小化";
   关闭0.toolTip = "关闭";
   // Reading order: the channels, the readouts frame by frame, the inverse colour, the

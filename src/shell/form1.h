@@ -12,6 +12,7 @@
 #include "about.h"
 #include "channel_boxes.h"
 #include "channel_sliders.h"
+#include "colour_history.h"
 #include "commands.h"
 #include "controls.h"
 #include "eyedropper.h"
@@ -48,6 +49,18 @@ class Form1 : private FrameActions, private PaletteActions {
   }
   // The tip of the tray icon: the caption and the version.
   static std::string TrayTip();
+  // The tip as shown: it also tells when the pick hotkey could not be had.
+  std::string ShownTrayTip() const;
+
+  // ---- the pick hotkey and the recent colours ----
+  // Ctrl+Alt+C: the window shows (restored if hidden) and a pick follows the pointer.
+  void HotkeyPressed();
+  // A left click (keep) ends the hotkey pick and copies the Html text; Esc or a right
+  // click cancels it. Nothing when no hotkey pick is on.
+  void EndHotkeyPick(bool keep);
+  // A recent colour chosen in the tray menu: it becomes the colour, its Html text copied.
+  void ChooseRecent(ColorValue colour);
+  bool hotkeyUnavailable = false;
 
   // ---- events, routed by the view to the control under the pointer (or the one that
   //      has the mouse captured). Button is the mask 1 left, 2 right, 4 middle. X and Y
@@ -260,13 +273,22 @@ class Form1 : private FrameActions, private PaletteActions {
                     platform_.screen, platform_.window};
   AboutBox about{platform_.dialogs};
   Commands commands{{Text4, Text7}, windowState, platform_.window, platform_.instance, [this] { ExitProgram(); }};
-  TrayIcon tray{windowState, shown, platform_.window, platform_.tray, [this] { ExitProgram(); },
-                [this] { about.Show(true); }};
+  ColourHistory history{platform_.settings};
+  TrayIcon tray{windowState,
+                shown,
+                platform_.window,
+                platform_.tray,
+                [this] { ExitProgram(); },
+                [this] { about.Show(true); },
+                [this]() -> const std::vector<ColorValue>& { return history.Items(); },
+                [this](ColorValue c) { ChooseRecent(c); }};
 
  private:
   std::vector<TextBox*> tabOrder_;
   void ShowAboutWindow() override { about.Show(false); }
-  void CallColourDialog() override { palette.调用系统调色板(); }
+  void CallColourDialog() override {
+    if (palette.调用系统调色板()) history.Add(workspace.CurrentColour());
+  }
   void CloseMainWindow() override;
   void PicEn() override { frame.PicEn(); }
   void 控件刷新() override { eyedropper.控件刷新(); }

@@ -113,7 +113,10 @@ void Form1::KeyPress(TextBox& box, int& KeyAscii) {
 }
 
 void Form1::KeyUp(TextBox& box, int KeyCode, int Shift) {
-  if (channelBoxes.IsChannelBox(box)) channelBoxes.Channel_KeyUp(box, KeyCode, Shift);
+  constexpr int kEnterKey = 13;
+  if (!channelBoxes.IsChannelBox(box)) return;
+  channelBoxes.Channel_KeyUp(box, KeyCode, Shift);
+  if (KeyCode == kEnterKey) history.Add(workspace.CurrentColour());  // a typed value, confirmed
 }
 
 void Form1::TextChanged(TextBox& box) {

@@ -15,6 +15,10 @@ std::string Form1::TrayTip() {
          "." + std::to_string(kVersionRevision);
 }
 
+std::string Form1::ShownTrayTip() const {
+  return hotkeyUnavailable ? TrayTip() + "（取色热键 Ctrl+Alt+C 不可用）" : TrayTip();
+}
+
 void Form1::Form_Initialize() {
   platform_.system.EnableDebugPrivilege();
   SetStartupDefaults();
@@ -45,7 +49,10 @@ void Form1::Form_Load() {
   windowState = WindowState::Normal;
   shown = true;
   platform_.window.FlashWindowOnce();
-  tray.AddTrayIcon(TrayTip());
+  history.Load();
+  // Another program may hold the hotkey: the program goes on without it and says so.
+  hotkeyUnavailable = !platform_.tray.RegisterPickHotkey();
+  tray.AddTrayIcon(ShownTrayTip());
 }
 
 // The start-up colour is the swatch under the palette marker: (88, 8) at 96 dpi, the
@@ -64,7 +71,27 @@ void Form1::Form_Unload(bool& cancel) {
   platform_.window.MinimiseWindow();
   platform_.window.HideWindow();
   shown = false;
-  tray.ModifyTrayIcon(TrayTip());
+  tray.ModifyTrayIcon(ShownTrayTip());
+}
+
+void Form1::HotkeyPressed() {
+  if (Picking != 0) return;
+  windowState = WindowState::Normal;
+  shown = true;
+  platform_.window.ShowWindowRestored();
+  platform_.window.FocusMainWindow();  // the keys of the pick (Esc, arrows, Ctrl) come here
+  eyedropper.StartHotkeyPick();
+}
+
+void Form1::EndHotkeyPick(bool keep) {
+  if (eyedropper.EndHotkeyPick(keep) && keep) platform_.clipboard.SetClipboardText(Color_TextBox[1].text);
+}
+
+void Form1::ChooseRecent(ColorValue colour) {
+  workspace.zhuan(colour);
+  workspace.RefreshValues();
+  eyedropper.控件刷新();
+  platform_.clipboard.SetClipboardText(Color_TextBox[1].text);
 }
 
 void Form1::ExitProgram() {

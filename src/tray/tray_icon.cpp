@@ -40,9 +40,15 @@ void TrayIcon::TrayCallback(int mouseMessage) {
     }
   } else if (mouseMessage == kTrayRightButtonUp) {
     tray_.BringMainWindowToFront();
-    switch (tray_.PopUpTrayMenu()) {
+    // A copy: the choice may add to the list the menu was built from.
+    const std::vector<ColorValue> recent = recent_ ? recent_() : std::vector<ColorValue>{};
+    const TrayMenuChoice choice = tray_.PopUpTrayMenu(recent);
+    switch (choice.item) {
       case TrayMenuItem::About: showAbout_(); break;
       case TrayMenuItem::Exit: exitProgram_(); break;
+      case TrayMenuItem::Recent:
+        if (choice.recent < recent.size() && chooseRecent_) chooseRecent_(recent[choice.recent]);
+        break;
       case TrayMenuItem::None: break;
     }
   }

@@ -161,6 +161,12 @@ class FakeInstance : public InstanceServices, public virtual FakeLog {
 class FakeTray : public TrayServices, public virtual FakeLog {
  public:
   TrayMenuItem menuChoice = TrayMenuItem::None;
+  std::size_t recentChoice = 0;
+  bool hotkeyFree = true;
+  bool RegisterPickHotkey() override {
+    calls.push_back("RegisterPickHotkey");
+    return hotkeyFree;
+  }
   bool AddTrayIcon(const std::string& tip) override {
     calls.push_back("AddTrayIcon " + tip);
     return true;
@@ -174,9 +180,11 @@ class FakeTray : public TrayServices, public virtual FakeLog {
     return true;
   }
   void BringMainWindowToFront() override { calls.push_back("BringMainWindowToFront"); }
-  TrayMenuItem PopUpTrayMenu() override {
+  std::vector<ColorValue> menuRecent;  // the recent colours the last menu showed
+  TrayMenuChoice PopUpTrayMenu(const std::vector<ColorValue>& recent) override {
     calls.push_back("PopUpTrayMenu");
-    return menuChoice;
+    menuRecent = recent;
+    return {menuChoice, recentChoice};
   }
 };
 

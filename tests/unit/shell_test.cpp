@@ -17,7 +17,7 @@ TEST_F(Started, StartUpRunsInOrder) {
             (std::vector<std::string>{"EnableDebugPrivilege", "Mutex Velkarov2.2", "ServeCommands Velkarov2.2|Velkarov2.2",
                                       "StartHoverTimer 1", "AddWindowStyle 655360", "MoveMainWindow 313,265",
                                       "ShowWindowRestored",
-                                      "FlashWindowOnce", "AddTrayIcon Velkaro Ver2.2.1", "FocusMainWindow"}));
+                                      "FlashWindowOnce", "RegisterPickHotkey", "AddTrayIcon Velkaro Ver2.2.1", "FocusMainWindow"}));
   EXPECT_TRUE(form.shown);
   EXPECT_EQ(form.windowState, WindowState::Normal);
 }
