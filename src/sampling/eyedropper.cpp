@@ -194,7 +194,7 @@ void Eyedropper::NudgePointer(int dx, int dy) {
   if (Picking == kFalse) return;
   const std::optional<Point> pos = screen_.CursorPos();
   if (!pos || !screen_.SetCursorPos({pos->x + dx, pos->y + dy})) return;
-  Picture2_MouseMove(kLeftAlone, 0, 0, 0);
+  MoveStep(0, 0);  // in the averaging the keys chose
 }
 
 // A button found up means its release was lost as well: the pick catches up with where
@@ -203,7 +203,7 @@ void Eyedropper::FollowPointer() {
   if (Picking == kFalse || !leftDrag_) return;
   const bool held = screen_.LeftButtonHeld();
   const std::optional<Point> pos = screen_.CursorPos();
-  if (pos && !(hasLastPick && pos->x == LastPickX && pos->y == LastPickY)) Picture2_MouseMove(kLeftAlone, 0, 0, 0);
+  if (pos && !(hasLastPick && pos->x == LastPickX && pos->y == LastPickY)) MoveStep(0, 0);
   if (!held) Picture2_MouseUp(kLeftAlone, 0, 0, 0);
 }
 

@@ -93,6 +93,7 @@ COLORREF ControlMap::StartColour() const {
 namespace {
 struct BoardColours {
   COLORREF a, b;
+  bool checker;
 };
 
 LRESULT CALLBACK BoardProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -105,25 +106,32 @@ LRESULT CALLBACK BoardProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   HDC dc = BeginPaint(hwnd, &ps);
   RECT all;
   GetClientRect(hwnd, &all);
-  RECT left{0, 0, all.right / 2, all.bottom}, right{all.right / 2, 0, all.right, all.bottom};
-  HBRUSH a = CreateSolidBrush(colours->a), b = CreateSolidBrush(colours->b);
-  FillRect(dc, &left, a);
-  FillRect(dc, &right, b);
-  DeleteObject(a);
-  DeleteObject(b);
+  if (colours->checker) {
+    for (int y = ps.rcPaint.top; y < ps.rcPaint.bottom; ++y)
+      for (int x = ps.rcPaint.left; x < ps.rcPaint.right; ++x) SetPixelV(dc, x, y, (x + y) % 2 == 0 ? colours->a : colours->b);
+  } else {
+    RECT left{0, 0, all.right / 2, all.bottom}, right{all.right / 2, 0, all.right, all.bottom};
+    HBRUSH a = CreateSolidBrush(colours->a), b = CreateSolidBrush(colours->b);
+    FillRect(dc, &left, a);
+    FillRect(dc, &right, b);
+    DeleteObject(a);
+    DeleteObject(b);
+  }
   EndPaint(hwnd, &ps);
   return 0;
 }
 }  // namespace
 
-HWND ShowBoard(const RECT& place, COLORREF a, COLORREF b) {
+HWND ShowBoard(const RECT& place, COLORREF a, COLORREF b, bool checker) {
   WNDCLASSW wc{};
   wc.lpfnWndProc = BoardProc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.lpszClassName = L"VelkaroTestBoard";
   RegisterClassW(&wc);
-  static BoardColours colours;  // one board per test program
-  colours = {a, b};
+  static BoardColours boards[8];  // a few boards per test program
+  static int made = 0;
+  BoardColours& colours = boards[made++ % 8];
+  colours = {a, b, checker};
   HWND board = CreateWindowExW(WS_EX_NOACTIVATE | WS_EX_TOPMOST, wc.lpszClassName, L"board", WS_POPUP, place.left,
                                place.top, place.right - place.left, place.bottom - place.top, nullptr, nullptr,
                                wc.hInstance, &colours);

@@ -112,8 +112,9 @@ void Key(WORD vk, bool down);
 // Lets this process's own windows paint while the driver waits.
 void Pump(DWORD ms);
 // A topmost window that never takes the focus, its left half in colour a and its right
-// half in b: known pixels for the eyedropper to pick.
-HWND ShowBoard(const RECT& place, COLORREF a, COLORREF b);
+// half in b (or, as a checker, a where x + y of its own pixels is even and b elsewhere):
+// known pixels for the eyedropper to pick.
+HWND ShowBoard(const RECT& place, COLORREF a, COLORREF b, bool checker = false);
 // Saves the screen area of a window as a 32-bit BMP.
 bool SaveWindowBitmap(HWND hwnd, const std::wstring& path);
 

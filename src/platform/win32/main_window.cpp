@@ -106,7 +106,19 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kCommandArrivedMessage:
       OnCommandArrived(lp);
       return 0;
+    case WM_HOTKEY:
+      if (wp == static_cast<WPARAM>(kPickHotkeyId)) OnHotkey();
+      return 0;
+    case kHotkeyPickMoveMessage:
+      movePosted_ = false;
+      if (form_.eyedropper.HotkeyPicking()) {
+        form_.eyedropper.HotkeyPickMove(KeyShiftState());
+        Sync();
+        SetCursor(painter_.Picture(form_.Picture2.pointer));
+      }
+      return 0;
     case WM_DESTROY:
+      StopWatchingMouse();
       PostQuitMessage(0);
       return 0;
     default:
@@ -247,7 +259,77 @@ void MainWindow::OnCommandArrived(LPARAM text) {
   Sync();
 }
 
+namespace {
+MainWindow* hookOwner = nullptr;  // the window whose hotkey pick the mouse hook serves
+}  // namespace
+
+void MainWindow::OnHotkey() {
+  form_.HotkeyPressed();
+  if (form_.eyedropper.HotkeyPicking()) {
+    SetForegroundWindow(Handle());  // the hotkey's owner may take the foreground
+    hookOwner = this;
+    if (!mouseHook_) mouseHook_ = SetWindowsHookExW(WH_MOUSE_LL, &MainWindow::MouseHook, GetModuleHandleW(nullptr), 0);
+    SetCapture(Handle());  // where no hook runs, the mouse still comes here
+    SetCursor(painter_.Picture(form_.Picture2.pointer));
+  }
+  Sync();
+}
+
+LRESULT CALLBACK MainWindow::MouseHook(int code, WPARAM wp, LPARAM lp) {
+  if (code == HC_ACTION && hookOwner && hookOwner->OnHotkeyPickMouse(wp)) return 1;
+  return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+bool MainWindow::OnHotkeyPickMouse(WPARAM msg) {
+  if (swallowRelease_ != 0 && msg == swallowRelease_) {
+    swallowRelease_ = 0;
+    if (!form_.eyedropper.HotkeyPicking()) StopWatchingMouse();
+    return true;
+  }
+  if (!form_.eyedropper.HotkeyPicking()) return false;
+  switch (msg) {
+    case WM_MOUSEMOVE:
+      // The hook runs before the pointer moves: the pick follows once it has.
+      if (!movePosted_) movePosted_ = PostMessageW(Handle(), kHotkeyPickMoveMessage, 0, 0) != FALSE;
+      return false;
+    case WM_LBUTTONDOWN:
+      swallowRelease_ = WM_LBUTTONUP;
+      EndHotkeyPick(true);
+      return true;
+    case WM_RBUTTONDOWN:
+      swallowRelease_ = WM_RBUTTONUP;
+      EndHotkeyPick(false);
+      return true;
+    default:
+      return msg == WM_LBUTTONUP || msg == WM_RBUTTONUP;
+  }
+}
+
+void MainWindow::EndHotkeyPick(bool keep) {
+  form_.EndHotkeyPick(keep);
+  if (GetCapture() == Handle()) ReleaseCapture();
+  if (swallowRelease_ == 0) StopWatchingMouse();
+  Sync();
+}
+
+void MainWindow::StopWatchingMouse() {
+  if (mouseHook_) UnhookWindowsHookEx(mouseHook_);
+  mouseHook_ = nullptr;
+  if (hookOwner == this) hookOwner = nullptr;
+}
+
 bool MainWindow::PreTranslate(const MSG& msg) {
+  if (form_.Picking != 0 && (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) &&
+      (msg.wParam == VK_CONTROL || msg.wParam == VK_SHIFT)) {
+    // Ctrl and Shift choose the averaging; the pick follows at once, without a move.
+    form_.eyedropper.ModifiersChanged(KeyShiftState());
+    Sync();
+    return false;
+  }
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && form_.eyedropper.HotkeyPicking()) {
+    EndHotkeyPick(false);
+    return true;
+  }
   if (msg.message != WM_KEYDOWN || form_.Picking == 0) return false;
   const int step = GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
   int dx = 0, dy = 0;
@@ -277,6 +359,11 @@ void MainWindow::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
   if (toolTips_) {
     MSG relayed{Handle(), msg, wp, lp, static_cast<DWORD>(GetMessageTime()), {}};
     SendMessageW(toolTips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+  }
+  // A hotkey pick takes the mouse; the hook already had what it watches.
+  if (form_.eyedropper.HotkeyPicking() || swallowRelease_ != 0) {
+    if (!mouseHook_) OnHotkeyPickMouse(msg);
+    return;
   }
   const Timed message(timings_, ViewPart::MoveMessage, msg == WM_MOUSEMOVE && captured_ != nullptr);
   const int x = static_cast<short>(LOWORD(lp)), y = static_cast<short>(HIWORD(lp));

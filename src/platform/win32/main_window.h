@@ -64,6 +64,13 @@ class MainWindow : public BaseWindow<MainWindow> {
   LRESULT OnMoveTimingsQuery(WPARAM part) const;
   static LRESULT OnMemoryQuery();
   void OnCommandArrived(LPARAM text);
+  // The hotkey pick: the mouse is watched by a low-level hook, so that the click that ends
+  // it, wherever it lands, reaches no other window; the keys come through PreTranslate.
+  void OnHotkey();
+  bool OnHotkeyPickMouse(WPARAM msg);  // true when the event is the pick's and goes no further
+  void EndHotkeyPick(bool keep);
+  void StopWatchingMouse();
+  static LRESULT CALLBACK MouseHook(int code, WPARAM wp, LPARAM lp);
   void AddToolTips();
   void ShowCapturedPointer();
   float LocalX(const Control& c, int clientX) const;
@@ -95,6 +102,9 @@ class MainWindow : public BaseWindow<MainWindow> {
   HWND toolTips_ = nullptr;
   GdiObject<HBRUSH> bodyBrush_, titleBrush_;
   std::function<void(POINT)> pressListener_;
+  HHOOK mouseHook_ = nullptr;
+  UINT swallowRelease_ = 0;  // the release of the click that ended a hotkey pick
+  bool movePosted_ = false;  // a hotkey pick's move waits in the queue
 };
 
 }  // namespace velkaro

@@ -107,6 +107,8 @@ class Win32System : public SystemServices {
 // Posted to the main window for every command string that arrives, with the text as a
 // heap std::string (UTF-8) in lParam that the window takes over.
 inline constexpr UINT kCommandArrivedMessage = WM_APP + 1;
+inline constexpr UINT kHotkeyPickMoveMessage = WM_APP + 2;  // the pointer moved during a hotkey pick
+inline constexpr int kPickHotkeyId = 1;  // Ctrl+Alt+C, registered for the main window
 
 class Win32Instance : public InstanceServices {
  public:
@@ -139,7 +141,8 @@ class Win32Tray : public TrayServices {
   bool ModifyTrayIcon(const std::string& tip) override;
   bool DeleteTrayIcon() override;
   void BringMainWindowToFront() override;
-  TrayMenuItem PopUpTrayMenu() override;
+  TrayMenuChoice PopUpTrayMenu(const std::vector<ColorValue>& recent) override;
+  bool RegisterPickHotkey() override;
 
  private:
   bool Notify(DWORD what, const std::string& tip);
