@@ -6,6 +6,49 @@
 
 namespace velkaro::e2e {
 
+namespace {
+HDDEDATA CALLBACK NoCallback(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) { return nullptr; }
+}  // namespace
+
+bool SendExecute(const std::wstring& command, bool ansi) {
+  DWORD inst = 0;
+  if ((ansi ? DdeInitializeA(&inst, &NoCallback, APPCMD_CLIENTONLY, 0)
+            : DdeInitializeW(&inst, &NoCallback, APPCMD_CLIENTONLY, 0)) != DMLERR_NO_ERROR)
+    return false;
+  HSZ name = DdeCreateStringHandleW(inst, L"Velkarov2.2", CP_WINUNICODE);
+  bool acked = false;
+  if (HCONV conv = DdeConnect(inst, name, name, nullptr)) {
+    DWORD result = 0;
+    if (ansi) {
+      const int n = WideCharToMultiByte(CP_ACP, 0, command.c_str(), -1, nullptr, 0, nullptr, nullptr);
+      std::string bytes(static_cast<size_t>(n), '\0');
+      WideCharToMultiByte(CP_ACP, 0, command.c_str(), -1, bytes.data(), n, nullptr, nullptr);
+      acked = DdeClientTransaction(reinterpret_cast<LPBYTE>(bytes.data()), static_cast<DWORD>(n), conv, nullptr,
+                                   CF_TEXT, XTYP_EXECUTE, 5000, &result) != nullptr;
+    } else {
+      acked = DdeClientTransaction(reinterpret_cast<LPBYTE>(const_cast<wchar_t*>(command.c_str())),
+                                   static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)), conv, nullptr,
+                                   CF_UNICODETEXT, XTYP_EXECUTE, 5000, &result) != nullptr;
+    }
+    DdeDisconnect(conv);
+  }
+  DdeFreeStringHandle(inst, name);
+  DdeUninitialize(inst);
+  return acked;
+}
+
+void EndSession(HWND hwnd, Program& program) {
+  SendMessageTimeoutW(hwnd, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+  PostMessageW(hwnd, WM_ENDSESSION, TRUE, 0);
+  program.WaitForExit(10000);
+}
+
+POINT WindowCorner(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return {r.left, r.top};
+}
+
 Program::Program(const std::wstring& exe, const std::wstring& arguments) {
   STARTUPINFOW si{};
   si.cb = sizeof si;

@@ -82,6 +82,12 @@ class ControlMap {
 };
 
 std::string ReadText(HWND control);
+// Ends the program as the end of a session does, and waits for it.
+void EndSession(HWND hwnd, Program& program);
+POINT WindowCorner(HWND hwnd);
+// Sends one DDE execute string to the running copy as a client program would, in the
+// ANSI form (the system code page) or the Unicode form; true when it was acknowledged.
+bool SendExecute(const std::wstring& command, bool ansi = false);
 // Waits for the program's window and its first paint (the start colour in the eyedropper's
 // swatch), checking both; nullptr when the window never came.
 HWND WaitForPaintedWindow(Program& program, const ControlMap& ids, Checks& checks);

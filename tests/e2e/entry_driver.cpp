@@ -37,18 +37,6 @@ void Click(POINT p, bool left) {
   Pump(300);
 }
 
-void End(HWND hwnd, Program& program) {
-  SendMessageTimeoutW(hwnd, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
-  PostMessageW(hwnd, WM_ENDSESSION, TRUE, 0);
-  program.WaitForExit(10000);
-}
-
-POINT WindowCorner(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  return {r.left, r.top};
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -135,7 +123,7 @@ int wmain(int argc, wchar_t** argv) {
     checks.ExpectText("stored Top", StoredPlacement(L"Top"), std::to_string(corner.y * 15));
     checks.ExpectText("stored Width", StoredPlacement(L"Width"), "9810");
     checks.ExpectText("stored Height", StoredPlacement(L"Height"), "7425");
-    End(hwnd, program);
+    EndSession(hwnd, program);
   }
 
   struct Restart {
@@ -153,7 +141,7 @@ int wmain(int argc, wchar_t** argv) {
     checks.Expect(corner.x == r.x && (corner.y == r.y || corner.y == r.y - 1),
                   std::string("started with ") + r.what + ": at " + std::to_string(corner.x) + "," +
                       std::to_string(corner.y));
-    if (hwnd) End(hwnd, program);
+    if (hwnd) EndSession(hwnd, program);
   }
   return checks.Finish();
 }

@@ -10,14 +10,6 @@ using namespace velkaro::e2e;
 
 namespace {
 
-constexpr UINT kTrayMessage = 0x500;
-
-void End(HWND hwnd, Program& program) {
-  SendMessageTimeoutW(hwnd, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
-  PostMessageW(hwnd, WM_ENDSESSION, TRUE, 0);
-  program.WaitForExit(10000);
-}
-
 void Hotkey() {
   Key(VK_CONTROL, true);
   Key(VK_MENU, true);
@@ -77,7 +69,7 @@ int wmain(int argc, wchar_t** argv) {
     };
 
     // Hidden in the tray, the hotkey brings the window back and the pick follows the pointer.
-    PostMessageW(hwnd, kTrayMessage, 0, WM_LBUTTONUP);
+    PostMessageW(hwnd, kTrayCallbackMessage, 0, WM_LBUTTONUP);
     checks.Expect(WaitUntil([&] { return !IsWindowVisible(hwnd); }, 3000), "the window is hidden in the tray");
     PointerTo({onA.x - 5, onA.y});
     Pump(200);
@@ -165,7 +157,7 @@ int wmain(int argc, wchar_t** argv) {
     Key(VK_CONTROL, false);
     Pump(300);
     checks.ExpectText("the drag ends on the mean", channels(), rgb(mean));
-    End(hwnd, program);
+    EndSession(hwnd, program);
   }
 
   // The next run lists the picks, newest first, under the tray menu's recent colours.
@@ -175,7 +167,7 @@ int wmain(int argc, wchar_t** argv) {
   auto text = [&](const char* name) { return ReadText(GetDlgItem(hwnd, ids.Id(name))); };
   PointerTo({900, 900});
   Pump(200);
-  PostMessageW(hwnd, kTrayMessage, 0, WM_RBUTTONUP);
+  PostMessageW(hwnd, kTrayCallbackMessage, 0, WM_RBUTTONUP);
   checks.Expect(WaitUntil([&] { return !MenuWindows().empty(); }, 3000), "a right click on the icon opens the menu");
   Pump(300);
   Key(VK_DOWN, true);  // the first item: the recent colours
@@ -204,6 +196,6 @@ int wmain(int argc, wchar_t** argv) {
     RegCloseKey(k);
   }
   checks.ExpectText("the stored history", Narrow(stored), Html(mean) + "," + Html(a));
-  End(hwnd, program);
+  EndSession(hwnd, program);
   return checks.Finish();
 }

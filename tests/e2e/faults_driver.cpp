@@ -69,18 +69,6 @@ void Tap(WORD vk, Watchdog& dog) {
   dog.Watch(150);
 }
 
-void End(HWND hwnd, Program& program) {
-  SendMessageTimeoutW(hwnd, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
-  PostMessageW(hwnd, WM_ENDSESSION, TRUE, 0);
-  program.WaitForExit(10000);
-}
-
-POINT WindowCorner(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  return {r.left, r.top};
-}
-
 // Called with the clipboard open.
 bool PutOnClipboard(const wchar_t* text) {
   const std::size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
@@ -121,7 +109,7 @@ int wmain(int argc, wchar_t** argv) {
     centred = WindowCorner(hwnd);
     PointerTo(ScreenPoint(hwnd, layout, ids.Get("picZoom"), 30, 30));  // a move over a drag surface stores the place
     Pump(300);
-    End(hwnd, program);
+    EndSession(hwnd, program);
   }
   const std::string width = StoredPlacement(L"Width"), height = StoredPlacement(L"Height");
   checks.Expect(width != "(missing)" && height != "(missing)", "the first start stored its size " + width + " x " + height);
@@ -148,7 +136,7 @@ int wmain(int argc, wchar_t** argv) {
     Click(ScreenPoint(hwnd, layout, ids.Get("Color_TextBox(1)"), 20, 9), dog);
     checks.ExpectText(std::string(bad.what) + ": the clipboard after a click on the Html row", ClipboardText(),
                       text(hwnd, "Color_TextBox(1)"));
-    End(hwnd, program);
+    EndSession(hwnd, program);
   }
 
   Program program(exe);
@@ -219,6 +207,6 @@ int wmain(int argc, wchar_t** argv) {
   checks.Expect(dog.unanswered == 0, "the window answered throughout (" + std::to_string(dog.sent) + " probes, slowest " +
                                          std::to_string(dog.slowest) + " ms)");
   if (!shot.empty()) checks.Expect(SaveWindowBitmap(hwnd, shot), "screenshot saved");
-  End(hwnd, program);
+  EndSession(hwnd, program);
   return checks.Finish();
 }

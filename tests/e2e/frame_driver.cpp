@@ -11,8 +11,6 @@ using namespace velkaro::e2e;
 
 namespace {
 
-constexpr UINT kTrayMessage = 0x500;
-
 std::string Hex(COLORREF c) {
   char buf[16];
   std::snprintf(buf, sizeof buf, "%d,%d,%d", GetRValue(c), GetGValue(c), GetBValue(c));
@@ -20,7 +18,7 @@ std::string Hex(COLORREF c) {
 }
 
 // The window was closed to the tray or minimised: the tray icon's left click brings it back.
-void BringBack(HWND hwnd) { PostMessageW(hwnd, kTrayMessage, 0, WM_LBUTTONUP); }
+void BringBack(HWND hwnd) { PostMessageW(hwnd, kTrayCallbackMessage, 0, WM_LBUTTONUP); }
 
 HWND FindOwnedDialog(DWORD pid) {
   struct Search { DWORD pid; HWND found; } search{pid, nullptr};

@@ -18,39 +18,6 @@ using namespace velkaro::e2e;
 
 namespace {
 
-constexpr UINT kTrayMessage = 0x500;
-
-HDDEDATA CALLBACK NoCallback(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) { return nullptr; }
-
-// Sends one execute string the way a DDE client program would, in the ANSI form (the
-// system code page) or the Unicode form. True when the server acknowledged it.
-bool SendExecute(const std::wstring& command, bool ansi) {
-  DWORD inst = 0;
-  if ((ansi ? DdeInitializeA(&inst, &NoCallback, APPCMD_CLIENTONLY, 0)
-            : DdeInitializeW(&inst, &NoCallback, APPCMD_CLIENTONLY, 0)) != DMLERR_NO_ERROR)
-    return false;
-  HSZ name = DdeCreateStringHandleW(inst, L"Velkarov2.2", CP_WINUNICODE);
-  bool acked = false;
-  if (HCONV conv = DdeConnect(inst, name, name, nullptr)) {
-    DWORD result = 0;
-    if (ansi) {
-      const int n = WideCharToMultiByte(CP_ACP, 0, command.c_str(), -1, nullptr, 0, nullptr, nullptr);
-      std::string bytes(static_cast<size_t>(n), '\0');
-      WideCharToMultiByte(CP_ACP, 0, command.c_str(), -1, bytes.data(), n, nullptr, nullptr);
-      acked = DdeClientTransaction(reinterpret_cast<LPBYTE>(bytes.data()), static_cast<DWORD>(n), conv, nullptr,
-                                   CF_TEXT, XTYP_EXECUTE, 5000, &result) != nullptr;
-    } else {
-      acked = DdeClientTransaction(reinterpret_cast<LPBYTE>(const_cast<wchar_t*>(command.c_str())),
-                                   static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)), conv, nullptr,
-                                   CF_UNICODETEXT, XTYP_EXECUTE, 5000, &result) != nullptr;
-    }
-    DdeDisconnect(conv);
-  }
-  DdeFreeStringHandle(inst, name);
-  DdeUninitialize(inst);
-  return acked;
-}
-
 // Every visible main window of the program, by its process.
 std::vector<DWORD> VisibleMainWindowOwners() {
   std::vector<DWORD> owners;
@@ -190,9 +157,9 @@ int wmain(int argc, wchar_t** argv) {
     }
 
     // The tray icon's left click hides and shows.
-    PostMessageW(hwnd, kTrayMessage, 0, WM_LBUTTONUP);
+    PostMessageW(hwnd, kTrayCallbackMessage, 0, WM_LBUTTONUP);
     checks.Expect(WaitUntil([&] { return !IsWindowVisible(hwnd); }, 5000), "a left click on the icon hides the window");
-    PostMessageW(hwnd, kTrayMessage, 0, WM_LBUTTONUP);
+    PostMessageW(hwnd, kTrayCallbackMessage, 0, WM_LBUTTONUP);
     checks.Expect(WaitUntil([&] { return IsWindowVisible(hwnd) && !IsIconic(hwnd); }, 5000),
                   "a second left click shows it again");
 
@@ -218,7 +185,7 @@ int wmain(int argc, wchar_t** argv) {
     if (!shot.empty()) checks.Expect(SaveWindowBitmap(hwnd, shot), "screenshot saved");
 
     // The menu: "退出" chosen with the keyboard ends the program.
-    PostMessageW(hwnd, kTrayMessage, 0, WM_RBUTTONUP);
+    PostMessageW(hwnd, kTrayCallbackMessage, 0, WM_RBUTTONUP);
     checks.Expect(WaitUntil([] { return FindWindowW(L"#32768", nullptr) != nullptr; }, 5000),
                   "a right click on the icon opens the menu");
     Sleep(300);

@@ -19,25 +19,6 @@ using namespace velkaro::e2e;
 
 namespace {
 
-constexpr UINT kTrayMessage = 0x500;
-
-HDDEDATA CALLBACK NoCallback(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) { return nullptr; }
-
-void SendExecute(const std::wstring& command) {
-  DWORD inst = 0;
-  if (DdeInitializeW(&inst, &NoCallback, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) return;
-  HSZ name = DdeCreateStringHandleW(inst, L"Velkarov2.2", CP_WINUNICODE);
-  if (HCONV conv = DdeConnect(inst, name, name, nullptr)) {
-    DWORD result = 0;
-    DdeClientTransaction(reinterpret_cast<LPBYTE>(const_cast<wchar_t*>(command.c_str())),
-                         static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)), conv, nullptr, CF_UNICODETEXT,
-                         XTYP_EXECUTE, 5000, &result);
-    DdeDisconnect(conv);
-  }
-  DdeFreeStringHandle(inst, name);
-  DdeUninitialize(inst);
-}
-
 void PutOnClipboard(const std::wstring& text) {
   if (!OpenClipboard(nullptr)) return;
   const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
@@ -130,9 +111,9 @@ struct Soak {
     }
   }
   void TrayToggle() {
-    PostMessageW(hwnd, kTrayMessage, 0, WM_LBUTTONUP);
+    PostMessageW(hwnd, kTrayCallbackMessage, 0, WM_LBUTTONUP);
     Wait(300);
-    PostMessageW(hwnd, kTrayMessage, 0, WM_LBUTTONUP);
+    PostMessageW(hwnd, kTrayCallbackMessage, 0, WM_LBUTTONUP);
     Wait(300);
   }
   void Command() {
@@ -163,7 +144,7 @@ struct Soak {
     for (HWND w : search.found) PostMessageW(w, WM_CLOSE, 0, 0);
     if (!search.found.empty()) Wait(300);
     if (!IsWindowVisible(hwnd) || IsIconic(hwnd)) {
-      PostMessageW(hwnd, kTrayMessage, 0, WM_LBUTTONUP);
+      PostMessageW(hwnd, kTrayCallbackMessage, 0, WM_LBUTTONUP);
       WaitUntil([&] { return IsWindowVisible(hwnd) && !IsIconic(hwnd); }, 3000);
       Wait(200);
     }
