@@ -1,15 +1,29 @@
-// A velkaro-color input: every line gives one output line (--format html) or one error
-// line, and nothing else; the error line holds no control character.
+// A velkaro-color input: every line gives one output line or one error line, and nothing
+// else; the error line holds no control character. An input that starts with a byte
+// below 8 chooses the output form with it (otherwise --format html), so that every
+// form's writer meets every colour the parsers accept.
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "colour_cli.h"
 #include "fuzz_common.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const std::vector<std::string> forms[] = {
+      {"--format", "html"}, {"--format", "vb"},      {"--format", "css-hsl"}, {"--format", "lab"},
+      {"--tsv"},            {"--format", "cmyk"},    {"--format", "hsv"},
+      {"--template", "{html} {{x}} {lab-a}\\t{cmyk-k}"}};
+  std::size_t form = 0;
+  if (size > 0 && data[0] < 8) {
+    form = data[0];
+    ++data;
+    --size;
+  }
   const std::string input(reinterpret_cast<const char*>(data), size);
   std::istringstream in(input), count(input);
   std::ostringstream out, err;
-  const int status = velkaro::cli::Run({"--format", "html"}, in, out, err);
+  const int status = velkaro::cli::Run(forms[form], in, out, err);
   std::size_t lines = 0;
   for (std::string line; std::getline(count, line);) ++lines;
   std::size_t printed = 0, errors = 0;
@@ -18,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     errors += ch == '\n';
     velkaro::fuzz::Require(ch == '\n' || static_cast<unsigned char>(ch) >= 0x20, "no control character in a message");
   }
-  velkaro::fuzz::Require(printed + errors == lines, "one line out per line in");
+  const std::size_t header = forms[form].front() == "--tsv" ? 1 : 0;
+  velkaro::fuzz::Require(printed + errors == lines + header, "one line out per line in");
   velkaro::fuzz::Require(status == (errors > 0 ? 1 : 0), "the status says whether any line was bad");
   return 0;
 }

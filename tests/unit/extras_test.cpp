@@ -152,22 +152,39 @@ TEST_F(Extras, PressingCtrlWithoutMovingPicksTheSamePlaceAveraged) {
   EXPECT_EQ(Channels(), "255,255,255");
 }
 
-TEST_F(Extras, TheMagnifierOutlinesTheAveragedCells) {
-  platform.screen = [](Point) { return ComposeColor(40, 80, 120); };
-  form.HotkeyPressed();
-  HotkeyMoveTo(300, 300, kCtrl);
-  form.magnifier.LastPreviewX = Magnifier::kForceNewPicture;
-  form.magnifier.屏幕预览();
-  const Surface& view = form.picZoom.surface;
-  int white = 0, black = 0;
-  for (int y = 0; y < view.Height(); ++y)
-    for (int x = 0; x < view.Width(); ++x) {
-      white += view.Get(x, y) == ComposeColor(255, 255, 255);
-      black += view.Get(x, y) == kBlack;
+TEST(ExtrasMagnifier, TheMagnifierOutlinesTheAveragedCellsAtEveryDensity) {
+  for (const int dpi : {96, 144, 192}) {
+    FakePlatform platform;
+    platform.dpi = dpi;
+    platform.screen = [](Point) { return ComposeColor(40, 80, 120); };
+    Form1 form(platform);
+    form.Form_Initialize();
+    for (const int shift : {kCtrl, kCtrl | kShift}) {
+      form.HotkeyPressed();
+      platform.cursor = Point{300, 300};
+      form.eyedropper.HotkeyPickMove(shift);
+      const Surface& view = form.picZoom.surface;
+      int white = 0, black = 0, left = view.Width(), right = -1;
+      for (int y = 0; y < view.Height(); ++y)
+        for (int x = 0; x < view.Width(); ++x) {
+          white += view.Get(x, y) == ComposeColor(255, 255, 255);
+          if (view.Get(x, y) == kBlack) {
+            ++black;
+            left = std::min(left, x);
+            right = std::max(right, x);
+          }
+        }
+      // At 800 % a square of 8 x span pixels: its black frame, and a white one around it.
+      const int side = 8 * Eyedropper::SpanOf(shift);
+      EXPECT_EQ(black, 4 * (side - 1)) << dpi << " dpi, span " << Eyedropper::SpanOf(shift);
+      EXPECT_EQ(white, 4 * (side + 1)) << dpi << " dpi";
+      // The cross hair's vertical line runs through the middle cell of the square.
+      const int cross = static_cast<int>(form.Line2.x1);
+      EXPECT_GT(cross, left + side / 2 - 8) << dpi << " dpi";
+      EXPECT_LT(cross, right - side / 2 + 8) << dpi << " dpi";
+      form.EndHotkeyPick(false);
     }
-  // At 800 %, a 24 x 24 pixel square: its black frame 4 x 23, the white one around it 4 x 25.
-  EXPECT_EQ(black, 92);
-  EXPECT_EQ(white, 100);
+  }
 }
 
 TEST(History, NewestFirstWithoutRepeatsAtMostSixteen) {
