@@ -61,6 +61,9 @@ class Form1 : private FrameActions, private PaletteActions {
   // A recent colour chosen in the tray menu: it becomes the colour, its Html text copied.
   void ChooseRecent(ColorValue colour);
   bool hotkeyUnavailable = false;
+  // The window shows again after being minimised or hidden: what changed meanwhile (a pick
+  // or a recent colour) is shown now.
+  void WindowRestored();
 
   // ---- events, routed by the view to the control under the pointer (or the one that
   //      has the mouse captured). Button is the mask 1 left, 2 right, 4 middle. X and Y

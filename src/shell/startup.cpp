@@ -83,15 +83,24 @@ void Form1::HotkeyPressed() {
   eyedropper.StartHotkeyPick();
 }
 
+// The Html text of the colour itself: the rows are not refreshed while the window is
+// minimised.
 void Form1::EndHotkeyPick(bool keep) {
-  if (eyedropper.EndHotkeyPick(keep) && keep) platform_.clipboard.SetClipboardText(Color_TextBox[1].text);
+  if (eyedropper.EndHotkeyPick(keep) && keep)
+    platform_.clipboard.SetClipboardText("#" + ColorToHtmlHex(workspace.CurrentColour()));
 }
 
 void Form1::ChooseRecent(ColorValue colour) {
   workspace.zhuan(colour);
   workspace.RefreshValues();
   eyedropper.控件刷新();
-  platform_.clipboard.SetClipboardText(Color_TextBox[1].text);
+  platform_.clipboard.SetClipboardText("#" + ColorToHtmlHex(colour));
+}
+
+void Form1::WindowRestored() {
+  if (windowState != WindowState::Normal || !workspace.StaleWhileMinimised()) return;
+  workspace.RefreshValues();
+  eyedropper.控件刷新();
 }
 
 void Form1::ExitProgram() {

@@ -66,7 +66,10 @@ void Workspace::文本颜色(std::int32_t R, std::int32_t G, std::int32_t B) {
 }
 
 void Workspace::RefreshDisplay() {
-  if (windowState_ == WindowState::Minimised) return;
+  if (windowState_ == WindowState::Minimised) {
+    stale_ = true;
+    return;
+  }
   const ColorValue current = CurrentColour(), inverse = InvertColor(current);
   DrawLinearGradient(Picture15.surface, current, kBlack);
   DrawLinearGradient(Picture14.surface, inverse, current);
@@ -84,7 +87,11 @@ void Workspace::RefreshDisplay() {
 
 void Workspace::RefreshValues() {
   const ColorValue current = CurrentColour(), inverse = InvertColor(current);
-  if (windowState_ == WindowState::Minimised) return;
+  if (windowState_ == WindowState::Minimised) {
+    stale_ = true;
+    return;
+  }
+  stale_ = false;
   RefreshDisplay();
   const std::int32_t r = ChannelOf(Text_R), g = ChannelOf(Text_G), b = ChannelOf(Text_B);
   const NotationRows rows = NotationTexts(current);

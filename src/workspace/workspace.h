@@ -51,6 +51,9 @@ class Workspace : private WorkspaceControls {
   void 文本颜色(std::int32_t R, std::int32_t G, std::int32_t B);
   void RefreshValues();
   void RefreshDisplay();
+  // A refresh was skipped while the window was minimised: what it shows is older than the
+  // colour (a pick or a recent colour chosen meanwhile), until the next RefreshValues.
+  bool StaleWhileMinimised() const { return stale_; }
   // Writes the channels into the three boxes and recolours with 文本颜色.
   void SetChannels(const Rgb& c);
   // The channel a box holds: its leading number, 0 when it has none, at most 255.
@@ -68,6 +71,7 @@ class Workspace : private WorkspaceControls {
   const WindowState& windowState_;
   Clipboard& clipboard_;
   ColourFollower* follower_ = nullptr;
+  bool stale_ = false;
 };
 
 }  // namespace velkaro

@@ -244,3 +244,26 @@ TEST_F(Extras, TheHistoryRecordsDialogChoicesAndConfirmedTypingAndTheTrayMenuLis
 
 }  // namespace
 }  // namespace velkaro
+
+namespace velkaro {
+namespace {
+
+// With the window hidden the readouts are not refreshed: the copy is made from the colour
+// itself, and the window shows the colour once it is back.
+TEST_F(Extras, ARecentColourChosenWhileHiddenIsCopiedAndShownOnReturn) {
+  form.history.Add(ComposeColor(1, 2, 3));
+  form.history.Add(ComposeColor(4, 5, 6));
+  bool cancel = false;
+  form.Form_Unload(cancel);
+  platform.menuChoice = TrayMenuItem::Recent;
+  platform.recentChoice = 1;
+  form.tray.TrayCallback(kTrayRightButtonUp);
+  EXPECT_EQ(platform.clipboard, "#010203");
+  form.tray.TrayCallback(kTrayLeftButtonUp);  // shown again
+  form.WindowRestored();                      // as the view reports the restore
+  EXPECT_EQ(form.Color_TextBox[1].text, "#010203");
+  EXPECT_EQ(form.Text_HSV_V.text, DecimalText(RgbToHsv(1, 2, 3).v));
+}
+
+}  // namespace
+}  // namespace velkaro

@@ -30,12 +30,22 @@ class Soak {
     Start(dpi);
   }
 
-  // One random event; returns what it was, for the report.
+  // One random event; returns what it was, for the report. A window that comes back from
+  // minimised gets the view's restore notice, as WM_SIZE brings it.
   std::string Step() {
+    const WindowState before = form_->windowState;
+    std::string event = AnyEvent();
+    if (form_ && before == WindowState::Minimised && form_->windowState == WindowState::Normal)
+      form_->WindowRestored();
+    return event;
+  }
+
+  std::string AnyEvent() {
     platform_.calls.clear();
     // A hidden window gets no pointer or keyboard input and opens no dialog.
     const bool showing = form_->shown && form_->windowState == WindowState::Normal;
     if (Pick(5000) == 0) return Restart();
+    if (Pick(40) == 0) return Hotkey();
     switch (showing ? Pick(12) : 6 + Pick(2) * 4) {
       case 0: case 1: case 2: case 3: return Mouse();
       case 4: return Key();
@@ -98,6 +108,19 @@ class Soak {
   }
 
   std::string Mouse() {
+    // A hotkey pick has the mouse: moves pick, a left press ends it, a right press cancels.
+    if (form_->eyedropper.HotkeyPicking() && !captured_) {
+      switch (Pick(4)) {
+        case 0: form_->EndHotkeyPick(true); return "hotkey pick: left press";
+        case 1: form_->EndHotkeyPick(false); return "hotkey pick: right press";
+        default: {
+          Pointer();
+          const int shift = Pick(8);
+          form_->eyedropper.HotkeyPickMove(shift);
+          return "hotkey pick: move, keys " + std::to_string(shift);
+        }
+      }
+    }
     Control& target = captured_ ? *captured_ : AnyControl();
     const ScreenRect r = form_->units.ClientPixels(target);
     const auto x = static_cast<float>(Pick(r.width + 40) - 20), y = static_cast<float>(Pick(r.height + 40) - 20);
@@ -185,9 +208,25 @@ class Soak {
     }
     static const int messages[] = {0x201, 0x202, 0x203, 0x204, 0x205, 0x200};
     const int message = messages[Pick(static_cast<int>(std::size(messages)))];
-    platform_.menuChoice = Pick(2) ? TrayMenuItem::None : TrayMenuItem::About;
+    static const TrayMenuItem choices[] = {TrayMenuItem::None, TrayMenuItem::About, TrayMenuItem::Recent};
+    platform_.menuChoice = choices[Pick(3)];
+    platform_.recentChoice = static_cast<std::size_t>(Pick(18));  // sometimes past the list's end
     form_->tray.TrayCallback(message);
     return "tray message " + std::to_string(message);
+  }
+
+  // The pick hotkey, and what ends a hotkey pick or changes its averaging.
+  std::string Hotkey() {
+    switch (Pick(4)) {
+      case 0: form_->HotkeyPressed(); return "hotkey";
+      case 1: form_->EndHotkeyPick(true); return "hotkey pick: left click";
+      case 2: form_->EndHotkeyPick(false); return "hotkey pick: Esc";
+      default: {
+        const int shift = Pick(8);
+        form_->eyedropper.ModifiersChanged(shift);
+        return "keys held " + std::to_string(shift);
+      }
+    }
   }
 
   void Start(int dpi) {

@@ -438,8 +438,11 @@ void MainWindow::OnClose() {
 void MainWindow::OnSize(WPARAM kind) {
   if (kind == SIZE_MINIMIZED)
     form_.windowState = WindowState::Minimised;
-  else if (kind == SIZE_RESTORED || kind == SIZE_MAXIMIZED)
+  else if (kind == SIZE_RESTORED || kind == SIZE_MAXIMIZED) {
     form_.windowState = WindowState::Normal;
+    form_.WindowRestored();
+    Sync();
+  }
 }
 
 // Only what the update region holds is painted, into a buffer of its bounding box: a move
