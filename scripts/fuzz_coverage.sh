@@ -23,8 +23,8 @@ for t in cli_line_fuzz channel_box_fuzz zoom_box_fuzz placement_fuzz command_fuz
   LLVM_PROFILE_FILE="$out/$t.profraw" build/fuzz-coverage/tests/fuzz/$t -runs=0 \
     "build/fuzz/tests/fuzz/found/$t" "tests/fuzz/corpus/$t" >/dev/null 2>&1
   llvm-profdata-14 merge -sparse "$out/$t.profraw" -o "$out/$t.profdata"
-  echo "== $t ($(ls "build/fuzz/tests/fuzz/found/$t" "tests/fuzz/corpus/$t" | grep -vc ':$') inputs)"
+  echo "== $t ($(find "build/fuzz/tests/fuzz/found/$t" "tests/fuzz/corpus/$t" -type f | wc -l) inputs)"
   # shellcheck disable=SC2086
   llvm-cov-14 report "build/fuzz-coverage/tests/fuzz/$t" -instr-profile="$out/$t.profdata" ${sources[$t]} |
-    awk 'NR == 1 || /^src|^TOTAL/ {print $1, "regions", $4, "functions", $7, "lines", $10}'
+    awk '/\.cpp|^TOTAL/ {print "  " $1 ": lines " $10 ", functions " $7 ", branches " $13}'
 done
