@@ -24,9 +24,10 @@ bool Eyedropper::OnAMonitor(Point p) const {
   return false;
 }
 
-void Eyedropper::Picture2_MouseDown(int Button, int, float X, float Y) {
+void Eyedropper::Picture2_MouseDown(int Button, int Shift, float X, float Y) {
   Picking = kTrue;
   monitors_ = screen_.Monitors();
+  span_ = SpanOf(Shift);  // Ctrl held at the press averages the first pick too
   leftDrag_ = Button == kLeftAlone;
   if (Button == kLeftAlone) {
     Picture2.picture = PictureId::None;  // the target is lifted off

@@ -281,10 +281,14 @@ LRESULT CALLBACK MainWindow::MouseHook(int code, WPARAM wp, LPARAM lp) {
 }
 
 bool MainWindow::OnHotkeyPickMouse(WPARAM msg) {
-  if (swallowRelease_ != 0 && msg == swallowRelease_) {
-    swallowRelease_ = 0;
-    if (!form_.eyedropper.HotkeyPicking()) StopWatchingMouse();
-    return true;
+  if (swallowRelease_ != 0) {
+    const bool release = msg == swallowRelease_;
+    // A new press first: that release was lost, and the mouse is the user's again.
+    if (release || msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN) {
+      swallowRelease_ = 0;
+      if (!form_.eyedropper.HotkeyPicking()) StopWatchingMouse();
+      if (release) return true;
+    }
   }
   if (!form_.eyedropper.HotkeyPicking()) return false;
   switch (msg) {
@@ -361,7 +365,7 @@ void MainWindow::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
     SendMessageW(toolTips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
   }
   // A hotkey pick takes the mouse; the hook already had what it watches.
-  if (form_.eyedropper.HotkeyPicking() || swallowRelease_ != 0) {
+  if (form_.eyedropper.HotkeyPicking() || (swallowRelease_ != 0 && msg == swallowRelease_)) {
     if (!mouseHook_) OnHotkeyPickMouse(msg);
     return;
   }
