@@ -1,7 +1,7 @@
 // A long run of random real input, as a restless user and other programs would give it:
 // eyedropper drags with arrow keys, presses and drags on every control with either
-// button, typing and pasting into the boxes, tray toggles and command strings from a DDE
-// client. The program's own memory figure is sampled at a fixed interval; at the end the
+// button, typing and pasting into the boxes, hotkey picks, tray toggles and command
+// strings from a DDE client. The program's own memory figure is sampled at a fixed interval; at the end the
 // program must be running and answering, its memory no more than 1 MB above the first
 // sample after warming up, and no button's confinement or pick left behind.
 // Arguments: program, screenshot, minutes, seconds between samples, seed.
@@ -110,6 +110,23 @@ struct Soak {
       Wait(60);
     }
   }
+  // Ctrl+Alt+C, a wander, then a left click, a right click or Esc.
+  void HotkeyPick() {
+    Key(VK_CONTROL, true);
+    Key(VK_MENU, true);
+    Tap('C');
+    Key(VK_MENU, false);
+    Key(VK_CONTROL, false);
+    Wait(150);
+    const POINT from = ScreenAnywhere();
+    Glide(from, ScreenAnywhere(), 3 + Pick(15));
+    switch (Pick(3)) {
+      case 0: Button(true, true); Button(true, false); break;
+      case 1: Button(false, true); Button(false, false); break;
+      default: Tap(VK_ESCAPE); break;
+    }
+    Wait(100);
+  }
   void TrayToggle() {
     PostMessageW(hwnd, kTrayCallbackMessage, 0, WM_LBUTTONUP);
     Wait(300);
@@ -165,6 +182,7 @@ struct Soak {
     else if (roll < 80) TypeIntoABox();
     else if (roll < 86) TrayToggle();
     else if (roll < 92) Command();
+    else if (roll < 96) HotkeyPick();
     else Glide(ScreenAnywhere(), InControl(ids.Get("picZoom"), 0), 10);
     Tidy();
   }
