@@ -94,14 +94,13 @@ void Magnifier::DrawZoomGrid() {
 // A white frame with a black one inside around the averaged cells: seen on any colour.
 void Magnifier::OutlineAveragedCells() {
   if (averageSpan <= 1) return;
-  const double z = ZoomFactor > 0 ? ZoomFactor : 1;
+  const Cell cell = PointerCell();
+  const double z = cell.zoom;
   Surface& view = picZoom.surface;
-  const double W = view.Width() + kViewWidthExtra, H = view.Height();
   const int r = averageSpan / 2;
-  const double cellX = std::floor(W / z / 2) * z + kViewShiftX, cellY = std::floor(H / z / 2) * z;
-  const int left = static_cast<int>(std::floor(cellX - r * z)), top = static_cast<int>(std::floor(cellY - r * z));
-  const int right = static_cast<int>(std::floor(cellX + (r + 1) * z)) - 1;
-  const int bottom = static_cast<int>(std::floor(cellY + (r + 1) * z)) - 1;
+  const int left = static_cast<int>(std::floor(cell.x - r * z)), top = static_cast<int>(std::floor(cell.y - r * z));
+  const int right = static_cast<int>(std::floor(cell.x + (r + 1) * z)) - 1;
+  const int bottom = static_cast<int>(std::floor(cell.y + (r + 1) * z)) - 1;
   auto frame = [&](int l, int t, int rr, int b, ColorValue c) {
     for (int x = l; x <= rr; ++x) {
       view.Set(x, t, c);
@@ -159,12 +158,18 @@ void Magnifier::chkGrid_Click() { LastPreviewX = kForceNewPicture; }
  * x = -8, and row floor(H / z / 2): its cell starts at those times z. The lines cross at
  * half and five eighths of the cell, which at 96 dpi and 800 % is the design's 132, 125;
  * at other zooms and densities they still mark the picked pixel. */
-void Magnifier::PlaceCrossHair() {
+Magnifier::Cell Magnifier::PointerCell() const {
   const double z = ZoomFactor > 0 ? ZoomFactor : 1;
   const Surface& view = picZoom.surface;
   const double W = view.Width() + kViewWidthExtra, H = view.Height();
-  const double cellX = std::floor(W / z / 2) * z + kViewShiftX, cellY = std::floor(H / z / 2) * z;
-  const auto x = static_cast<float>(std::floor(cellX + z / 2)), y = static_cast<float>(std::floor(cellY + z * 5 / 8));
+  return {std::floor(W / z / 2) * z + kViewShiftX, std::floor(H / z / 2) * z, z};
+}
+
+void Magnifier::PlaceCrossHair() {
+  const Surface& view = picZoom.surface;
+  const Cell cell = PointerCell();
+  const double z = cell.zoom;
+  const auto x = static_cast<float>(std::floor(cell.x + z / 2)), y = static_cast<float>(std::floor(cell.y + z * 5 / 8));
   Line2.x1 = Line2.x2 = x;
   Line2.y1 = 0;
   Line2.y2 = static_cast<float>(view.Height() + kViewWidthExtra);

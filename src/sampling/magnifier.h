@@ -57,6 +57,11 @@ class Magnifier : private MagnifierControls {
   } magnifierTimings;
 
  private:
+  // Where the pointer's pixel lands in the view: its cell's corner, and the zoom.
+  struct Cell {
+    double x, y, zoom;
+  };
+  Cell PointerCell() const;
   const std::int16_t& picking_;
   const WindowState& windowState_;
   const bool& shown_;

@@ -87,14 +87,14 @@ void Form1::HotkeyPressed() {
 // minimised.
 void Form1::EndHotkeyPick(bool keep) {
   if (eyedropper.EndHotkeyPick(keep) && keep)
-    platform_.clipboard.SetClipboardText("#" + ColorToHtmlHex(workspace.CurrentColour()));
+    platform_.clipboard.SetClipboardText(NotationTexts(workspace.CurrentColour())[1].str());
 }
 
 void Form1::ChooseRecent(ColorValue colour) {
   workspace.zhuan(colour);
   workspace.RefreshValues();
   eyedropper.控件刷新();
-  platform_.clipboard.SetClipboardText("#" + ColorToHtmlHex(colour));
+  platform_.clipboard.SetClipboardText(NotationTexts(colour)[1].str());
 }
 
 void Form1::WindowRestored() {

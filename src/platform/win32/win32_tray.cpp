@@ -109,7 +109,7 @@ TrayMenuChoice Win32Tray::PopUpTrayMenu(const std::vector<ColorValue>& recent) {
   std::vector<GdiObject<HBITMAP>> swatches;
   if (!recent.empty() && (colours = CreatePopupMenu())) {
     for (std::size_t i = 0; i < recent.size(); ++i) {
-      const std::wstring text = Widen("#" + ColorToHtmlHex(recent[i]));
+      const std::wstring text = Widen(NotationTexts(recent[i])[1].str());
       AppendMenuW(colours, MF_STRING, kMenuRecentFirst + i, text.c_str());
       swatches.emplace_back(SwatchBitmap(recent[i]));
       SetMenuItemBitmaps(colours, static_cast<UINT>(i), MF_BYPOSITION, swatches.back().get(), nullptr);
