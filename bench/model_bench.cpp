@@ -1,4 +1,4 @@
-// The window model's hot paths on real-size surfaces: one readout refresh and one zhuan.
+// The window model's hot paths on real-size surfaces: one readout refresh and one ShowColour.
 #include <benchmark/benchmark.h>
 
 #include "fake_platform.h"
@@ -12,14 +12,14 @@ namespace {
 struct StartedForm {
   FakePlatform platform;
   Form1 form{platform};
-  StartedForm() { form.Form_Initialize(); }
+  StartedForm() { form.Initialise(); }
 };
 
 // A form in the middle of an eyedropper drag over a screen of changing colours.
 struct Dragging : StartedForm {
   Dragging() {
     platform.screen = [](Point p) { return ComposeColor(p.x & 0xFF, p.y & 0xFF, 90); };
-    form.eyedropper.Picture2_MouseDown(1, 0, 0, 0);
+    form.eyedropper.TargetDown({1, 0, 0, 0});
   }
 };
 
@@ -28,19 +28,19 @@ void BM_RefreshValues(benchmark::State& state) {
   StartedForm s;
   int step = 0;
   for (auto _ : state) {
-    s.form.Text_G.text = DecimalText(step++ & 0xFF);  // a new colour each time, as in a drag
+    s.form.channelPanel.boxes[1].text = DecimalText(step++ & 0xFF);  // a new colour each time, as in a drag
     s.form.workspace.RefreshValues();
     benchmark::ClobberMemory();
   }
 }
 
-// zhuan draws every strip, the radial gradient of the magnifier, and refreshes.
-void BM_zhuan(benchmark::State& state) {
+// ShowColour draws every strip, the radial gradient of the magnifier, and refreshes.
+void BM_ShowColour(benchmark::State& state) {
   StartedForm s;
   ColorValue colour = 0x1FC490;
   for (auto _ : state) {
     colour = (colour * 1103515245 + 12345) & 0xFFFFFF;
-    s.form.workspace.zhuan(colour);
+    s.form.workspace.ShowColour(colour);
     benchmark::ClobberMemory();
   }
 }
@@ -52,7 +52,7 @@ void BM_EyedropperMove(benchmark::State& state) {
   int x = 0;
   for (auto _ : state) {
     s.platform.cursor = Point{x++ & 0x3FF, 300};
-    s.form.eyedropper.Picture2_MouseMove(1, 0, 0, 0);
+    s.form.eyedropper.TargetMove({1, 0, 0, 0});
     benchmark::ClobberMemory();
   }
 }
@@ -74,26 +74,26 @@ void BM_PickAndRefresh(benchmark::State& state) {
 // One step of a slider drag: the thumb update, the confinement and both refreshes.
 void BM_SliderMove(benchmark::State& state) {
   StartedForm s;
-  s.form.sliders.Thumb_MouseDown(0, 1, 0, 80, 75);
+  s.form.sliders.ThumbDown({1, 0, 80, 75});
   float dx = 1;
   for (auto _ : state) {
-    if (s.form.Image_R.place.left >= 1200) dx = -1;
-    if (s.form.Image_R.place.left <= 15) dx = 1;
-    s.form.sliders.Thumb_MouseMove(0, 1, 0, 80 + dx * 15, 75);
+    if (s.form.channelPanel.sliders[0].thumb.place.left >= 1200) dx = -1;
+    if (s.form.channelPanel.sliders[0].thumb.place.left <= 15) dx = 1;
+    s.form.sliders.ThumbMove(0, {1, 0, 80 + dx * 15, 75});
     benchmark::ClobberMemory();
   }
 }
 
 // One step of a hue thumb drag: the marker, the shift, both pictures recoloured, the
-// colour taken under the marker with zhuan, and the repaint request.
+// colour taken under the marker with ShowColour, and the repaint request.
 void BM_FineTuneMove(benchmark::State& state) {
   StartedForm s;
-  s.form.fineTuning.Thumb_MouseDown(0, 1, 0, 80, 75);
+  s.form.fineTuning.ThumbDown(0, {1, 0, 80, 75});
   float dx = 1;
   for (auto _ : state) {
-    if (s.form.Image_HSLv1.place.left >= 3700) dx = -1;
-    if (s.form.Image_HSLv1.place.left <= 15) dx = 1;
-    s.form.fineTuning.Thumb_MouseMove(0, 1, 0, 80 + dx * 15, 75);
+    if (s.form.tuningPanel.hue.thumb.place.left >= 3700) dx = -1;
+    if (s.form.tuningPanel.hue.thumb.place.left <= 15) dx = 1;
+    s.form.fineTuning.ThumbMove(0, {1, 0, 80 + dx * 15, 75});
     benchmark::ClobberMemory();
   }
 }
@@ -109,7 +109,7 @@ void BM_RadialGradientByCircles(benchmark::State& state) {
 }
 
 BENCHMARK(BM_RefreshValues)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_zhuan)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ShowColour)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EyedropperMove)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PickAndRefresh)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SliderMove)->Unit(benchmark::kMicrosecond);

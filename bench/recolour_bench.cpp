@@ -19,9 +19,9 @@ namespace {
 struct Pictures {
   FakePlatform platform;
   Form1 form{platform};
-  Pictures() { form.Form_Initialize(); }
-  Surface& strip = form.Picture_色板.surface;
-  Surface& track = form.Picture12.surface;
+  Pictures() { form.Initialise(); }
+  Surface& strip = form.hueStripPanel.strip.surface;
+  Surface& track = form.tuningPanel.hue.track.surface;
 };
 
 // Shifts as a drag along the three sliders gives them, one set per step.
@@ -47,8 +47,8 @@ void Count(benchmark::State& state) {
 // The result reaches the pictures in DibPaint, so the two together are one step.
 void BM_ProgramStep(benchmark::State& state) {
   Pictures p;
-  clsRGB& strip = p.form.palette.PaletteRecolor;
-  clsRGB& track = p.form.palette.HueTrackRecolor;
+  Recolourer& strip = p.form.palette.stripRecolour;
+  Recolourer& track = p.form.palette.hueTrackRecolour;
   int i = 0;
   for (auto _ : state) {
     const Step t = StepAt(i++);
@@ -66,8 +66,8 @@ void BM_ProgramStep(benchmark::State& state) {
 // The plain form: both conversions for every pixel.
 void BM_LiteralStep(benchmark::State& state) {
   Pictures p;
-  const std::vector<std::uint8_t> strip = p.form.palette.PaletteRecolor.SourcePixels();
-  const std::vector<std::uint8_t> track = p.form.palette.HueTrackRecolor.SourcePixels();
+  const std::vector<std::uint8_t> strip = p.form.palette.stripRecolour.SourcePixels();
+  const std::vector<std::uint8_t> track = p.form.palette.hueTrackRecolour.SourcePixels();
   std::vector<std::uint8_t> stripOut(strip.size()), trackOut(track.size());
   int i = 0;
   for (auto _ : state) {

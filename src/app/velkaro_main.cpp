@@ -13,9 +13,9 @@ velkaro::Form1* g_form = nullptr;
 velkaro::MainWindow* g_window = nullptr;
 
 void CALLBACK OnHoverTimer(HWND, UINT, UINT_PTR, DWORD) {
-  const velkaro::Timed timed(g_window->Timings(), velkaro::ViewPart::TimerTick, g_form->Picking != 0);
+  const velkaro::Timed timed(g_window->Timings(), velkaro::ViewPart::TimerTick, g_form->Pick() != velkaro::PickMode::None);
   // The loop below syncs the window after every message, this tick's WM_TIMER included.
-  g_form->HoverTimerProc();
+  g_form->HoverTick();
 }
 }  // namespace
 
@@ -32,10 +32,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   platform.SetMainWindow(window.Handle(), instance, appIcon.get());
   platform.dialogs.SetDensity(form.units.Dpi());
   platform.window.SetTimerCallback(&OnHoverTimer);
-  platform.window.SetRepaint([&window] { window.Sync(); });
   window.SetPressListener([&platform](POINT p) { platform.window.SetPressPoint(p); });
 
-  form.Form_Initialize();
+  form.Initialise();
   window.Sync();
 
   MSG msg;

@@ -50,25 +50,25 @@ bool ChangeHslLiteral(const std::vector<std::uint8_t>& source, std::vector<std::
 
 // Finds the picture's pixels and copies them out, bottom row first. Returns 0, or the
 // number of the step's error.
-int clsRGB::LoadDib(Surface* hdc) {
+int Recolourer::LoadDib(Surface* hdc) {
   bound_ = false;
   if (hdc == nullptr) return kObjectNotSet;
-  BitmapHandle_ = hdc;
-  PixelWidth_ = hdc->Width();
-  PixelHeight_ = hdc->Height();
-  if (PixelWidth_ <= 0 || PixelHeight_ <= 0) return kSubscriptOutOfRange;
-  const std::int64_t bytes = std::int64_t{kBytesPerPixel} * PixelWidth_ * PixelHeight_;
+  bitmap_ = hdc;
+  pixelWidth_ = hdc->Width();
+  pixelHeight_ = hdc->Height();
+  if (pixelWidth_ <= 0 || pixelHeight_ <= 0) return kSubscriptOutOfRange;
+  const std::int64_t bytes = std::int64_t{kBytesPerPixel} * pixelWidth_ * pixelHeight_;
   if (bytes > std::numeric_limits<std::int32_t>::max()) return kOverflow;
-  BitmapHeader_ = {40, PixelWidth_, PixelHeight_, 1, 32, 0, static_cast<std::int32_t>(bytes)};
+  bitmapHeader_ = {40, pixelWidth_, pixelHeight_, 1, 32, 0, static_cast<std::int32_t>(bytes)};
 
-  const auto w = static_cast<std::size_t>(PixelWidth_);
+  const auto w = static_cast<std::size_t>(pixelWidth_);
   colours_.clear();
   rowIndices_.clear();
-  rowOf_.assign(static_cast<std::size_t>(PixelHeight_), 0);
+  rowOf_.assign(static_cast<std::size_t>(pixelHeight_), 0);
   std::unordered_map<std::uint32_t, std::uint32_t> index;
   const std::uint32_t* previous = nullptr;
-  for (int y = 0; y < PixelHeight_; ++y) {
-    const std::uint32_t* row = hdc->Row(PixelHeight_ - 1 - y);
+  for (int y = 0; y < pixelHeight_; ++y) {
+    const std::uint32_t* row = hdc->Row(pixelHeight_ - 1 - y);
     if (previous != nullptr && std::memcmp(row, previous, w * sizeof *row) == 0) {
       rowOf_[y] = rowOf_[y - 1];
       continue;
@@ -87,17 +87,17 @@ int clsRGB::LoadDib(Surface* hdc) {
   return 0;
 }
 
-std::vector<std::uint8_t> clsRGB::Expand(const std::vector<std::uint32_t>& palette) const {
-  std::vector<std::uint8_t> pixels(static_cast<std::size_t>(kBytesPerPixel) * PixelWidth_ * PixelHeight_);
+std::vector<std::uint8_t> Recolourer::Expand(const std::vector<std::uint32_t>& palette) const {
+  std::vector<std::uint8_t> pixels(static_cast<std::size_t>(kBytesPerPixel) * pixelWidth_ * pixelHeight_);
   if (!bound_) return pixels;
-  const auto w = static_cast<std::size_t>(PixelWidth_);
+  const auto w = static_cast<std::size_t>(pixelWidth_);
   for (std::size_t y = 0; y < rowOf_.size(); ++y)
     for (std::size_t x = 0; x < w; ++x)
       std::memcpy(&pixels[kBytesPerPixel * (x + w * y)], &palette[rowIndices_[rowOf_[y] * w + x]], kBytesPerPixel);
   return pixels;
 }
 
-bool clsRGB::ChangeHSL(float h, float s, float l) {
+bool Recolourer::ChangeHSL(float h, float s, float l) {
   if (!bound_) return false;
   bool ok = true;
   for (std::size_t k = 0; k < colours_.size(); ++k) {
@@ -109,15 +109,15 @@ bool clsRGB::ChangeHSL(float h, float s, float l) {
   return ok;
 }
 
-void clsRGB::DibPaint(Surface*& hdcDest) {
+void Recolourer::DibPaint(Surface*& hdcDest) {
   if (hdcDest == nullptr) hdcDest = HdcSrc();
-  Surface* bitmap = BitmapHandle_;
-  if (!bound_ || bitmap == nullptr || bitmap->Width() != PixelWidth_ || bitmap->Height() != PixelHeight_) return;
-  const auto w = static_cast<std::size_t>(PixelWidth_);
-  for (int y = 0; y < PixelHeight_; ++y) {
-    std::uint32_t* out = bitmap->Row(PixelHeight_ - 1 - y);
+  Surface* bitmap = bitmap_;
+  if (!bound_ || bitmap == nullptr || bitmap->Width() != pixelWidth_ || bitmap->Height() != pixelHeight_) return;
+  const auto w = static_cast<std::size_t>(pixelWidth_);
+  for (int y = 0; y < pixelHeight_; ++y) {
+    std::uint32_t* out = bitmap->Row(pixelHeight_ - 1 - y);
     if (y > 0 && rowOf_[y] == rowOf_[y - 1]) {
-      std::memcpy(out, bitmap->Row(PixelHeight_ - y), w * sizeof *out);
+      std::memcpy(out, bitmap->Row(pixelHeight_ - y), w * sizeof *out);
       continue;
     }
     const std::uint32_t* index = &rowIndices_[rowOf_[y] * w];

@@ -27,16 +27,16 @@ struct DibHeader {
   std::int32_t biCompression = 0, biSizeImage = 0;
 };
 
-class clsRGB {
+class Recolourer {
  public:
   // Binds to a picture: its pixels become the source of every later recolouring. A
   // binding that fails (no picture, no pixels) is swallowed and leaves nothing to
   // recolour.
   void HdcSrc(Surface* hdc) {
-    hdcSrc_ = hdc;
+    source_ = hdc;
     LoadDib(hdc);
   }
-  Surface* HdcSrc() const { return hdcSrc_; }
+  Surface* HdcSrc() const { return source_; }
   // Recomputes the result from the source; h in sextants (1 = 60 degrees), s and l as
   // fractions. False when a pixel could not be converted.
   bool ChangeHSL(float h, float s, float l);
@@ -44,9 +44,9 @@ class clsRGB {
   // context). A null hdcDest becomes the bound one.
   void DibPaint(Surface*& hdcDest);
 
-  int PixelWidth() const { return PixelWidth_; }
-  int PixelHeight() const { return PixelHeight_; }
-  const DibHeader& BitmapHeader() const { return BitmapHeader_; }
+  int PixelWidth() const { return pixelWidth_; }
+  int PixelHeight() const { return pixelHeight_; }
+  const DibHeader& BitmapHeader() const { return bitmapHeader_; }
   // The pixels read at binding and the last result, as arrays: the byte of (channel, x, y)
   // at 4 x (x + PixelWidth x y) + channel; channel 0 blue, 1 green, 2 red, 3 reserved
   // (0 in the result); y = 0 the bottom row.
@@ -59,10 +59,10 @@ class clsRGB {
   // The picture as an array, each pixel's colour taken from `palette` by its index.
   std::vector<std::uint8_t> Expand(const std::vector<std::uint32_t>& palette) const;
 
-  Surface* hdcSrc_ = nullptr;
-  Surface* BitmapHandle_ = nullptr;
-  std::int32_t PixelWidth_ = 0, PixelHeight_ = 0;
-  DibHeader BitmapHeader_;
+  Surface* source_ = nullptr;
+  Surface* bitmap_ = nullptr;
+  std::int32_t pixelWidth_ = 0, pixelHeight_ = 0;
+  DibHeader bitmapHeader_;
   bool bound_ = false;
 
   // A recolouring treats each pixel by itself, so it is computed once per distinct colour

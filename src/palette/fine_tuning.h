@@ -13,44 +13,47 @@
 
 namespace velkaro {
 
-struct FineTuningControls {
-  PictureBox &Picture11, &Picture12;  // hue: the container in twips, and its track
-  Image& Image_HSLv1;                 // the thumb
-  TextBox& Text3;
-  PictureBox &Picture9, &Picture10;  // saturation
-  Image& Image_Hls2;
-  TextBox& Text2;
-  PictureBox &Picture6, &Picture8;  // lightness
-  Image& Image_Hls3;
-  TextBox& Text1;
-  PictureBox& Picture_色板;
-  Shape& Shape2;
+// One fine-tuning slider: its label, a container in twips holding the track and the thumb,
+// and the box showing its value.
+struct TuningRow {
+  // Places in the frame's twips (the thumb's in the container's); names as registered.
+  struct Layout {
+    const char* names[5];  // label, container, track, thumb, box
+    const char* caption;
+    TwipRect label, container, thumb, box;
+    const char* value;
+  };
+  TuningRow(ControlList& w, Control* parent, const Layout& layout);
+  Label label;
+  PictureBox container;
+  PictureBox track;
+  Image thumb;
+  TextBox box;
 };
 
-class FineTuning : private FineTuningControls {
+// The fine-tuning of the hue strip: hue, saturation and lightness shifts.
+struct TuningPanel {
+  explicit TuningPanel(ControlList& window);
+  Frame frame;
+  TuningRow hue, saturation, lightness;
+};
+
+class FineTuning {
  public:
   // grabOffsetX is the grab point the channel sliders keep too: one press at a time.
-  FineTuning(const FineTuningControls& controls, Palette& palette, std::int16_t& grabOffsetX, PaletteActions& actions,
-             const Units& units, ScreenPointer& screen, WindowHost& window, SystemServices& system)
-      : FineTuningControls(controls), palette_(palette), GrabOffsetX(grabOffsetX), actions_(actions), units_(units),
-        screen_(screen), window_(window), system_(system) {}
+  FineTuning(TuningPanel& panel, HueStripPanel& strip, Palette& palette, std::int16_t& grabOffsetX,
+             const Units& units, ScreenPointer& screen, WindowHost& window, SystemServices& system);
 
   enum Row { kHue = 0, kSaturation = 1, kLightness = 2 };
-  struct Slider {
-    PictureBox& container;
-    PictureBox& track;
-    Image& thumb;
-    TextBox& box;
-  };
-  Slider SliderOf(int row);
+  TuningRow& RowOf(int row);
 
-  // X in twips for a thumb, in pixels for a track; Button the buttons held (1: left).
-  void Thumb_MouseDown(int row, int Button, int Shift, float X, float Y);
-  void Thumb_MouseMove(int row, int Button, int Shift, float X, float Y);
-  void Thumb_MouseUp(int row, int Button, int Shift, float X, float Y);
-  void Track_MouseDown(int row, int Button, int Shift, float X, float Y);
-  void Track_MouseMove(int row, int Button, int Shift, float X, float Y);
-  void Track_MouseUp(int row, int Button, int Shift, float X, float Y);
+  // x in twips for a thumb, in pixels for a track; buttons: those held (1: left).
+  void ThumbDown(int row, const MouseEvent& e);
+  void ThumbMove(int row, const MouseEvent& e);
+  void ThumbUp();
+  void TrackDown(int row, const MouseEvent& e);
+  void TrackMove(int row, const MouseEvent& e);
+  void TrackUp(int row, const MouseEvent& e);
   // The hold ended without a release: only the confinement is lifted.
   void HoldLost() { ReleaseCursorClip(screen_); }
 
@@ -64,9 +67,10 @@ class FineTuning : private FineTuningControls {
   bool ThumbOnTrack(int row);
   void ClampThumb(int row);
 
+  TuningPanel& panel_;
+  HueStripPanel& strip_;
   Palette& palette_;
-  std::int16_t& GrabOffsetX;
-  PaletteActions& actions_;
+  std::int16_t& grabOffsetX_;
   const Units& units_;
   ScreenPointer& screen_;
   WindowHost& window_;

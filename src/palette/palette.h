@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "cls_rgb.h"
 #include "controls.h"
@@ -13,48 +14,49 @@
 
 namespace velkaro {
 
-// What the palettes ask of the window around them.
-class PaletteActions {
- public:
-  virtual ~PaletteActions() = default;
-  virtual void PicEn() = 0;     // the image buttons back to their resting pictures
-  virtual void 控件刷新() = 0;  // repaint now, while the button is held
+// The rainbow strip under the readouts, with its marker.
+struct HueStripPanel {
+  explicit HueStripPanel(ControlList& window);
+  PictureBox strip;  // in pixels
+  Shape marker;
 };
 
-struct PaletteControls {
-  PictureBox& Picture_色板;  // the hue strip, in pixels
-  Shape& Shape2;             // its marker
-  PictureBox& Picture12;     // the hue slider's track: the strip, scaled
-  PictureBox& 调色板1;       // the swatch cells, in pixels
-  Shape& Shape1;             // their marker
+// The swatch cells, right of the window's visible area: never seen, but the start-up
+// colour is the one under their marker.
+struct SwatchPanel {
+  explicit SwatchPanel(ControlList& window);
+  Frame frame;
+  PictureBox cells;  // in pixels
+  Shape marker;
 };
 
-class Palette : private PaletteControls {
+class Palette {
  public:
-  Palette(const PaletteControls& controls, Workspace& workspace, const Units& units, PaletteActions& actions,
-          ScreenPointer& screen, WindowHost& window, DialogServices& dialogs)
-      : PaletteControls(controls), workspace_(workspace), units_(units), actions_(actions), screen_(screen),
-        window_(window), dialogs_(dialogs) {}
+  // hueTrack is the fine-tuning's hue track: it shows the strip, scaled, and is recoloured
+  // with it.
+  Palette(HueStripPanel& strip, SwatchPanel& swatches, PictureBox& hueTrack, Workspace& workspace,
+          const Units& units, ScreenPointer& screen, WindowHost& window, DialogServices& dialogs);
+  // Told when the pointer moves over the strip (the image buttons go back to rest).
+  std::function<void()> stripHovered;
 
   void DrawSwatches();
   // Draws the rainbow into the strip, scales it into the hue track and binds both
   // pictures for recolouring. The arguments are not used.
-  void 色板三原色(std::int32_t a, std::int32_t b, std::int32_t c);
+  void DrawHueStrip(std::int32_t a, std::int32_t b, std::int32_t c);
   // The colour of the swatch under the marker, read in the palette's pixels.
   ColorValue ColourUnderMarker() const;
   // Recolours the strip by all three shifts and the hue track by the hue, then takes the
   // strip's colour at the marker's corner.
-  void 拖动杆变化();
+  void ApplyTuningShifts();
   // The Windows colour dialog: a chosen colour becomes the current one; cancel changes
   // nothing.
-  bool 调用系统调色板();  // true when the dialog gave a colour
+  bool ChooseFromColourDialog();  // true when the dialog gave a colour
 
   // Press, move and release on the hue strip or the swatch palette; X and Y in the
   // picture's pixels. Any button presses.
-  bool IsPalettePicture(const Control& c) const { return &c == &Picture_色板 || &c == &调色板1; }
-  void Palette_MouseDown(PictureBox& picture, int Button, int Shift, float X, float Y);
-  void Palette_MouseMove(PictureBox& picture, int Button, int Shift, float X, float Y);
-  void Palette_MouseUp(PictureBox& picture, int Button, int Shift, float X, float Y);
+  void PaletteDown(PictureBox& picture, const MouseEvent& e);
+  void PaletteMove(PictureBox& picture, const MouseEvent& e);
+  void PaletteUp();
 
   // A marker's place, in its picture's pixels. Its size and the pictures' sizes are whole
   // pixels, as the window shows them: the right-end tests below compare with those.
@@ -67,12 +69,12 @@ class Palette : private PaletteControls {
   static float ScaleWidth(const PictureBox& p) { return static_cast<float>(p.surface.Width()); }
   static float ScaleHeight(const PictureBox& p) { return static_cast<float>(p.surface.Height()); }
 
-  std::int16_t PalettePressed = 0;  // -1 from a press on either picture to its release
+  std::int16_t palettePressed = 0;  // -1 from a press on either picture to its release
   // The fine-tuning shifts: degrees, percent, percent.
-  float HueShift = 0;
-  float SaturationShift = 0;
-  std::int32_t LightnessShift = 0;
-  clsRGB PaletteRecolor, HueTrackRecolor;
+  float hueShift = 0;
+  float saturationShift = 0;
+  std::int32_t lightnessShift = 0;
+  Recolourer stripRecolour, hueTrackRecolour;
 
   // The program's own timing of its fine-tuning steps: the recolouring of both pictures,
   // and the whole step with the colour taken and shown.
@@ -82,12 +84,14 @@ class Palette : private PaletteControls {
   } fineTuneTimings;
 
  private:
-  Shape& MarkerOf(const PictureBox& picture) { return &picture == &Picture_色板 ? Shape2 : Shape1; }
-  void CentreMarker(Shape& marker, float X, float Y);
+  Shape& MarkerOf(const PictureBox& picture) { return &picture == &strip_.strip ? strip_.marker : swatches_.marker; }
+  void CentreMarker(Shape& marker, float x, float y);
 
+  HueStripPanel& strip_;
+  SwatchPanel& swatches_;
+  PictureBox& hueTrack_;
   Workspace& workspace_;
   const Units& units_;
-  PaletteActions& actions_;
   ScreenPointer& screen_;
   WindowHost& window_;
   DialogServices& dialogs_;

@@ -3,6 +3,7 @@
 // pixels with the screen's density.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,15 @@ inline constexpr float kDefaultFontPt = 9.0f;
 inline constexpr ColorValue kBodyGrey = 0xE8E8E8;  // (232, 232, 232)
 inline constexpr ColorValue kPlainText = 0x000000;
 
+// A mouse event as a control's handler gets it.
+struct MouseEvent {
+  int buttons = 0;  // 1 left, 2 right, 4 middle: the button pressed or released, or those held
+  int shift = 0;    // 1 Shift, 2 Ctrl, 4 Alt
+  float x = 0, y = 0;  // from the control's inner corner, in its own unit (twips inside a
+                       // twip-scaled container, pixels elsewhere)
+};
+using MouseHandler = std::function<void(const MouseEvent&)>;
+
 struct Control {
   Control(ControlList& window, std::string n, ControlKind k, Control* p, TwipRect r)
       : name(std::move(n)), kind(k), parent(p), place(r) {
@@ -51,6 +61,10 @@ struct Control {
   Control* parent;  // nullptr: the window itself
   TwipRect place;
   bool visible = true;
+  // Bound by the area that owns the control; the window calls the slot of the control
+  // under the pointer, or of the one holding the mouse. An empty slot: nothing happens.
+  MouseHandler onMouseDown, onMouseMove, onMouseUp;
+  std::function<void()> onCaptureLost;  // the system took the mouse from it mid-hold
   // Shown only when it and every parent are.
   bool Showing() const {
     for (const Control* c = this; c; c = c->parent)
@@ -83,6 +97,9 @@ struct TextBox : Control {
   float fontPt = kDefaultFontPt;
   int selStart = 0, selLength = 0;
   int selections = 0;  // counts selections made by the program, for the view to apply
+  std::function<void(int& keyAscii)> onKeyPress;  // may change the character, or drop it (0)
+  std::function<void(int keyCode, int shift)> onKeyUp;
+  std::function<void()> onTextChanged;  // a change no key made: a paste
 };
 
 enum class BorderStyle { None, Fixed3D };
@@ -102,8 +119,8 @@ struct PictureBox : Control {
 // 2 hover, 3 pressed.
 enum class PictureId {
   None, Target, PointerLight, PointerDark, SliderThumb,
-  关于我们1, 关于我们2, 关于我们3, 系统调色板1, 系统调色板2, 系统调色板3,
-  最小1, 最小2, 最小3, 关闭1, 关闭2, 关闭3
+  AboutRest, AboutHover, AboutPressed, DialogRest, DialogHover, DialogPressed,
+  MinimiseRest, MinimiseHover, MinimisePressed, CloseRest, CloseHover, ClosePressed
 };
 
 struct Image : Control {

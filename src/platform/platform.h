@@ -66,14 +66,12 @@ class WindowHost {
   // A client-area rectangle of the main window in screen pixels.
   virtual ScreenRect ClientToScreen(const ScreenRect& r) = 0;
   virtual void FocusMainWindow() = 0;  // takes the keyboard focus from the text boxes
-  // Adds style bits to the main window (the frame gives it a taskbar system menu).
-  virtual void AddWindowStyle(std::uint32_t bits) = 0;
+  // Gives the borderless window the taskbar's system menu, with minimise.
+  virtual void AddTaskbarMenu() = 0;
   // Drops any mouse capture and, while the left button is held, lets the system move the
   // window with the pointer; returns when the button is released, at once when it is not held.
   virtual void DragMainWindow() = 0;
   virtual bool IsMainWindowForeground() = 0;
-  // Paints the given controls now rather than when the message queue is empty.
-  virtual void RepaintNow(const std::vector<const Control*>& controls) = 0;
 
   // 0 means "not created".
   virtual std::uint32_t StartHoverTimer(int periodMs) = 0;
@@ -97,6 +95,9 @@ class Clipboard {
   virtual bool SetClipboardText(const std::string& text) = 0;  // UTF-8
 };
 
+enum class MessageIcon { Error };
+enum class LaunchWindow { Normal, Maximised };
+
 // The process and what the system says to the user.
 class SystemServices {
  public:
@@ -105,7 +106,7 @@ class SystemServices {
   virtual void PostQuit(int exitCode) = 0;
   virtual void TerminateProcess(int exitCode) = 0;  // does not return on Windows
   virtual void Beep() = 0;
-  virtual void ShowMessage(const std::string& text, const std::string& title, int icon) = 0;
+  virtual void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) = 0;
 };
 
 // Other copies of the program, and the programs this one starts.
@@ -122,8 +123,8 @@ class InstanceServices {
   // Starts taking command strings on (application, topic); each reaches the main window's
   // execute handler on the user-interface thread, after the messages already queued.
   virtual void ServeCommands(const std::string& application, const std::string& topic) = 0;
-  // Starts a fixed command line with a show style (1 normal, 3 maximised); failures ignored.
-  virtual void Launch(const std::string& commandLine, int showStyle) = 0;
+  // Starts a fixed command line, its window shown as asked; failures ignored.
+  virtual void Launch(const std::string& commandLine, LaunchWindow show) = 0;
 };
 
 enum class TrayMenuItem { None, About, Exit, Recent };

@@ -20,10 +20,9 @@ void ConfineCursor(ScreenPointer& screen, WindowHost& window, const Units& units
 }
 
 std::int32_t PixelsToTwips(ScreenPointer& screen, SystemServices& system, float value, float axis) {
-  constexpr int kIconCritical = 16;
   const int dpi = axis == 0.0f ? screen.DpiX() : screen.DpiY();
   const auto fail = [&system](int number, const char* description) {
-    system.ShowMessage(description, "Error: " + std::to_string(number), kIconCritical);
+    system.ShowMessage(description, "Error: " + std::to_string(number), MessageIcon::Error);
     return 0;
   };
   if (dpi == 0) return fail(11, "Division by zero");

@@ -4,7 +4,6 @@ namespace velkaro {
 
 namespace {
 constexpr int kLeftAlone = 1;
-constexpr std::int16_t kTrue = -1, kFalse = 0;
 constexpr double kDarkLimit = 127.5;  // every channel at most this: a dark colour
 }  // namespace
 
@@ -24,114 +23,126 @@ bool Eyedropper::OnAMonitor(Point p) const {
   return false;
 }
 
-void Eyedropper::Picture2_MouseDown(int Button, int Shift, float X, float Y) {
-  Picking = kTrue;
+EyedropperPanel::EyedropperPanel(ControlList& w)
+    : frame{w, "Frame2", nullptr, Px(10, 40, 121, 110), "拖动靶标进行拾色"},
+      swatch{w, "Picture1", &frame, Px(3, 16, 113, 89)},
+      target{w, "Picture2", &swatch, Px(40, 26, 32, 32), PictureId::Target} {}
+
+Eyedropper::Eyedropper(EyedropperPanel& panel, MagnifierPanel& shown, PickMode& pickMode, Workspace& workspace,
+                       Magnifier& magnifier, ScreenPointer& screen)
+    : panel_(panel), shown_(shown), pickMode_(pickMode), workspace_(workspace), magnifier_(magnifier),
+      screen_(screen) {
+  panel_.target.onMouseDown = [this](const MouseEvent& e) { TargetDown(e); };
+  panel_.target.onMouseMove = [this](const MouseEvent& e) { TargetMove(e); };
+  panel_.target.onMouseUp = [this](const MouseEvent&) { TargetUp(); };
+  panel_.target.onCaptureLost = [this] { TargetUp(); };
+}
+
+void Eyedropper::TargetDown(const MouseEvent& e) {
+  if (pickMode_ != PickMode::Hotkey) pickMode_ = PickMode::Drag;
   monitors_ = screen_.Monitors();
-  span_ = SpanOf(Shift);  // Ctrl held at the press averages the first pick too
-  leftDrag_ = Button == kLeftAlone;
-  if (Button == kLeftAlone) {
-    Picture2.picture = PictureId::None;  // the target is lifted off
-    Picture2.pointer = PointerFor(workspace_.CurrentColour());
+  span_ = SpanOf(e.shift);  // Ctrl held at the press averages the first pick too
+  leftDrag_ = e.buttons == kLeftAlone;
+  if (e.buttons == kLeftAlone) {
+    panel_.target.picture = PictureId::None;  // the target is lifted off
+    panel_.target.pointer = PointerFor(workspace_.CurrentColour());
   }
-  PickScreenColor(X, Y);
+  float x = e.x, y = e.y;
+  PickScreenColor(x, y);
   // The picked colour shows in every readout at once: a click that never moves would
   // otherwise leave them telling of the colour before. (RefreshValues refreshes the
   // display first.)
   workspace_.RefreshValues();
 }
 
-void Eyedropper::Picture2_MouseMove(int Button, int Shift, float X, float Y) {
-  if (Button != kLeftAlone) {
+void Eyedropper::TargetMove(const MouseEvent& e) {
+  if (e.buttons != kLeftAlone) {
     screen_.SetHandCursor();
     return;
   }
-  span_ = SpanOf(Shift);
-  MoveStep(X, Y);
+  span_ = SpanOf(e.shift);
+  MoveStep(e.x, e.y);
 }
 
-void Eyedropper::MoveStep(float X, float Y) {
+void Eyedropper::MoveStep(float x, float y) {
   // Chosen from the colour before this move's pick.
   const PictureId pointer = PointerFor(workspace_.CurrentColour());
-  Picture2.pointer = pointer;
-  Image8.picture = pointer;
-  if (Picking == kFalse) return;
+  panel_.target.pointer = pointer;
+  shown_.pointer.picture = pointer;
+  if (pickMode_ == PickMode::None) return;
   if (magnifier_.averageSpan != span_) {  // the view outlines the averaged cells from now
     magnifier_.averageSpan = span_;
-    magnifier_.LastPreviewX = Magnifier::kForceNewPicture;
+    magnifier_.lastPreviewX = Magnifier::kForceNewPicture;
   }
-  magnifier_.屏幕预览();
-  PickScreenColor(X, Y);
-  Frame5.caption = "像素坐标校准:X:" + DecimalText(static_cast<std::int64_t>(X)) + ",Y:" +
-                   DecimalText(static_cast<std::int64_t>(Y)) +
+  magnifier_.PreviewStep();
+  PickScreenColor(x, y);
+  shown_.frame.caption = "像素坐标校准:X:" + DecimalText(static_cast<std::int64_t>(x)) + ",Y:" +
+                   DecimalText(static_cast<std::int64_t>(y)) +
                    (span_ == 3 ? " 3x3" : span_ == 5 ? " 5x5" : "");
   workspace_.RefreshDisplay();
   workspace_.RefreshValues();
-  控件刷新();
 }
 
-void Eyedropper::Picture2_MouseUp(int, int, float, float) {
-  if (Picking == kFalse || hotkeyPick_) return;
+void Eyedropper::TargetUp() {
+  if (pickMode_ != PickMode::Drag) return;
   FinishPick();
   if (pickEnded) pickEnded();
 }
 
 void Eyedropper::FinishPick() {
-  Picking = kFalse;
+  pickMode_ = PickMode::None;
   leftDrag_ = false;
   span_ = 1;
   magnifier_.averageSpan = 1;
-  Picture2.pointer = PictureId::None;
-  Picture2.picture = PictureId::Target;
+  panel_.target.pointer = PictureId::None;
+  panel_.target.picture = PictureId::Target;
 }
 
-int Eyedropper::SpanOf(int Shift) {
+int Eyedropper::SpanOf(int shift) {
   constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
-  if ((Shift & kCtrl) == 0 || (Shift & kAlt) != 0) return 1;
-  return (Shift & kShift) != 0 ? 5 : 3;
+  if ((shift & kCtrl) == 0 || (shift & kAlt) != 0) return 1;
+  return (shift & kShift) != 0 ? 5 : 3;
 }
 
 void Eyedropper::StartHotkeyPick() {
-  if (Picking != kFalse) return;  // a drag is on: the hotkey changes nothing
+  if (pickMode_ != PickMode::None) return;  // a drag is on: the hotkey changes nothing
   colourBefore_ = workspace_.CurrentColour();
-  hotkeyPick_ = true;
-  Picking = kTrue;
+  pickMode_ = PickMode::Hotkey;
   leftDrag_ = false;
   hasLastPick = false;
   monitors_ = screen_.Monitors();
-  Picture2.picture = PictureId::None;  // as in a drag, the target is lifted off
-  Picture2.pointer = PointerFor(colourBefore_);
+  panel_.target.picture = PictureId::None;  // as in a drag, the target is lifted off
+  panel_.target.pointer = PointerFor(colourBefore_);
   PickMove(0);
 }
 
-void Eyedropper::HotkeyPickMove(int Shift) {
-  if (hotkeyPick_) PickMove(Shift);
+void Eyedropper::HotkeyPickMove(int shift) {
+  if (HotkeyPicking()) PickMove(shift);
 }
 
-void Eyedropper::PickMove(int Shift) {
-  span_ = SpanOf(Shift);
+void Eyedropper::PickMove(int shift) {
+  span_ = SpanOf(shift);
   MoveStep(0, 0);
 }
 
 bool Eyedropper::EndHotkeyPick(bool keep) {
-  if (!hotkeyPick_) return false;
+  if (!HotkeyPicking()) return false;
   if (keep) MoveStep(0, 0);  // the pixel under the click, in the mode of the last move
-  hotkeyPick_ = false;
   FinishPick();
   if (keep) {
     if (pickEnded) pickEnded();
   } else {
-    workspace_.zhuan(colourBefore_);
+    workspace_.ShowColour(colourBefore_);
     workspace_.RefreshValues();
-    Frame5.caption = "像素坐标校准:";
+    shown_.frame.caption = "像素坐标校准:";
   }
-  控件刷新();
   return true;
 }
 
-void Eyedropper::ModifiersChanged(int Shift) {
-  if (Picking == kFalse || SpanOf(Shift) == span_) return;
+void Eyedropper::ModifiersChanged(int shift) {
+  if (pickMode_ == PickMode::None || SpanOf(shift) == span_) return;
   hasLastPick = false;  // the same place, picked the new way
-  PickMove(Shift);
+  PickMove(shift);
 }
 
 namespace {
@@ -161,21 +172,21 @@ ColorValue Eyedropper::AverageAround(Point p, int span) {
   return ComposeColor(MeanHalfEven(sum[0], count), MeanHalfEven(sum[1], count), MeanHalfEven(sum[2], count));
 }
 
-void Eyedropper::PickScreenColor(float& X, float& Y) {
-  if (Picking == kFalse) return;
+void Eyedropper::PickScreenColor(float& x, float& y) {
+  if (pickMode_ == PickMode::None) return;
   const std::optional<Point> pos = screen_.CursorPos();
   if (!pos) return;  // a failed step is passed over
-  if (hasLastPick && pos->x == LastPickX && pos->y == LastPickY && span_ == lastSpan_) {
-    X = static_cast<float>(pos->x);
-    Y = static_cast<float>(pos->y);
+  if (hasLastPick && pos->x == lastPickX && pos->y == lastPickY && span_ == lastSpan_) {
+    x = static_cast<float>(pos->x);
+    y = static_cast<float>(pos->y);
     return;
   }
-  LastPickX = pos->x;
-  LastPickY = pos->y;
+  lastPickX = pos->x;
+  lastPickY = pos->y;
   hasLastPick = true;
   lastSpan_ = span_;
-  X = static_cast<float>(pos->x);
-  Y = static_cast<float>(pos->y);
+  x = static_cast<float>(pos->x);
+  y = static_cast<float>(pos->y);
   if (!OnAMonitor(*pos)) return;  // no colour: the readouts keep the last one
   if (span_ > 1) {
     const ColorValue mean = AverageAround(*pos, span_);
@@ -184,15 +195,15 @@ void Eyedropper::PickScreenColor(float& X, float& Y) {
   }
   ColorValue v = screen_.ScreenPixel(*pos);
   if (v == kNoColor) {  // an unreadable pixel is copied into the swatch and read there
-    screen_.CopyScreenBlock(*pos, 1, 1, Picture1.surface, 0, 0);
-    v = Picture1.surface.Get(0, 0);
+    screen_.CopyScreenBlock(*pos, 1, 1, panel_.swatch.surface, 0, 0);
+    v = panel_.swatch.surface.Get(0, 0);
   }
   if (v < 0) return;
   workspace_.SetChannels(SplitChannels(v));
 }
 
 void Eyedropper::NudgePointer(int dx, int dy) {
-  if (Picking == kFalse) return;
+  if (pickMode_ == PickMode::None) return;
   const std::optional<Point> pos = screen_.CursorPos();
   if (!pos || !screen_.SetCursorPos({pos->x + dx, pos->y + dy})) return;
   MoveStep(0, 0);  // in the averaging the keys chose
@@ -201,23 +212,11 @@ void Eyedropper::NudgePointer(int dx, int dy) {
 // A button found up means its release was lost as well: the pick catches up with where
 // the button came up, and the drag ends as the release would have ended it.
 void Eyedropper::FollowPointer() {
-  if (Picking == kFalse || !leftDrag_) return;
+  if (pickMode_ == PickMode::None || !leftDrag_) return;
   const bool held = screen_.LeftButtonHeld();
   const std::optional<Point> pos = screen_.CursorPos();
-  if (pos && !(hasLastPick && pos->x == LastPickX && pos->y == LastPickY)) MoveStep(0, 0);
-  if (!held) Picture2_MouseUp(kLeftAlone, 0, 0, 0);
-}
-
-// Frames (the caption), text boxes and pictures: all but the view, which the timer's
-// preview step paints.
-void Eyedropper::控件刷新() {
-  std::vector<const Control*> repaint;
-  for (const Control* c : controls_.All()) {
-    if (c->kind == ControlKind::Frame || c->kind == ControlKind::TextBox ||
-        (c->kind == ControlKind::PictureBox && c != &picZoom))
-      repaint.push_back(c);
-  }
-  host_.RepaintNow(repaint);
+  if (pos && !(hasLastPick && pos->x == lastPickX && pos->y == lastPickY)) MoveStep(0, 0);
+  if (!held) TargetUp();
 }
 
 }  // namespace velkaro

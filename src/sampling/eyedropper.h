@@ -14,76 +14,73 @@
 
 namespace velkaro {
 
-struct EyedropperControls {
-  Image& Picture2;           // the target
-  PictureBox& Picture1;      // its swatch, also where an unreadable pixel is copied
-  Image& Image8;             // the magnifier's pointer picture
-  Frame& Frame5;             // its caption shows the pointer's position
-  const PictureBox& picZoom; // left out of the repaint after a pick: it paints on its own
+// The target to drag out of the window, on its swatch of the colour.
+struct EyedropperPanel {
+  explicit EyedropperPanel(ControlList& window);
+  Frame frame;
+  PictureBox swatch;  // also where an unreadable pixel is copied
+  Image target;
 };
 
-class Eyedropper : private EyedropperControls {
+class Eyedropper {
  public:
-  // `picking` is the drag state the window keeps: -1 while a drag is on, 0 otherwise.
-  Eyedropper(const EyedropperControls& controls, std::int16_t& picking, Workspace& workspace,
-             Magnifier& magnifier, const ControlList& window, ScreenPointer& screen, WindowHost& host)
-      : EyedropperControls(controls), Picking(picking), workspace_(workspace), magnifier_(magnifier),
-        controls_(window), screen_(screen), host_(host) {}
+  // `pickMode` is the pick state the window keeps; the magnifier's panel shows the pick.
+  Eyedropper(EyedropperPanel& panel, MagnifierPanel& shown, PickMode& pickMode, Workspace& workspace,
+             Magnifier& magnifier, ScreenPointer& screen);
 
-  void Picture2_MouseDown(int Button, int Shift, float X, float Y);
-  void Picture2_MouseMove(int Button, int Shift, float X, float Y);
-  void Picture2_MouseUp(int Button, int Shift, float X, float Y);
-  void PickScreenColor(float& X, float& Y);
+  void TargetDown(const MouseEvent& e);
+  void TargetMove(const MouseEvent& e);
+  void TargetUp();
+  // Makes the pixel under the pointer (or the mean around it) the colour; x and y get the
+  // pointer's screen position.
+  void PickScreenColor(float& x, float& y);
   // Arrow keys during a drag: the pointer moves and the pick follows, as for a mouse move.
   void NudgePointer(int dx, int dy);
   // A pick started by the pick hotkey, with no button held: the pointer picks as during
   // a drag until a left click ends it on that pixel (true) or Esc or a right click
   // cancels it, bringing back the colour from before (false).
   void StartHotkeyPick();
-  void HotkeyPickMove(int Shift);
+  void HotkeyPickMove(int shift);
   bool EndHotkeyPick(bool keep);  // false when no hotkey pick was on
-  bool HotkeyPicking() const { return hotkeyPick_; }
+  bool HotkeyPicking() const { return pickMode_ == PickMode::Hotkey; }
   // The keys held changed during a pick: Ctrl averages 3 x 3 pixels, Ctrl+Shift 5 x 5
   // (not with Alt, which the hotkey itself holds). Picks again where the pointer is.
-  void ModifiersChanged(int Shift);
+  void ModifiersChanged(int shift);
   int AverageSpan() const { return span_; }
-  static int SpanOf(int Shift);
+  static int SpanOf(int shift);
   // The mean of the span x span pixels around p that a monitor covers, each channel
   // rounded half to even; no colour when none can be read.
   ColorValue AverageAround(Point p, int span);
   // Called when a pick ends with a colour (a drag's release, a hotkey pick's click).
   std::function<void()> pickEnded;
 
-  // Repaints, now, everything a pick changed.
-  void 控件刷新();
   // On a tick during a left drag: when the pointer is not where the last pick was (its
   // moves were merged or lost on the way), the pick follows it as a move would; when the
   // button is already up, the drag then ends.
   void FollowPointer();
 
-  std::int32_t LastPickX = 0, LastPickY = 0;
+  std::int32_t lastPickX = 0, lastPickY = 0;
   bool hasLastPick = false;
 
  private:
   bool leftDrag_ = false;  // the drag began with the left button alone
-  bool hotkeyPick_ = false;
   ColorValue colourBefore_ = kNoColor;  // what a cancelled hotkey pick brings back
   int span_ = 1;                        // 1, or the side of the averaged square
   int lastSpan_ = 1;                    // the span of the last pick
   Surface block_{5, 5, 0};              // the averaged square, read in one copy
-  void PickMove(int Shift);
+  void PickMove(int shift);
   void FinishPick();
-  void MoveStep(float X, float Y);  // a move's pick, preview, caption and refresh
+  void MoveStep(float x, float y);  // a move's pick, preview, caption and refresh
   // The monitors as the drag began: a point none of them covers has no colour (the screen
   // reads black there), and asking the system on every move would cost each move a trip.
   std::vector<ScreenRect> monitors_;
   bool OnAMonitor(Point p) const;
-  std::int16_t& Picking;
+  EyedropperPanel& panel_;
+  MagnifierPanel& shown_;
+  PickMode& pickMode_;
   Workspace& workspace_;
   Magnifier& magnifier_;
-  const ControlList& controls_;
   ScreenPointer& screen_;
-  WindowHost& host_;
 };
 
 }  // namespace velkaro

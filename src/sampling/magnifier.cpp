@@ -19,17 +19,31 @@ std::int32_t Whole(double v) { return static_cast<std::int32_t>(RoundTiesToEven(
 std::string ZoomText(float factor) { return DecimalText(RoundTiesToEven(factor * 100.0)) + "%"; }
 }  // namespace
 
-void Magnifier::屏幕预览() {
-  if (windowState_ == WindowState::Minimised || picking_ == 0) return;
-  ++PreviewTicks;
+MagnifierPanel::MagnifierPanel(ControlList& w)
+    : frame{w, "Frame5", nullptr, Px(10, 149, 275, 268), "像素坐标校准:"},
+      view{w, "picZoom", &frame, Px(3, 16, 269, 248), 0xF0E0C0, BorderStyle::Fixed3D},
+      pointer{w, "Image8", &view, Px(116, 109, 32, 32)},
+      crossHairV{w, "Line2", &view, 132, 0, 132, 280},
+      crossHairH{w, "Line1", &view, 0, 125, 272, 125} {}
+
+ZoomPanel::ZoomPanel(ControlList& w)
+    : scratch{w, "PicTemp", nullptr, Px(1056, 176, 150, 57)},
+      bar{w, "hsbZoom", &scratch, Px(0, 0, 80, 18), 25, 1000, 1000},
+      box{w, "txtZoom", &scratch, Px(80, 0, 38, 19), "1000%"},
+      onTop{w, "chkOnTop", &scratch, Px(0, 20, 80, 17), "", 0},
+      grid{w, "chkGrid", nullptr, Px(1080, 424, 57, 17), "像素标", 1} {}
+
+void Magnifier::PreviewStep() {
+  if (windowState_ == WindowState::Minimised || pickMode_ == PickMode::None) return;
+  ++previewTicks;
   const std::optional<Point> pos = screen_.CursorPos();
   if (!pos) return;
-  if (pos->x != LastPreviewX || pos->y != LastPreviewY || PreviewTicks >= kRenewEveryTicks) {
+  if (pos->x != lastPreviewX || pos->y != lastPreviewY || previewTicks >= kRenewEveryTicks) {
     CaptureMagnifier(*pos);
-    PreviewTicks = 0;
+    previewTicks = 0;
   }
-  LastPreviewX = pos->x;
-  LastPreviewY = pos->y;
+  lastPreviewX = pos->x;
+  lastPreviewY = pos->y;
 }
 
 /* With z the zoom, W = view width + 10 and H = view height:
@@ -39,8 +53,8 @@ void Magnifier::屏幕预览() {
  *   the cross hair (at 800 %: 17 pixels left of it, x = 128..136 around the line at 132). */
 void Magnifier::CaptureMagnifier(Point pt) {
   const auto started = std::chrono::steady_clock::now();
-  const double z = ZoomFactor;
-  Surface& view = picZoom.surface;
+  const double z = zoomFactor;
+  Surface& view = panel_.view.surface;
   const std::int32_t W = Whole(view.Width() + kViewWidthExtra), H = Whole(view.Height());
   const std::int32_t sx = pt.x - Whole(std::floor(W / z / 2));
   const std::int32_t sy = pt.y - Whole(std::floor(H / z / 2));
@@ -55,17 +69,17 @@ void Magnifier::CaptureMagnifier(Point pt) {
     ++cy;
     dh = Whole(z + dh);
   }
-  view.Fill(picZoom.backColor);
+  view.Fill(panel_.view.backColor);
   // The block holds what this zoom takes and no more: at 25 % it is 4 MB, at 800 % 4 KB.
   if (magnifierBlock.Width() != cx || magnifierBlock.Height() != cy)
-    magnifierBlock = Surface(cx, cy, PicTemp.backColor);
-  magnifierBlock.Fill(PicTemp.backColor);
+    magnifierBlock = Surface(cx, cy, zoom_.scratch.backColor);
+  magnifierBlock.Fill(zoom_.scratch.backColor);
   screen_.CopyScreenBlock({sx, sy}, cx, cy, magnifierBlock, 0, 0);
   // The pointer goes where the 150 x 57 scratch box had its middle.
-  screen_.DrawCurrentPointer(magnifierBlock, Whole(PicTemp.surface.Width() / 2.0),
-                               Whole(PicTemp.surface.Height() / 2.0));
+  screen_.DrawCurrentPointer(magnifierBlock, Whole(zoom_.scratch.surface.Width() / 2.0),
+                               Whole(zoom_.scratch.surface.Height() / 2.0));
   view.StretchFrom(magnifierBlock, 0, 0, cx, cy, kViewShiftX, 0, dw, dh);
-  if (chkGrid.value == 1) DrawZoomGrid();
+  if (zoom_.grid.value == 1) DrawZoomGrid();
   OutlineAveragedCells();
   const double micros =
       std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - started).count();
@@ -76,16 +90,16 @@ void Magnifier::CaptureMagnifier(Point pt) {
 // One-pixel lines on multiples of the zoom from the view's corner, in an 8 x 8 checker of
 // grey and silver aligned to the view's origin.
 void Magnifier::DrawZoomGrid() {
-  if (ZoomFactor < kGridFromZoom) return;
-  Surface& view = picZoom.surface;
+  if (zoomFactor < kGridFromZoom) return;
+  Surface& view = panel_.view.surface;
   const auto w = static_cast<std::int16_t>(RoundTiesToEven(view.Width()));
   const auto h = static_cast<std::int16_t>(RoundTiesToEven(view.Height()));
   auto checker = [](int x, int y) { return (x + y) % 2 == 0 ? kGridGrey : kGridSilver; };
-  for (float x = 0; x <= w; x += ZoomFactor) {
+  for (float x = 0; x <= w; x += zoomFactor) {
     const int col = static_cast<int>(std::floor(x));
     for (int y = 0; y < h; ++y) view.Set(col, y, checker(col, y));
   }
-  for (float y = 0; y <= h; y += ZoomFactor) {
+  for (float y = 0; y <= h; y += zoomFactor) {
     const int row = static_cast<int>(std::floor(y));
     for (int x = 0; x < w; ++x) view.Set(x, row, checker(x, row));
   }
@@ -96,7 +110,7 @@ void Magnifier::OutlineAveragedCells() {
   if (averageSpan <= 1) return;
   const Cell cell = PointerCell();
   const double z = cell.zoom;
-  Surface& view = picZoom.surface;
+  Surface& view = panel_.view.surface;
   const int r = averageSpan / 2;
   const int left = static_cast<int>(std::floor(cell.x - r * z)), top = static_cast<int>(std::floor(cell.y - r * z));
   const int right = static_cast<int>(std::floor(cell.x + (r + 1) * z)) - 1;
@@ -117,24 +131,24 @@ void Magnifier::OutlineAveragedCells() {
 
 float Magnifier::ClampZoom(float z) const {
   const float p = z * 100;
-  if (p > static_cast<float>(hsbZoom.max)) return static_cast<float>(hsbZoom.max) / 100;
-  if (p < static_cast<float>(hsbZoom.min)) return static_cast<float>(hsbZoom.min) / 100;
+  if (p > static_cast<float>(zoom_.bar.max)) return static_cast<float>(zoom_.bar.max) / 100;
+  if (p < static_cast<float>(zoom_.bar.min)) return static_cast<float>(zoom_.bar.min) / 100;
   return z;
 }
 
-void Magnifier::txtZoom_GotFocus() {
-  txtZoom.text = DecimalText(static_cast<std::int64_t>(LeadingNumber(txtZoom.text)));
-  txtZoom.selStart = 0;
-  txtZoom.selLength = static_cast<int>(txtZoom.text.size());
+void Magnifier::ZoomBoxFocused() {
+  zoom_.box.text = DecimalText(static_cast<std::int64_t>(LeadingNumber(zoom_.box.text)));
+  zoom_.box.selStart = 0;
+  zoom_.box.selLength = static_cast<int>(zoom_.box.text.size());
 }
 
-void Magnifier::txtZoom_KeyPress(int& KeyAscii) {
+void Magnifier::ZoomBoxKeyPress(int& KeyAscii) {
   if (KeyAscii == kEnter) {
     KeyAscii = 0;
     // The focus goes to the view and comes back: that applies the zoom and selects the text.
     window_.FocusMainWindow();
-    txtZoom_LostFocus();
-    txtZoom_GotFocus();
+    ZoomBoxLeft();
+    ZoomBoxFocused();
     return;
   }
   if (KeyAscii >= kFirstPrintable && (KeyAscii < '0' || KeyAscii > '9')) {
@@ -143,57 +157,57 @@ void Magnifier::txtZoom_KeyPress(int& KeyAscii) {
   }
 }
 
-void Magnifier::txtZoom_LostFocus() {
-  const double percent = LeadingNumber(txtZoom.text);
+void Magnifier::ZoomBoxLeft() {
+  const double percent = LeadingNumber(zoom_.box.text);
   const float z = ClampZoom(static_cast<float>(std::fmin(percent, 1e9) / 100));
-  ZoomFactor = z;
+  zoomFactor = z;
   PlaceCrossHair();
   SetZoomValue(static_cast<int>(RoundTiesToEven(z * 100.0)));
-  txtZoom.text = ZoomText(ZoomFactor);
+  zoom_.box.text = ZoomText(zoomFactor);
 }
 
-void Magnifier::chkGrid_Click() { LastPreviewX = kForceNewPicture; }
+void Magnifier::GridClicked() { lastPreviewX = kForceNewPicture; }
 
 /* The pointer's pixel is source column floor(W / z / 2) (W = view width + 10), drawn from
  * x = -8, and row floor(H / z / 2): its cell starts at those times z. The lines cross at
  * half and five eighths of the cell, which at 96 dpi and 800 % is the design's 132, 125;
  * at other zooms and densities they still mark the picked pixel. */
 Magnifier::Cell Magnifier::PointerCell() const {
-  const double z = ZoomFactor > 0 ? ZoomFactor : 1;
-  const Surface& view = picZoom.surface;
+  const double z = zoomFactor > 0 ? zoomFactor : 1;
+  const Surface& view = panel_.view.surface;
   const double W = view.Width() + kViewWidthExtra, H = view.Height();
   return {std::floor(W / z / 2) * z + kViewShiftX, std::floor(H / z / 2) * z, z};
 }
 
 void Magnifier::PlaceCrossHair() {
-  const Surface& view = picZoom.surface;
+  const Surface& view = panel_.view.surface;
   const Cell cell = PointerCell();
   const double z = cell.zoom;
   const auto x = static_cast<float>(std::floor(cell.x + z / 2)), y = static_cast<float>(std::floor(cell.y + z * 5 / 8));
-  Line2.x1 = Line2.x2 = x;
-  Line2.y1 = 0;
-  Line2.y2 = static_cast<float>(view.Height() + kViewWidthExtra);
-  Line1.y1 = Line1.y2 = y;
-  Line1.x1 = 0;
-  Line1.x2 = static_cast<float>(view.Width() + kViewWidthExtra);
+  panel_.crossHairV.x1 = panel_.crossHairV.x2 = x;
+  panel_.crossHairV.y1 = 0;
+  panel_.crossHairV.y2 = static_cast<float>(view.Height() + kViewWidthExtra);
+  panel_.crossHairH.y1 = panel_.crossHairH.y2 = y;
+  panel_.crossHairH.x1 = 0;
+  panel_.crossHairH.x2 = static_cast<float>(view.Width() + kViewWidthExtra);
   // The picture's hot spot is its middle: 116, 109 for a 32 x 32 picture at 96 dpi.
-  const int w = units_.PixelsX(Image8.place.width), h = units_.PixelsY(Image8.place.height);
-  Image8.place.left = (x - static_cast<float>(w / 2)) * units_.TwipsPerPixelX();
-  Image8.place.top = (y - static_cast<float>(h / 2)) * units_.TwipsPerPixelY();
+  const int w = units_.PixelsX(panel_.pointer.place.width), h = units_.PixelsY(panel_.pointer.place.height);
+  panel_.pointer.place.left = (x - static_cast<float>(w / 2)) * units_.TwipsPerPixelX();
+  panel_.pointer.place.top = (y - static_cast<float>(h / 2)) * units_.TwipsPerPixelY();
 }
 
 void Magnifier::SetZoomValue(int value) {
-  if (value == hsbZoom.value) return;
-  hsbZoom.value = value;
-  hsbZoom_Change();
+  if (value == zoom_.bar.value) return;
+  zoom_.bar.value = value;
+  ZoomBarChanged();
 }
 
-void Magnifier::hsbZoom_Change() {
-  txtZoom.text = ZoomText(static_cast<float>(hsbZoom.value) / 100);
-  ZoomFactor = static_cast<float>(hsbZoom.value) / 100;
+void Magnifier::ZoomBarChanged() {
+  zoom_.box.text = ZoomText(static_cast<float>(zoom_.bar.value) / 100);
+  zoomFactor = static_cast<float>(zoom_.bar.value) / 100;
   PlaceCrossHair();
-  if (shown_ && windowState_ != WindowState::Minimised && picZoom.visible) window_.FocusMainWindow();
-  LastPreviewX = kForceNewPicture;
+  if (shown_ && windowState_ != WindowState::Minimised && panel_.view.visible) window_.FocusMainWindow();
+  lastPreviewX = kForceNewPicture;
 }
 
 }  // namespace velkaro

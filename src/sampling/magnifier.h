@@ -1,5 +1,5 @@
-// The magnifier and its zoom: during a drag, the screen around the pointer enlarged in
-// picZoom, with the cross hair and, from 300 %, a pixel grid. The hover tick drives it.
+// The magnifier and its zoom: during a pick, the screen around the pointer enlarged, with
+// the cross hair and, from 300 %, a pixel grid. The hover tick drives it.
 #pragma once
 
 #include <cstdint>
@@ -11,45 +11,58 @@
 
 namespace velkaro {
 
-struct MagnifierControls {
-  PictureBox& picZoom;  // the view
-  PictureBox& PicTemp;  // the scratch box: its colour fills the block, its middle takes the pointer
-  ScrollBar& hsbZoom;
-  TextBox& txtZoom;
-  CheckBox& chkGrid;
-  Line &Line1, &Line2;  // the cross hair: horizontal, vertical
-  Image& Image8;        // the pointer's picture over the crossing
+// What the user sees: the enlarged screen around the pointer during a pick, its cross hair
+// and the pointer's picture over the crossing. The frame's caption tells the position.
+struct MagnifierPanel {
+  explicit MagnifierPanel(ControlList& window);
+  Frame frame;
+  PictureBox view;
+  Image pointer;
+  Line crossHairV, crossHairH;
 };
 
-class Magnifier : private MagnifierControls {
+// The zoom's own controls, right of the window's visible area: never seen, but they hold
+// the zoom and the grid switch, and the scratch box's colour fills the block.
+struct ZoomPanel {
+  explicit ZoomPanel(ControlList& window);
+  PictureBox scratch;  // its colour fills the block, its middle takes the pointer
+  ScrollBar bar;
+  TextBox box;
+  CheckBox onTop;
+  CheckBox grid;
+};
+
+enum class PickMode { None, Drag, Hotkey };
+
+class Magnifier {
  public:
-  // `picking` is the eyedropper's drag state; the view follows the pointer only during one.
-  Magnifier(const MagnifierControls& controls, const std::int16_t& picking, const WindowState& windowState,
+  // `pickMode` is the eyedropper's; the view follows the pointer only during a pick.
+  Magnifier(MagnifierPanel& panel, ZoomPanel& zoom, const PickMode& pickMode, const WindowState& windowState,
             const bool& shown, const Units& units, ScreenPointer& screen, WindowHost& window, SystemServices& system)
-      : MagnifierControls(controls), picking_(picking), windowState_(windowState), shown_(shown), units_(units),
+      : panel_(panel), zoom_(zoom), pickMode_(pickMode), windowState_(windowState), shown_(shown), units_(units),
         screen_(screen), window_(window), system_(system) {}
-  void 屏幕预览();  // one preview step: a new picture when the pointer moved, or every 250th
+  void PreviewStep();  // one preview step: a new picture when the pointer moved, or every 250th
   void CaptureMagnifier(Point pt);
   void DrawZoomGrid();
   float ClampZoom(float z) const;
-  void txtZoom_GotFocus();
-  void txtZoom_KeyPress(int& KeyAscii);
-  void txtZoom_LostFocus();
-  void chkGrid_Click();
-  void hsbZoom_Change();
-  void SetZoomValue(int value);  // sets hsbZoom's value, running Change when it differs
+  void ZoomBoxFocused();
+  void ZoomBoxKeyPress(int& KeyAscii);
+  void ZoomBoxLeft();
+  void GridClicked();
+  void ZoomBarChanged();
+  void SetZoomValue(int value);  // sets zoomBar's value, running Change when it differs
   // Puts the cross hair, and the pointer's picture centred on it, over the cell where the
   // pointer's pixel lands at this zoom.
   void PlaceCrossHair();
 
-  static constexpr std::int32_t kForceNewPicture = -100;  // as LastPreviewX: the next step takes a new picture
+  static constexpr std::int32_t kForceNewPicture = -100;  // as lastPreviewX: the next step takes a new picture
   // The side of the square a pick averages (1: none); the view outlines its cells.
   int averageSpan = 1;
   void OutlineAveragedCells();
 
-  float ZoomFactor = 0;
-  std::int32_t LastPreviewX = 0, LastPreviewY = 0;
-  std::int32_t PreviewTicks = 0;
+  float zoomFactor = 0;
+  std::int32_t lastPreviewX = 0, lastPreviewY = 0;
+  std::int32_t previewTicks = 0;
   Surface magnifierBlock;  // the screen block, before it is enlarged
   struct Timings {
     std::uint32_t pictures = 0;
@@ -62,7 +75,9 @@ class Magnifier : private MagnifierControls {
     double x, y, zoom;
   };
   Cell PointerCell() const;
-  const std::int16_t& picking_;
+  MagnifierPanel& panel_;
+  ZoomPanel& zoom_;
+  const PickMode& pickMode_;
   const WindowState& windowState_;
   const bool& shown_;
   const Units& units_;

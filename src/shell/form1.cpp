@@ -2,28 +2,40 @@
 
 namespace velkaro {
 
-namespace {
-// The notation rows hold up to nine characters in boxes about sixty pixels wide.
-constexpr float kNotationFontPt = 7.5f;
-}  // namespace
-
 Form1::Form1(Platform platform)
     : platform_(platform), units(platform.screen.DpiX(), platform.screen.DpiY()) {
-  for (TextBox& row : Color_TextBox) row.fontPt = kNotationFontPt;
-  for (PictureBox* container : {&Picture3, &Picture4, &Picture7, &Picture11, &Picture9, &Picture6}) container->twipScale = true;
   SizeSurfaces();
   palette.DrawSwatches();
   workspace.SetFollower(&sliders);
   eyedropper.pickEnded = [this] { history.Add(workspace.CurrentColour()); };
-  最小0.toolTip = "最小化";
-  关闭0.toolTip = "关闭";
+  channelBoxes.valueConfirmed = [this] { history.Add(workspace.CurrentColour()); };  // a typed value, confirmed
+  palette.stripHovered = [this] { frame.RestImageButtons(); };
+  WireDragSurfaces();
   // Reading order: the channels, the readouts frame by frame, the inverse colour, the
   // fine-tuning values, then the notation rows line by line (VB, Delphi, BASIC, Hex;
   // Html, other, R,G,B). The boxes off the window's right edge are never reached.
-  tabOrder_ = {&Text_R,      &Text_G,      &Text_B,      &Text_HSV_H,  &Text_HSV_S, &Text_HSV_V, &Text_HSL_H,
-               &Text_HSL_L,  &Text_HSL_S,  &Text_Cmyk_C, &Text_Cmyk_M, &Text_Cmyk_Y, &Text_Cmyk_K, &Text_Lab_L,
-               &Text_Lab_A,  &Text_Lab_B,  &Text5,       &Text3,       &Text2,      &Text1};
-  for (int row : kNotationDisplayOrder) tabOrder_.push_back(&Color_TextBox[row]);
+  ReadoutPanel& r = readoutPanel;
+  tabOrder_ = {&channelPanel.boxes[0], &channelPanel.boxes[1], &channelPanel.boxes[2],
+               &r.hsvHue,              &r.hsvSaturation,        &r.hsvValue,
+               &r.hlsHue,              &r.hlsLightness,         &r.hlsSaturation,
+               &r.cyan,                &r.magenta,              &r.yellow,
+               &r.key,                 &r.labLightness,         &r.labA,
+               &r.labB,                &stripPanel.inverseBox,  &tuningPanel.hue.box,
+               &tuningPanel.saturation.box, &tuningPanel.lightness.box};
+  for (int row : kNotationDisplayOrder) tabOrder_.push_back(&notationPanel.rows[static_cast<std::size_t>(row)]);
+}
+
+// The frames around the readouts and the pictures that carry no handler of their own move
+// the window; labels and the notation and fine-tuning frames do not. A move over the
+// eyedropper's swatch puts the image buttons back to rest.
+void Form1::WireDragSurfaces() {
+  const auto drag = [this](const MouseEvent&) { frame.DragSurfaceMove(); };
+  for (Control* surface : std::initializer_list<Control*>{
+           &eyedropperPanel.frame, &channelPanel.frame, &magnifierPanel.frame, &readoutPanel.hsvFrame,
+           &readoutPanel.hlsFrame, &readoutPanel.cmykFrame, &readoutPanel.labFrame, &stripPanel.tintStrip,
+           &stripPanel.inverseStrip, &stripPanel.shadeStrip, &magnifierPanel.view, &magnifierPanel.pointer})
+    surface->onMouseMove = drag;
+  eyedropperPanel.swatch.onMouseMove = [this](const MouseEvent&) { frame.RestImageButtons(); };
 }
 
 TextBox* Form1::NextInTabOrder(const TextBox& from, bool backwards) const {
@@ -41,14 +53,19 @@ TextBox* Form1::NextInTabOrder(const TextBox& from, bool backwards) const {
 
 bool Form1::ClipboardShortcut(TextBox& box, ClipboardKey key) {
   if (channelBoxes.IsChannelBox(box)) return false;
-  if (key == ClipboardKey::Copy) workspace.全选(box);
+  if (key == ClipboardKey::Copy) workspace.SelectAllAndCopy(box);
   return true;
 }
 
 // As closing by any other way: the close is cancelled and the window goes to the tray.
-void Form1::CloseMainWindow() {
+void Form1::CloseRequested() {
   bool cancel = false;
-  Form_Unload(cancel);
+  Unload(cancel);
+}
+
+void Form1::CommandArrived(const std::string& command) {
+  int cancel = 0;
+  commands.CommandReceived(command, cancel);
 }
 
 // Each picture box draws on its inner area: the outer size less a 3-D border.

@@ -1,30 +1,7 @@
-// Events of the window's controls: which control gets them and which area's handler runs.
+// Events of the window's controls: each goes to the slot the owning area bound.
 #include "form1.h"
 
 namespace velkaro {
-
-void Form1::Form_MouseMove(int, int, float, float) { frame.DragSurfaceMove(); }
-
-void Form1::CaptureLost(Control& c) {
-  if (&c == &Picture2) return eyedropper.Picture2_MouseUp(0, 0, 0, 0);
-  for (int ch = 0; ch < 3; ++ch) {
-    const ChannelSliders::ChannelSlider s = sliders.SliderOf(ch);
-    if (&c == &s.thumb || &c == &s.track) return sliders.Slider_MouseUp(ch);
-    const FineTuning::Slider f = fineTuning.SliderOf(ch);
-    if (&c == &f.thumb || &c == &f.track) return fineTuning.HoldLost();
-  }
-  if (palette.IsPalettePicture(c)) palette.Palette_MouseUp(static_cast<PictureBox&>(c), 0, 0, 0, 0);
-}
-
-// The frames around the readouts and the pictures that carry no handler of their own move
-// the window; labels and the notation and fine-tuning frames do not.
-bool Form1::IsDragSurface(const Control& c) const {
-  for (const Control* surface : std::initializer_list<const Control*>{
-           &Frame2, &Frame4, &Frame5, &Frame7, &Frame8, &Frame9, &Frame10, &Picture5, &Picture14, &Picture15,
-           &picZoom, &Image8})
-    if (&c == surface) return true;
-  return false;
-}
 
 namespace {
 // Positions inside a twip-scaled container come in twips; elsewhere in pixels.
@@ -34,63 +11,29 @@ bool InTwips(const Control& c) {
 }
 }  // namespace
 
-void Form1::MouseDown(Control& c, int Button, int Shift, float X, float Y) {
-  if (InTwips(c)) {
-    X *= units.TwipsPerPixelX();
-    Y *= units.TwipsPerPixelY();
-  }
-  if (&c == &Picture2) return eyedropper.Picture2_MouseDown(Button, Shift, X, Y);
-  if (frame.IsImageButton(c)) return frame.ImageButton_MouseDown(static_cast<Image&>(c), Button);
-  for (int ch = 0; ch < 3; ++ch) {
-    const ChannelSliders::ChannelSlider s = sliders.SliderOf(ch);
-    if (&c == &s.thumb) return sliders.Thumb_MouseDown(ch, Button, Shift, X, Y);
-    if (&c == &s.track) return sliders.Track_MouseDown(ch, Button, Shift, X, Y);
-    const FineTuning::Slider f = fineTuning.SliderOf(ch);
-    if (&c == &f.thumb) return fineTuning.Thumb_MouseDown(ch, Button, Shift, X, Y);
-    if (&c == &f.track) return fineTuning.Track_MouseDown(ch, Button, Shift, X, Y);
-  }
-  if (palette.IsPalettePicture(c)) palette.Palette_MouseDown(static_cast<PictureBox&>(c), Button, Shift, X, Y);
+void Form1::CaptureLost(Control& c) {
+  if (c.onCaptureLost) c.onCaptureLost();
 }
 
-void Form1::MouseMove(Control& c, int Button, int Shift, float X, float Y) {
+void Form1::MouseDown(Control& c, MouseEvent e) {
   if (InTwips(c)) {
-    X *= units.TwipsPerPixelX();
-    Y *= units.TwipsPerPixelY();
+    e.x *= units.TwipsPerPixelX();
+    e.y *= units.TwipsPerPixelY();
   }
-  if (&c == &Picture2) return eyedropper.Picture2_MouseMove(Button, Shift, X, Y);
-  if (frame.IsImageButton(c)) return frame.ImageButton_MouseMove(static_cast<Image&>(c), Button);
-  if (IsDragSurface(c)) return frame.DragSurfaceMove();
-  if (&c == &Picture1) return frame.PicEn();
-  for (int ch = 0; ch < 3; ++ch) {
-    const ChannelSliders::ChannelSlider s = sliders.SliderOf(ch);
-    if (&c == &s.thumb) return sliders.Thumb_MouseMove(ch, Button, Shift, X, Y);
-    if (&c == &s.track) return sliders.Track_MouseMove(ch, Button, Shift, X, Y);
-    const FineTuning::Slider f = fineTuning.SliderOf(ch);
-    if (&c == &f.thumb) return fineTuning.Thumb_MouseMove(ch, Button, Shift, X, Y);
-    if (&c == &f.track) return fineTuning.Track_MouseMove(ch, Button, Shift, X, Y);
-  }
-  if (palette.IsPalettePicture(c)) palette.Palette_MouseMove(static_cast<PictureBox&>(c), Button, Shift, X, Y);
+  if (c.onMouseDown) c.onMouseDown(e);
 }
 
-void Form1::MouseUp(Control& c, int Button, int Shift, float X, float Y) {
-  if (&c == &Picture2) return eyedropper.Picture2_MouseUp(Button, Shift, X, Y);
-  if (frame.IsImageButton(c)) {
-    auto& button = static_cast<Image&>(c);
-    frame.ImageButton_MouseUp(button, Button);
-    // A left press and release over the same button is also a click.
-    const ScreenRect r = units.ClientPixels(c);
-    if (Button == 1 && X >= 0 && Y >= 0 && X < static_cast<float>(r.width) && Y < static_cast<float>(r.height))
-      frame.ImageButton_Click(button);
-    return;
+void Form1::MouseMove(Control& c, MouseEvent e) {
+  if (InTwips(c)) {
+    e.x *= units.TwipsPerPixelX();
+    e.y *= units.TwipsPerPixelY();
   }
-  for (int ch = 0; ch < 3; ++ch) {
-    const ChannelSliders::ChannelSlider s = sliders.SliderOf(ch);
-    if (&c == &s.thumb || &c == &s.track) return sliders.Slider_MouseUp(ch);
-    const FineTuning::Slider f = fineTuning.SliderOf(ch);
-    if (&c == &f.thumb) return fineTuning.Thumb_MouseUp(ch, Button, Shift, X, Y);
-    if (&c == &f.track) return fineTuning.Track_MouseUp(ch, Button, Shift, X, Y);
-  }
-  if (palette.IsPalettePicture(c)) palette.Palette_MouseUp(static_cast<PictureBox&>(c), Button, Shift, X, Y);
+  if (c.onMouseMove) c.onMouseMove(e);
+}
+
+// A release reaches the handler in pixels, wherever the control lies.
+void Form1::MouseUp(Control& c, MouseEvent e) {
+  if (c.onMouseUp) c.onMouseUp(e);
 }
 
 // Later controls lie over earlier ones and children over their parents. Shapes and lines
@@ -108,24 +51,20 @@ Control* Form1::ControlAt(int x, int y) const {
   return nullptr;
 }
 
-void Form1::KeyPress(TextBox& box, int& KeyAscii) {
-  if (channelBoxes.IsChannelBox(box)) channelBoxes.Channel_KeyPress(box, KeyAscii);
+void Form1::KeyPress(TextBox& box, int& keyAscii) {
+  if (box.onKeyPress) box.onKeyPress(keyAscii);
 }
 
-void Form1::KeyUp(TextBox& box, int KeyCode, int Shift) {
-  constexpr int kEnterKey = 13;
-  if (!channelBoxes.IsChannelBox(box)) return;
-  channelBoxes.Channel_KeyUp(box, KeyCode, Shift);
-  if (KeyCode == kEnterKey) history.Add(workspace.CurrentColour());  // a typed value, confirmed
+void Form1::KeyUp(TextBox& box, int keyCode, int shift) {
+  if (box.onKeyUp) box.onKeyUp(keyCode, shift);
 }
 
 void Form1::TextChanged(TextBox& box) {
-  if (channelBoxes.IsChannelBox(box)) channelBoxes.Channel_Change(box);
+  if (box.onTextChanged) box.onTextChanged();
 }
 
-void Form1::TextMouseUp(TextBox& box, int Button, int Shift, float X, float Y) {
-  const int row = workspace.NotationIndex(box);
-  if (row >= 0) workspace.Color_TextBox_MouseUp(row, Button, Shift, X, Y);
+void Form1::TextMouseUp(TextBox& box, const MouseEvent& e) {
+  if (box.onMouseUp) box.onMouseUp(e);
 }
 
 }  // namespace velkaro

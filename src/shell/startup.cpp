@@ -16,22 +16,22 @@ std::string Form1::TrayTip() {
 }
 
 std::string Form1::ShownTrayTip() const {
-  return hotkeyUnavailable ? TrayTip() + "（取色热键 Ctrl+Alt+C 不可用）" : TrayTip();
+  return hotkeyUnavailable_ ? TrayTip() + "（取色热键 Ctrl+Alt+C 不可用）" : TrayTip();
 }
 
-void Form1::Form_Initialize() {
+void Form1::Initialise() {
   platform_.system.EnableDebugPrivilege();
   SetStartupDefaults();
 }
 
 // The first touch of a control loads the window, so the load runs before any default.
 void Form1::SetStartupDefaults() {
-  if (!loaded_) Form_Load();
+  if (!loaded_) Load();
   magnifier.SetZoomValue(kStartupZoom);
-  chkOnTop.value = 1;
+  zoomPanel.onTop.value = 1;
 }
 
-void Form1::Form_Load() {
+void Form1::Load() {
   loaded_ = true;
   // A second copy asks the first to show itself and ends; its window is never shown.
   if (commands.IsAlreadyRunning()) {
@@ -40,44 +40,44 @@ void Form1::Form_Load() {
     return;
   }
   commands.ServeCommands();
-  初始化数据();
-  frame.获取鼠标坐标();  // before the saved placement moves the window
-  HoverTimerId = platform_.window.StartHoverTimer(kHoverTimerMs);
+  InitialiseDisplay();
+  frame.RememberWindowRect();  // before the saved placement moves the window
+  hoverTimerId_ = platform_.window.StartHoverTimer(kHoverTimerMs);
   frame.HookWindowFrame();
   placement.RestorePlacement();
   platform_.window.ShowWindowRestored();
-  windowState = WindowState::Normal;
-  shown = true;
+  windowState_ = WindowState::Normal;
+  shown_ = true;
   platform_.window.FlashWindowOnce();
   history.Load();
   // Another program may hold the hotkey: the program goes on without it and says so.
-  hotkeyUnavailable = !platform_.tray.RegisterPickHotkey();
+  hotkeyUnavailable_ = !platform_.tray.RegisterPickHotkey();
   tray.AddTrayIcon(ShownTrayTip());
 }
 
 // The start-up colour is the swatch under the palette marker: (88, 8) at 96 dpi, the
 // fifth cell of the first row.
-void Form1::初始化数据() {
-  sliders.初始化三原色(0, 0, 0);
-  palette.色板三原色(0, 0, 0);
-  workspace.zhuan(palette.ColourUnderMarker());
+void Form1::InitialiseDisplay() {
+  sliders.DrawChannelRamps(0, 0, 0);
+  palette.DrawHueStrip(0, 0, 0);
+  workspace.ShowColour(palette.ColourUnderMarker());
   workspace.RefreshValues();
 }
 
 // Closing only hides the window: the program lives on in the tray until ExitProgram.
-void Form1::Form_Unload(bool& cancel) {
+void Form1::Unload(bool& cancel) {
   cancel = true;
-  windowState = WindowState::Minimised;
+  windowState_ = WindowState::Minimised;
   platform_.window.MinimiseWindow();
   platform_.window.HideWindow();
-  shown = false;
+  shown_ = false;
   tray.ModifyTrayIcon(ShownTrayTip());
 }
 
 void Form1::HotkeyPressed() {
-  if (Picking != 0) return;
-  windowState = WindowState::Normal;
-  shown = true;
+  if (pickMode_ != PickMode::None) return;
+  windowState_ = WindowState::Normal;
+  shown_ = true;
   platform_.window.ShowWindowRestored();
   platform_.window.FocusMainWindow();  // the keys of the pick (Esc, arrows, Ctrl) come here
   eyedropper.StartHotkeyPick();
@@ -91,20 +91,18 @@ void Form1::EndHotkeyPick(bool keep) {
 }
 
 void Form1::ChooseRecent(ColorValue colour) {
-  workspace.zhuan(colour);
+  workspace.ShowColour(colour);
   workspace.RefreshValues();
-  eyedropper.控件刷新();
   platform_.clipboard.SetClipboardText(NotationTexts(colour)[1].str());
 }
 
-void Form1::WindowRestored() {
-  if (windowState != WindowState::Normal || !workspace.StaleWhileMinimised()) return;
-  workspace.RefreshValues();
-  eyedropper.控件刷新();
+void Form1::Restored() {
+  windowState_ = WindowState::Normal;
+  if (workspace.StaleWhileMinimised()) workspace.RefreshValues();
 }
 
 void Form1::ExitProgram() {
-  platform_.window.KillHoverTimer(HoverTimerId);
+  platform_.window.KillHoverTimer(hoverTimerId_);
   tray.RemoveTrayIcon();
   platform_.system.PostQuit(1);
   platform_.system.TerminateProcess(0);

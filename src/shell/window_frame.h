@@ -25,49 +25,51 @@ class FrameActions {
   virtual void CloseMainWindow() = 0;
 };
 
-struct FrameControls {
-  Image &关于我们0, &系统调色板0, &最小0, &关闭0;
+// The image buttons: about and the colour dialog at the bottom left, minimise and close at
+// the top right.
+struct ButtonPanel {
+  explicit ButtonPanel(ControlList& window);
+  Image about, colourDialog, minimise, close;
 };
 
-inline constexpr std::uint32_t kSysMenuAndMinimiseBox = 0xA0000;  // WS_SYSMENU | WS_MINIMIZEBOX
-inline constexpr unsigned kSystemClose = 0xF060;                  // SC_CLOSE
+// A system command as the frame tells them apart.
+enum class SystemCommand { Close, Other };
 
-class WindowFrame : private FrameControls {
+class WindowFrame {
  public:
-  WindowFrame(const FrameControls& controls, FrameActions& actions, Placement& placement, Magnifier& magnifier,
-              WindowState& windowState, ScreenPointer& screen, WindowHost& window)
-      : FrameControls(controls), actions_(actions), placement_(placement), magnifier_(magnifier),
-        windowState_(windowState), screen_(screen), window_(window) {}
+  WindowFrame(ButtonPanel& buttons, FrameActions& actions, Placement& placement, Magnifier& magnifier,
+              WindowState& windowState, const Units& units, ScreenPointer& screen, WindowHost& window);
 
-  bool IsImageButton(const Control& c) const;
-  void ImageButton_MouseDown(Image& button, int Button);
-  void ImageButton_MouseMove(Image& button, int Button);
-  void ImageButton_MouseUp(Image& button, int Button);
-  void ImageButton_Click(Image& button);
+  void ImageButtonDown(Image& button, int buttons);
+  void ImageButtonMove(Image& button, int buttons);
+  void ImageButtonUp(Image& button);
+  void ImageButtonClick(Image& button);
 
-  void PicEn();  // the close and minimise buttons at rest, then 按钮恢复
-  void 按钮恢复();
+  void RestImageButtons();  // the close and minimise buttons at rest, then RestDialogButtons
+  void RestDialogButtons();
   bool IsWindowForeground();
-  bool HoverPicturesAtRest() const;  // PicEn would change nothing
+  bool HoverPicturesAtRest() const;  // RestImageButtons would change nothing
 
   void DragWindow();
   // A move over the background, a frame or a picture that drags the window.
   void DragSurfaceMove();
-  void 获取鼠标坐标();  // remembers the window's rectangle for the hover tick
-  void HoverTimerProc();
+  void RememberWindowRect();  // remembers the window's rectangle for the hover tick
+  void HoverTick();
 
   void HookWindowFrame();
   // A system command reaching the window; the system close becomes a close request too.
-  void FrameSystemCommand(unsigned wParam);
+  void FrameSystemCommand(SystemCommand command);
 
-  FloatRect WindowRect;
-  std::int16_t AboutButtonState = 0, PaletteButtonState = 0;
+  FloatRect windowRect;
+  std::int16_t aboutButtonState = 0, dialogButtonState = 0;
 
  private:
+  ButtonPanel& buttons_;
   FrameActions& actions_;
   Placement& placement_;
   Magnifier& magnifier_;
   WindowState& windowState_;
+  const Units& units_;
   ScreenPointer& screen_;
   WindowHost& window_;
 };

@@ -8,6 +8,7 @@ namespace velkaro {
 
 namespace {
 constexpr int kBackspace = 8;
+constexpr int kEnterKey = 13;
 
 std::string Trimmed(const std::string& t) {
   const auto first = t.find_first_not_of(" \t");
@@ -20,33 +21,51 @@ bool PlainDigits(const std::string& t) {
 }
 }  // namespace
 
+ChannelBoxes::ChannelBoxes(std::array<TextBox, 3>& boxes, Workspace& workspace)
+    : boxes_(boxes), workspace_(workspace) {
+  for (TextBox& box : boxes_) {
+    box.onKeyPress = [](int& keyAscii) { ChannelKeyPress(keyAscii); };
+    box.onKeyUp = [this, &box](int keyCode, int) {
+      ChannelKeyUp(box, keyCode);
+      if (keyCode == kEnterKey && valueConfirmed) valueConfirmed();
+    };
+    box.onTextChanged = [this, &box] { ChannelTextChanged(box); };
+  }
+}
+
+bool ChannelBoxes::IsChannelBox(const TextBox& box) const {
+  for (const TextBox& b : boxes_)
+    if (&b == &box) return true;
+  return false;
+}
+
 // Digits and backspace only; anything else is dropped without a sound.
-void ChannelBoxes::Channel_KeyPress(TextBox&, int& KeyAscii) {
-  if (KeyAscii != kBackspace && (KeyAscii < '0' || KeyAscii > '9')) KeyAscii = 0;
+void ChannelBoxes::ChannelKeyPress(int& keyAscii) {
+  if (keyAscii != kBackspace && (keyAscii < '0' || keyAscii > '9')) keyAscii = 0;
 }
 
 // After every key the box is brought back into 0-255 ("0" and "255" are left selected, and
 // copied, so the next digit replaces them) and the window shows the colour.
-void ChannelBoxes::Channel_KeyUp(TextBox& box, int, int) {
+void ChannelBoxes::ChannelKeyUp(TextBox& box, int) {
   const std::string t = Trimmed(box.text);
   const double lead = LeadingNumber(t);
   if (t.empty() || lead <= 0) {
     box.text = "0";
-    workspace_.全选(box);
+    workspace_.SelectAllAndCopy(box);
   } else if (lead >= 255) {
     box.text = "255";
-    workspace_.全选(box);
+    workspace_.SelectAllAndCopy(box);
   } else if (!PlainDigits(box.text)) {
     // Pasted text such as "12a", "12.7" or " 7" keeps only its number: the box must read
     // 0-255, and the R,G,B row shows the boxes as they stand.
     box.text = DecimalText(RoundTiesToEven(lead));
   }
-  workspace_.文本颜色(LeadingWhole(Text_R.text), LeadingWhole(Text_G.text), LeadingWhole(Text_B.text));
+  workspace_.TintChannelBoxes(LeadingWhole(boxes_[0].text), LeadingWhole(boxes_[1].text), LeadingWhole(boxes_[2].text));
   workspace_.RefreshValues();
 }
 
 // Text that arrived without a key (a paste from the context menu) passes no key filter:
 // it gets the treatment of a key release, so the box ends with a channel value.
-void ChannelBoxes::Channel_Change(TextBox& box) { Channel_KeyUp(box, 0, 0); }
+void ChannelBoxes::ChannelTextChanged(TextBox& box) { ChannelKeyUp(box, 0); }
 
 }  // namespace velkaro

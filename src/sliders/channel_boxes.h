@@ -2,6 +2,9 @@
 // is brought back into 0-255 and the window shows the colour.
 #pragma once
 
+#include <array>
+#include <functional>
+
 #include "controls.h"
 #include "workspace.h"
 
@@ -9,16 +12,17 @@ namespace velkaro {
 
 class ChannelBoxes {
  public:
-  ChannelBoxes(TextBox& red, TextBox& green, TextBox& blue, Workspace& workspace)
-      : Text_R(red), Text_G(green), Text_B(blue), workspace_(workspace) {}
+  ChannelBoxes(std::array<TextBox, 3>& boxes, Workspace& workspace);
 
-  bool IsChannelBox(const TextBox& box) const { return &box == &Text_R || &box == &Text_G || &box == &Text_B; }
-  void Channel_KeyPress(TextBox& box, int& KeyAscii);
-  void Channel_KeyUp(TextBox& box, int KeyCode, int Shift);
-  void Channel_Change(TextBox& box);  // a change that no key made: a paste
+  bool IsChannelBox(const TextBox& box) const;
+  static void ChannelKeyPress(int& keyAscii);
+  void ChannelKeyUp(TextBox& box, int keyCode);
+  void ChannelTextChanged(TextBox& box);  // a change that no key made: a paste
+  // Enter confirmed a typed value.
+  std::function<void()> valueConfirmed;
 
  private:
-  TextBox &Text_R, &Text_G, &Text_B;
+  std::array<TextBox, 3>& boxes_;
   Workspace& workspace_;
 };
 

@@ -16,7 +16,7 @@ ColorValue PureChannel(int channel, std::int32_t v) {
 
 std::int16_t Whole16(float x) { return RoundHalfEven<std::int16_t>(x).value_or(0); }
 
-// Where 文本颜色 puts the thumb for channel v: W / 255 x v, in 32-bit floats.
+// Where TintChannelBoxes puts the thumb for channel v: W / 255 x v, in 32-bit floats.
 float ThumbPlace(float W, std::int32_t v) { return W / 255.0f * static_cast<float>(v); }
 }  // namespace
 
@@ -34,44 +34,76 @@ std::int32_t ChannelSliders::ChannelAt(float L, float W) {
   return v;
 }
 
-ChannelSliders::ChannelSlider ChannelSliders::SliderOf(int channel) {
-  switch (channel) {
-    case 0: return {Picture3, Picture_R, Image_R, Text_R};
-    case 1: return {Picture4, Picture_G, Image_G, Text_G};
-    default: return {Picture7, Picture_B, Image_B, Text_B};
+ChannelSlider::ChannelSlider(ControlList& w, Control* parent, const char* names[3], float top, float thumbTop)
+    : container{w, names[0], parent, {375, top, 1385, 285}},
+      track{w, names[1], &container, {75, 10, 1215, 90}},
+      thumb{w, names[2], &container, {0, thumbTop, 165, 150}, PictureId::SliderThumb} {
+  container.twipScale = true;
+}
+
+namespace {
+const char* kRedNames[3] = {"Picture3", "Picture_R", "Image_R"};
+const char* kGreenNames[3] = {"Picture4", "Picture_G", "Image_G"};
+const char* kBlueNames[3] = {"Picture7", "Picture_B", "Image_B"};
+}  // namespace
+
+ChannelPanel::ChannelPanel(ControlList& w)
+    : frame{w, "Frame4", nullptr, Px(132, 40, 153, 110), "基色:"},
+      labels{{{w, "Label_R", &frame, {60, 255, 360, 360}, "R：", 12},
+              {w, "Label_G", &frame, {60, 720, 360, 360}, "G：", 12},
+              {w, "Label_B", &frame, {60, 1175, 360, 360}, "B：", 12}}},
+      sliders{{{w, &frame, kRedNames, 300, 105}, {w, &frame, kGreenNames, 765, 110}, {w, &frame, kBlueNames, 1220, 110}}},
+      boxes{{{w, "Text_R", &frame, {1755, 300, 480, 270}, "0"},
+             {w, "Text_G", &frame, {1755, 765, 480, 270}, "0"},
+             {w, "Text_B", &frame, {1755, 1220, 480, 270}, "0"}}} {}
+
+ChannelSliders::ChannelSliders(ChannelPanel& panel, Workspace& workspace, const Units& units, ScreenPointer& screen,
+                               WindowHost& window, SystemServices& system)
+    : panel_(panel), workspace_(workspace), units_(units), screen_(screen), window_(window), system_(system) {
+  for (int ch = 0; ch < 3; ++ch) {
+    ChannelSlider& s = Slider(ch);
+    s.thumb.onMouseDown = [this](const MouseEvent& e) { ThumbDown(e); };
+    s.thumb.onMouseMove = [this, ch](const MouseEvent& e) { ThumbMove(ch, e); };
+    s.track.onMouseDown = [this, ch](const MouseEvent& e) { TrackDown(ch, e); };
+    s.track.onMouseMove = [this, ch](const MouseEvent& e) { TrackMove(ch, e); };
+    for (Control* c : {static_cast<Control*>(&s.thumb), static_cast<Control*>(&s.track)}) {
+      c->onMouseUp = [this](const MouseEvent&) { SliderUp(); };
+      c->onCaptureLost = [this] { SliderUp(); };
+    }
   }
 }
 
 // The update of one step: the thumb at the proposed place, clamped to the track, and the
 // channel read from where it stands (v = floor(255 x L / W)).
 void ChannelSliders::SliderUpdate(int channel, float proposedLeft) {
-  ChannelSlider s = SliderOf(channel);
+  ChannelSlider& s = Slider(channel);
+  TextBox& box = panel_.boxes[static_cast<std::size_t>(channel)];
   const float W = s.track.place.width;
   s.thumb.place.left = proposedLeft;
   ConfineCursor(s.container);
   if (s.thumb.place.left <= 0) s.thumb.place.left = 0;
   if (s.thumb.place.left >= W) s.thumb.place.left = W;
   const std::int32_t v = ChannelAt(s.thumb.place.left, W);
-  s.box.text = DecimalText(v);
-  s.box.backColor = PureChannel(channel, v);
+  box.text = DecimalText(v);
+  box.backColor = PureChannel(channel, v);
   workspace_.RefreshDisplay();
   workspace_.RefreshValues();
 }
 
 bool ChannelSliders::ThumbOnTrack(int channel) {
-  const ChannelSlider s = SliderOf(channel);
+  const ChannelSlider& s = Slider(channel);
   return s.thumb.place.left >= 0 && s.thumb.place.left <= s.track.place.width;
 }
 
-void ChannelSliders::Thumb_MouseDown(int, int Button, int, float X, float) {
-  if (Button == kLeftButton) GrabOffsetX = Whole16(X);
+void ChannelSliders::ThumbDown(const MouseEvent& e) {
+  if (e.buttons == kLeftButton) grabOffsetX = Whole16(e.x);
 }
 
-void ChannelSliders::Thumb_MouseMove(int channel, int Button, int, float X, float) {
+void ChannelSliders::ThumbMove(int channel, const MouseEvent& e) {
   screen_.SetHandCursor();
-  if (Button == kLeftAlone && ThumbOnTrack(channel)) {
+  if (e.buttons == kLeftAlone && ThumbOnTrack(channel)) {
     // The grabbed point of the thumb stays under the pointer.
-    SliderUpdate(channel, SliderOf(channel).thumb.place.left - GrabOffsetX + X);
+    SliderUpdate(channel, Slider(channel).thumb.place.left - grabOffsetX + e.x);
   } else {
     ReleaseCursorClip();
   }
@@ -79,25 +111,25 @@ void ChannelSliders::Thumb_MouseMove(int channel, int Button, int, float X, floa
 
 // A press on the track confines the pointer and rewrites the channel from where the thumb
 // stands; the thumb does not jump, since the offset was just taken from X.
-void ChannelSliders::Track_MouseDown(int channel, int Button, int, float X, float) {
-  if (Button == kLeftButton) GrabOffsetX = Whole16(X);
+void ChannelSliders::TrackDown(int channel, const MouseEvent& e) {
+  if (e.buttons == kLeftButton) grabOffsetX = Whole16(e.x);
   screen_.SetHandCursor();
-  if (Button == kLeftAlone && ThumbOnTrack(channel))
-    SliderUpdate(channel, SliderOf(channel).thumb.place.left - GrabOffsetX + X);
+  if (e.buttons == kLeftAlone && ThumbOnTrack(channel))
+    SliderUpdate(channel, Slider(channel).thumb.place.left - grabOffsetX + e.x);
   else
     ReleaseCursorClip();
 }
 
 // The thumb's left edge goes to the pointer's distance along the track, in twips.
-void ChannelSliders::Track_MouseMove(int channel, int Button, int, float X, float Y) {
+void ChannelSliders::TrackMove(int channel, const MouseEvent& e) {
   screen_.SetHandCursor();
-  if (Button == kLeftAlone && ThumbOnTrack(channel))
-    SliderUpdate(channel, static_cast<float>(PixelsToTwips(X, Y)));
+  if (e.buttons == kLeftAlone && ThumbOnTrack(channel))
+    SliderUpdate(channel, static_cast<float>(PixelsToTwips(e.x, e.y)));
   else
     ReleaseCursorClip();
 }
 
-void ChannelSliders::Slider_MouseUp(int) {
+void ChannelSliders::SliderUp() {
   workspace_.RefreshDisplay();
   ReleaseCursorClip();
 }
@@ -107,23 +139,21 @@ void ChannelSliders::ConfineCursor(const Control& c) { velkaro::ConfineCursor(sc
 void ChannelSliders::ReleaseCursorClip() { velkaro::ReleaseCursorClip(screen_); }
 
 // Thumbs: L = W / 255 x channel, in 32-bit floats, in the containers' twips.
-void ChannelSliders::ChannelsWritten(std::int32_t R, std::int32_t G, std::int32_t B) {
-  Image_R.place.left = ThumbPlace(Picture_R.place.width, R);
-  Image_G.place.left = ThumbPlace(Picture_G.place.width, G);
-  Image_B.place.left = ThumbPlace(Picture_B.place.width, B);
+void ChannelSliders::ChannelsWritten(std::int32_t r, std::int32_t g, std::int32_t b) {
+  const std::int32_t channels[3] = {r, g, b};
+  for (int ch = 0; ch < 3; ++ch) Slider(ch).thumb.place.left = ThumbPlace(Slider(ch).track.place.width, channels[ch]);
 }
 
 /* Each track shows its channel running 0..255 with the other two as they are. The ramp
  * is n = W / 16 columns long, W the track width in twips (76 columns for 1215): W / 16
  * stands in for the width in pixels, so the ramp keeps its length at any density, and
  * the columns past it show the channel at 255. One-pixel lines, one per column. */
-void ChannelSliders::初始化三原色(std::int32_t r, std::int32_t g, std::int32_t b) {
-  const auto W = static_cast<std::int32_t>(RoundTiesToEven(Picture_R.place.width));
+void ChannelSliders::DrawChannelRamps(std::int32_t r, std::int32_t g, std::int32_t b) {
+  const auto W = static_cast<std::int32_t>(RoundTiesToEven(Slider(0).track.place.width));
   const std::int32_t n = static_cast<std::int32_t>(RoundTiesToEven(W / 16.0));
   const std::int32_t last = static_cast<std::int32_t>(RoundTiesToEven(W / 16.0 + n));
-  PictureBox* tracks[3] = {&Picture_R, &Picture_G, &Picture_B};
   for (int ch = 0; ch < 3; ++ch) {
-    Surface& s = tracks[ch]->surface;
+    Surface& s = Slider(ch).track.surface;
     const std::uint64_t key = (3ull << 56) | static_cast<std::uint64_t>(ComposeColor(r, g, b)) << 8 | ch;
     if (s.Shows(key) || s.Width() == 0) continue;
     std::vector<std::uint32_t> row(s.Row(0), s.Row(0) + s.Width());

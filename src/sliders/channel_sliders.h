@@ -3,6 +3,7 @@
 // their channel, and the thumbs follow the colour however it was set.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "controls.h"
@@ -12,59 +13,57 @@
 
 namespace velkaro {
 
-struct SliderControls {
-  PictureBox &Picture3, &Picture_R;  // red: the container in twips, and its track
-  Image& Image_R;                    // the thumb
-  TextBox& Text_R;
-  PictureBox &Picture4, &Picture_G;
-  Image& Image_G;
-  TextBox& Text_G;
-  PictureBox &Picture7, &Picture_B;
-  Image& Image_B;
-  TextBox& Text_B;
+// One channel's slider: a container in twips holding the track and the thumb below it.
+struct ChannelSlider {
+  ChannelSlider(ControlList& w, Control* parent, const char* names[3], float top, float thumbTop);
+  PictureBox container;
+  PictureBox track;
+  Image thumb;
 };
 
-class ChannelSliders : private SliderControls, public ColourFollower {
- public:
-  ChannelSliders(const SliderControls& controls, Workspace& workspace, const Units& units, ScreenPointer& screen,
-                 WindowHost& window, SystemServices& system)
-      : SliderControls(controls), workspace_(workspace), units_(units), screen_(screen), window_(window),
-        system_(system) {}
+// The base colours: red, green and blue, each a label, a slider and the box holding the
+// channel (the boxes are the current colour).
+struct ChannelPanel {
+  explicit ChannelPanel(ControlList& window);
+  Frame frame;
+  std::array<Label, 3> labels;
+  std::array<ChannelSlider, 3> sliders;
+  std::array<TextBox, 3> boxes;
+};
 
-  struct ChannelSlider {
-    PictureBox& container;
-    PictureBox& track;
-    Image& thumb;
-    TextBox& box;
-  };
-  ChannelSlider SliderOf(int channel);
+class ChannelSliders : public ColourFollower {
+ public:
+  ChannelSliders(ChannelPanel& panel, Workspace& workspace, const Units& units, ScreenPointer& screen,
+                 WindowHost& window, SystemServices& system);
 
   // Handlers of a slider's thumb and track; channel 0 red, 1 green, 2 blue.
-  void Thumb_MouseDown(int channel, int Button, int Shift, float X, float Y);
-  void Thumb_MouseMove(int channel, int Button, int Shift, float X, float Y);
-  void Track_MouseDown(int channel, int Button, int Shift, float X, float Y);
-  void Track_MouseMove(int channel, int Button, int Shift, float X, float Y);
-  void Slider_MouseUp(int channel);
+  void ThumbDown(const MouseEvent& e);
+  void ThumbMove(int channel, const MouseEvent& e);
+  void TrackDown(int channel, const MouseEvent& e);
+  void TrackMove(int channel, const MouseEvent& e);
+  void SliderUp();
 
-  void 初始化三原色(std::int32_t r, std::int32_t g, std::int32_t b);  // the track ramps
+  void DrawChannelRamps(std::int32_t r, std::int32_t g, std::int32_t b);  // the track ramps
   // Pixels to twips along an axis (0: x) at the screen's density now; 0 with a message
   // box when that cannot be done.
   std::int32_t PixelsToTwips(float value, float axis);
 
-  void ChannelsWritten(std::int32_t R, std::int32_t G, std::int32_t B) override;
-  void ColourShown(std::int32_t r, std::int32_t g, std::int32_t b) override { 初始化三原色(r, g, b); }
+  void ChannelsWritten(std::int32_t r, std::int32_t g, std::int32_t b) override;
+  void ColourShown(std::int32_t r, std::int32_t g, std::int32_t b) override { DrawChannelRamps(r, g, b); }
 
   // The channel a thumb at place L of a track W wide stands for.
   static std::int32_t ChannelAt(float L, float W);
 
-  std::int16_t GrabOffsetX = 0;
+  std::int16_t grabOffsetX = 0;
 
  private:
   void SliderUpdate(int channel, float proposedLeft);
   bool ThumbOnTrack(int channel);
   void ConfineCursor(const Control& c);
   void ReleaseCursorClip();
+  ChannelSlider& Slider(int channel) { return panel_.sliders[static_cast<std::size_t>(channel)]; }
 
+  ChannelPanel& panel_;
   Workspace& workspace_;
   const Units& units_;
   ScreenPointer& screen_;

@@ -15,7 +15,7 @@ double AboutBox::Random() {
 }
 
 // floor(random x 255): 0 to 254, so no channel ever reaches 255. Drawn red, green, blue.
-void AboutBox::Timer1_Timer() {
+void AboutBox::HeadlineTick() {
   const auto r = static_cast<std::int32_t>(std::floor(Random() * 255));
   const auto g = static_cast<std::int32_t>(std::floor(Random() * 255));
   const auto b = static_cast<std::int32_t>(std::floor(Random() * 255));

@@ -27,8 +27,8 @@ class AboutBox {
   // Shows the window modally; from the tray menu the maker's site opens after it closes.
   void Show(bool fromTray);
   // Called by the view as the window opens and on every tick of its timer.
-  void Form_Load() { headlineColour = ComposeColor(255, 0, 0); }
-  void Timer1_Timer();
+  void Opened() { headlineColour = ComposeColor(255, 0, 0); }
+  void HeadlineTick();
   static std::string AboutText();  // the nine lines, each ended by CR LF
 
   ColorValue headlineColour = ComposeColor(255, 0, 0);

@@ -2,6 +2,9 @@
 
 namespace velkaro {
 
+CommandPanel::CommandPanel(ControlList& w)
+    : received{w, "Text4", nullptr, Px(1056, 260, 80, 18), ""}, unknown{w, "Text7", nullptr, Px(1056, 284, 80, 18), ""} {}
+
 bool Commands::IsAlreadyRunning() { return instance_.MutexAlreadyExists(kLinkTopic); }
 
 void Commands::SendDdeCommand(const std::string& command) {
@@ -10,10 +13,10 @@ void Commands::SendDdeCommand(const std::string& command) {
 
 void Commands::ServeCommands() { instance_.ServeCommands(kApplicationTitle, kLinkTopic); }
 
-void Commands::Text4_LinkExecute(const std::string& CmdStr, int& Cancel) {
-  Cancel = 0;
-  Text4.text = CmdStr;
-  ExecuteCommand(CmdStr);
+void Commands::CommandReceived(const std::string& command, int& cancel) {
+  cancel = 0;
+  panel_.received.text = command;
+  ExecuteCommand(command);
 }
 
 // The whole string, exactly: "显示 " or "显示\r\n" is not "显示".
@@ -27,13 +30,13 @@ void Commands::ExecuteCommand(const std::string& command) {
     window_.FlashWindowOnce();
     window_.ShowWindowRestored();
   } else if (command == kCommandOpenCmd) {
-    instance_.Launch(kCmdLine, kShowNormal);
+    instance_.Launch(kCmdLine, LaunchWindow::Normal);
   } else if (command == kCommandOpenDriveC) {
-    instance_.Launch(kDriveCLine, kShowNormal);
+    instance_.Launch(kDriveCLine, LaunchWindow::Normal);
   } else if (command == kCommandOpenSearch) {
-    instance_.Launch(kSearchLine, kShowMaximised);
+    instance_.Launch(kSearchLine, LaunchWindow::Maximised);
   } else {
-    Text7.text = command;
+    panel_.unknown.text = command;
   }
 }
 

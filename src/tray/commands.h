@@ -26,28 +26,31 @@ inline constexpr char kCommandOpenSearch[] = "打开百度";
 inline constexpr char kCmdLine[] = "cmd.exe";
 inline constexpr char kDriveCLine[] = "cmd /c explorer.exe \"c:\\\"";
 inline constexpr char kSearchLine[] = "explorer.exe https://www.baidu.com/";
-inline constexpr int kShowNormal = 1, kShowMaximised = 3;
 
-struct CommandControls {
-  TextBox& Text4;  // receives every command string
-  TextBox& Text7;  // receives the ones nobody knows
+// Two boxes right of the window's visible area, never seen: the link the command strings
+// arrive on, and where the unknown ones are put.
+struct CommandPanel {
+  explicit CommandPanel(ControlList& window);
+  TextBox received;  // every command string
+  TextBox unknown;   // the ones nobody knows
 };
 
-class Commands : private CommandControls {
+class Commands {
  public:
-  Commands(const CommandControls& controls, WindowState& windowState, WindowHost& window,
+  Commands(CommandPanel& panel, WindowState& windowState, WindowHost& window,
            InstanceServices& instance, std::function<void()> exitProgram)
-      : CommandControls(controls), windowState_(windowState), window_(window), instance_(instance),
+      : panel_(panel), windowState_(windowState), window_(window), instance_(instance),
         exitProgram_(std::move(exitProgram)) {}
 
   bool IsAlreadyRunning();
   void SendDdeCommand(const std::string& command);
   void ServeCommands();
   // The main window's execute handler: every string is accepted.
-  void Text4_LinkExecute(const std::string& CmdStr, int& Cancel);
+  void CommandReceived(const std::string& command, int& cancel);
   void ExecuteCommand(const std::string& command);
 
  private:
+  CommandPanel& panel_;
   WindowState& windowState_;
   WindowHost& window_;
   InstanceServices& instance_;

@@ -24,9 +24,9 @@ void TrayIcon::RemoveTrayIcon() {
   installed_ = false;
 }
 
-void TrayIcon::TrayCallback(int mouseMessage) {
+void TrayIcon::Clicked(TrayClick click) {
   if (!installed_) return;
-  if (mouseMessage == kTrayLeftButtonUp) {
+  if (click == TrayClick::Left) {
     if (windowState_ == WindowState::Minimised) {
       windowState_ = WindowState::Normal;
       shown_ = true;
@@ -38,7 +38,7 @@ void TrayIcon::TrayCallback(int mouseMessage) {
       window_.HideWindow();
       shown_ = false;
     }
-  } else if (mouseMessage == kTrayRightButtonUp) {
+  } else if (click == TrayClick::Right) {
     tray_.BringMainWindowToFront();
     // A copy: the choice may add to the list the menu was built from.
     const std::vector<ColorValue> recent = recent_ ? recent_() : std::vector<ColorValue>{};

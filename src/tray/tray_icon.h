@@ -11,9 +11,8 @@
 
 namespace velkaro {
 
-inline constexpr int kTrayCallbackMessage = 0x500;  // WM_USER + 0x100
-// The mouse messages the icon reports.
-inline constexpr int kTrayLeftButtonUp = 0x202, kTrayRightButtonUp = 0x205;
+// What the icon reports: a left or right button released over it, or anything else.
+enum class TrayClick { Left, Right, Other };
 
 class TrayIcon {
  public:
@@ -30,8 +29,7 @@ class TrayIcon {
   void RemoveTrayIcon();  // nothing when no icon is installed
   bool Installed() const { return installed_; }
 
-  // The icon's callback message, with the mouse message it reports.
-  void TrayCallback(int mouseMessage);
+  void Clicked(TrayClick click);
   void TaskbarCreated();
 
  private:

@@ -16,53 +16,138 @@ void SetBack(PictureBox& box, ColorValue colour) {
 
 }  // namespace
 
+ReadoutPanel::ReadoutPanel(ControlList& w)
+    : hsvFrame{w, "Frame7", nullptr, Px(287, 40, 73, 110), "HSV："},
+      hsvLabels{{{w, "Label_HSV_H", &hsvFrame, Px(6, 24, 16, 18), "H:"},
+                 {w, "Label_HSV_S", &hsvFrame, Px(6, 52, 16, 18), "S:"},
+                 {w, "Label_HSV_V", &hsvFrame, Px(6, 80, 16, 18), "V:"}}},
+      hsvHue{w, "Text_HSV_H", &hsvFrame, Px(22, 22, 32, 18), "", true},
+      hsvSaturation{w, "Text_HSV_S", &hsvFrame, Px(22, 50, 32, 18), "", true},
+      hsvValue{w, "Text_HSV_V", &hsvFrame, Px(22, 78, 32, 18), "", true},
+      hsvUnits{{{w, "Unit_HSV_H", &hsvFrame, Px(56, 24, 14, 18), "°"},
+                {w, "Unit_HSV_S", &hsvFrame, Px(56, 52, 14, 18), "%"},
+                {w, "Unit_HSV_V", &hsvFrame, Px(56, 80, 14, 18), "%"}}},
+      hlsFrame{w, "Frame8", nullptr, Px(365, 40, 79, 110), "HLS："},
+      hlsLabels{{{w, "Label_HSL_H", &hlsFrame, Px(6, 24, 16, 18), "H:"},
+                 {w, "Label_HSL_L", &hlsFrame, Px(6, 52, 16, 18), "L:"},
+                 {w, "Label_HSL_S", &hlsFrame, Px(6, 80, 16, 18), "S:"}}},
+      hlsHue{w, "Text_HSL_H", &hlsFrame, Px(22, 22, 36, 18), "", true},
+      hlsLightness{w, "Text_HSL_L", &hlsFrame, Px(22, 50, 36, 18), "", true},
+      hlsSaturation{w, "Text_HSL_S", &hlsFrame, Px(22, 78, 36, 18), "", true},
+      hlsUnits{{{w, "Unit_HSL_H", &hlsFrame, Px(61, 24, 14, 18), "°"},
+                {w, "Unit_HSL_L", &hlsFrame, Px(61, 52, 14, 18), "%"},
+                {w, "Unit_HSL_S", &hlsFrame, Px(61, 80, 14, 18), "%"}}},
+      cmykFrame{w, "Frame9", nullptr, Px(447, 40, 87, 110), "CMYK："},
+      cmykLabels{{{w, "Label_Cmyk_C", &cmykFrame, Px(8, 19, 18, 18), "C:"},
+                  {w, "Label_Cmyk_M", &cmykFrame, Px(8, 41, 18, 18), "M:"},
+                  {w, "Label_Cmyk_Y", &cmykFrame, Px(8, 63, 18, 18), "Y:"},
+                  {w, "Label_Cmyk_K", &cmykFrame, Px(8, 85, 18, 18), "K:"}}},
+      cyan{w, "Text_Cmyk_C", &cmykFrame, Px(28, 17, 36, 18), "", true},
+      magenta{w, "Text_Cmyk_M", &cmykFrame, Px(28, 39, 36, 18), "", true},
+      yellow{w, "Text_Cmyk_Y", &cmykFrame, Px(28, 61, 36, 18), "", true},
+      key{w, "Text_Cmyk_K", &cmykFrame, Px(28, 83, 36, 18), "", true},
+      cmykUnits{{{w, "Unit_Cmyk_C", &cmykFrame, Px(67, 19, 14, 18), "%"},
+                 {w, "Unit_Cmyk_M", &cmykFrame, Px(67, 41, 14, 18), "%"},
+                 {w, "Unit_Cmyk_Y", &cmykFrame, Px(67, 63, 14, 18), "%"},
+                 {w, "Unit_Cmyk_K", &cmykFrame, Px(67, 85, 14, 18), "%"}}},
+      labFrame{w, "Frame10", nullptr, Px(538, 40, 111, 110), "LAB："},
+      labLabels{{{w, "Label_Lab_L", &labFrame, Px(10, 24, 18, 18), "L:"},
+                 {w, "Label_Lab_A", &labFrame, Px(10, 52, 18, 18), "A:"},
+                 {w, "Label_Lab_B", &labFrame, Px(10, 80, 18, 18), "B:"}}},
+      labLightness{w, "Text_Lab_L", &labFrame, Px(32, 22, 48, 18), "", true},
+      labA{w, "Text_Lab_A", &labFrame, Px(32, 50, 48, 18), "", true},
+      labB{w, "Text_Lab_B", &labFrame, Px(32, 78, 48, 18), "", true} {}
+
+StripPanel::StripPanel(ControlList& w)
+    : inverseStrip{w, "Picture14", nullptr, Px(360, 231, 126, 33)},
+      shadeStrip{w, "Picture15", nullptr, Px(528, 231, 120, 55)},
+      inverseBox{w, "Text5", nullptr, Px(361, 266, 125, 18), "", true},
+      tintStrip{w, "Picture5", nullptr, Px(591, 461, 57, 28)} {}
+
+namespace {
+// The rows hold up to nine characters in boxes about sixty pixels wide.
+constexpr float kNotationFontPt = 7.5f;
+}  // namespace
+
+NotationPanel::NotationPanel(ControlList& w)
+    : frame{w, "Frame6", nullptr, Px(288, 390, 361, 68), "色值:"},
+      labels{{
+          {w, "Label23(0)", &frame, Px(5, 20, 20, 18), "VB:"},
+          {w, "Label23(1)", &frame, Px(5, 44, 56, 18), "Html、PS:"},
+          {w, "Label23(2)", &frame, Px(96, 20, 38, 18), "Delphi:"},
+          {w, "Label23(3)", &frame, Px(193, 20, 36, 18), "BASIC:"},
+          {w, "Label23(4)", &frame, Px(127, 44, 28, 18), "其他:"},
+          {w, "Label23(5)", &frame, Px(225, 44, 38, 18), "R,G,B:"},
+          {w, "Label23(6)", &frame, Px(288, 20, 24, 18), "Hex:"},
+      }},
+      rows{{
+          {w, "Color_TextBox(0)", &frame, Px(25, 18, 68, 18), ""},
+          {w, "Color_TextBox(1)", &frame, Px(61, 42, 62, 18), ""},
+          {w, "Color_TextBox(2)", &frame, Px(134, 18, 56, 18), ""},
+          {w, "Color_TextBox(3)", &frame, Px(229, 18, 56, 18), ""},
+          {w, "Color_TextBox(4)", &frame, Px(155, 42, 66, 18), ""},
+          {w, "Color_TextBox(5)", &frame, Px(263, 42, 93, 18), ""},
+          {w, "Color_TextBox(6)", &frame, Px(312, 18, 44, 18), ""},
+      }} {
+  for (TextBox& row : rows) row.fontPt = kNotationFontPt;
+}
+
+Workspace::Workspace(ReadoutPanel& readouts, StripPanel& strips, NotationPanel& notations,
+                     const ColourShownElsewhere& shown, const WindowState& windowState, Clipboard& clipboard)
+    : readouts_(readouts), strips_(strips), notations_(notations), shown_(shown), windowState_(windowState),
+      clipboard_(clipboard) {
+  // Any button's release copies the row: the right one before the context menu opens.
+  for (int i = 0; i < kNotationRows; ++i)
+    notations_.rows[static_cast<std::size_t>(i)].onMouseUp = [this, i](const MouseEvent&) { NotationRowUp(i); };
+}
+
 // Pasted text can put anything into a box; it counts as its leading number, 0 when it
 // has none, and at most 255, so the readouts always show a colour.
 std::int32_t Workspace::ChannelOf(const TextBox& box) { return LeadingChannel(box.text); }
 
 ColorValue Workspace::CurrentColour() const {
-  return ComposeColor(ChannelOf(Text_R), ChannelOf(Text_G), ChannelOf(Text_B));
+  return ComposeColor(ChannelOf(Channel(0)), ChannelOf(Channel(1)), ChannelOf(Channel(2)));
 }
 
 void Workspace::SetChannels(const Rgb& c) {
-  Text_R.text = DecimalText(c.r);
-  Text_G.text = DecimalText(c.g);
-  Text_B.text = DecimalText(c.b);
-  文本颜色(c.r, c.g, c.b);
+  Channel(0).text = DecimalText(c.r);
+  Channel(1).text = DecimalText(c.g);
+  Channel(2).text = DecimalText(c.b);
+  TintChannelBoxes(c.r, c.g, c.b);
 }
 
-void Workspace::zhuan(ColorValue colour) {
+void Workspace::ShowColour(ColorValue colour) {
   if (colour < 0) return;
   SetChannels(SplitChannels(colour));
-  SetBack(Picture1, colour);
-  DrawLinearGradient(Picture5.surface, kWhite, colour);
-  DrawLinearGradient(Picture8.surface, kBlack, colour);
-  DrawLinearGradient(Picture10.surface, kBlack, colour);
-  DrawLinearGradient(Picture14.surface, InvertColor(colour), colour);
-  DrawLinearGradient(Picture15.surface, colour, kBlack);
-  DrawRadialGradient(picZoom.surface, colour, InvertColor(colour));
+  SetBack(shown_.eyedropperSwatch, colour);
+  DrawLinearGradient(strips_.tintStrip.surface, kWhite, colour);
+  DrawLinearGradient(shown_.lightnessTrack.surface, kBlack, colour);
+  DrawLinearGradient(shown_.saturationTrack.surface, kBlack, colour);
+  DrawLinearGradient(strips_.inverseStrip.surface, InvertColor(colour), colour);
+  DrawLinearGradient(strips_.shadeStrip.surface, colour, kBlack);
+  DrawRadialGradient(shown_.magnifierView.surface, colour, InvertColor(colour));
   RefreshDisplay();
   RefreshValues();
 }
 
-void Workspace::文本颜色(std::int32_t R, std::int32_t G, std::int32_t B) {
+void Workspace::TintChannelBoxes(std::int32_t r, std::int32_t g, std::int32_t b) {
   const ColorValue current = CurrentColour(), inverse = InvertColor(current);
-  Text_R.foreColor = InvertColor(ComposeColor(R, 0, 0));
-  Text_G.foreColor = InvertColor(ComposeColor(0, G, 0));
-  Text_B.foreColor = InvertColor(ComposeColor(0, 0, B));
-  Text_R.backColor = ComposeColor(R, 0, 0);
-  Text_G.backColor = ComposeColor(0, G, 0);
-  Text_B.backColor = ComposeColor(0, 0, B);
-  SetBack(Picture1, current);
-  DrawLinearGradient(Picture5.surface, kWhite, current);
-  DrawLinearGradient(Picture14.surface, inverse, current);
-  DrawLinearGradient(Picture15.surface, current, kBlack);
-  Text5.backColor = inverse;
-  Text5.foreColor = current;
-  Shape1.borderColor = Shape2.borderColor = inverse;
-  Line2.borderColor = Line1.borderColor = inverse;
-  Shape1.fillColor = Shape2.fillColor = inverse;
-  if (follower_) follower_->ChannelsWritten(R, G, B);
+  Channel(0).foreColor = InvertColor(ComposeColor(r, 0, 0));
+  Channel(1).foreColor = InvertColor(ComposeColor(0, g, 0));
+  Channel(2).foreColor = InvertColor(ComposeColor(0, 0, b));
+  Channel(0).backColor = ComposeColor(r, 0, 0);
+  Channel(1).backColor = ComposeColor(0, g, 0);
+  Channel(2).backColor = ComposeColor(0, 0, b);
+  SetBack(shown_.eyedropperSwatch, current);
+  DrawLinearGradient(strips_.tintStrip.surface, kWhite, current);
+  DrawLinearGradient(strips_.inverseStrip.surface, inverse, current);
+  DrawLinearGradient(strips_.shadeStrip.surface, current, kBlack);
+  strips_.inverseBox.backColor = inverse;
+  strips_.inverseBox.foreColor = current;
+  shown_.swatchMarker.borderColor = shown_.hueStripMarker.borderColor = inverse;
+  shown_.crossHairV.borderColor = shown_.crossHairH.borderColor = inverse;
+  shown_.swatchMarker.fillColor = shown_.hueStripMarker.fillColor = inverse;
+  if (follower_) follower_->ChannelsWritten(r, g, b);
 }
 
 void Workspace::RefreshDisplay() {
@@ -71,16 +156,16 @@ void Workspace::RefreshDisplay() {
     return;
   }
   const ColorValue current = CurrentColour(), inverse = InvertColor(current);
-  DrawLinearGradient(Picture15.surface, current, kBlack);
-  DrawLinearGradient(Picture14.surface, inverse, current);
-  Text5.text = InverseText(current).str();
-  Text5.backColor = inverse;
-  Text5.foreColor = current;
-  DrawLinearGradient(Picture5.surface, kWhite, current);
-  SetBack(Picture1, current);
-  Shape1.backColor = Shape2.backColor = inverse;
-  Line2.borderColor = Line1.borderColor = inverse;
-  const std::int32_t r = ChannelOf(Text_R), g = ChannelOf(Text_G), b = ChannelOf(Text_B);
+  DrawLinearGradient(strips_.shadeStrip.surface, current, kBlack);
+  DrawLinearGradient(strips_.inverseStrip.surface, inverse, current);
+  strips_.inverseBox.text = InverseText(current).str();
+  strips_.inverseBox.backColor = inverse;
+  strips_.inverseBox.foreColor = current;
+  DrawLinearGradient(strips_.tintStrip.surface, kWhite, current);
+  SetBack(shown_.eyedropperSwatch, current);
+  shown_.swatchMarker.backColor = shown_.hueStripMarker.backColor = inverse;
+  shown_.crossHairV.borderColor = shown_.crossHairH.borderColor = inverse;
+  const std::int32_t r = ChannelOf(Channel(0)), g = ChannelOf(Channel(1)), b = ChannelOf(Channel(2));
   if (follower_) follower_->ColourShown(r, g, b);
   WriteReadouts(r, g, b);
 }
@@ -93,12 +178,12 @@ void Workspace::RefreshValues() {
   }
   stale_ = false;
   RefreshDisplay();
-  const std::int32_t r = ChannelOf(Text_R), g = ChannelOf(Text_G), b = ChannelOf(Text_B);
+  const std::int32_t r = ChannelOf(Channel(0)), g = ChannelOf(Channel(1)), b = ChannelOf(Channel(2));
   const NotationRows rows = NotationTexts(current);
-  for (int i = 0; i < kColorTextBoxes; ++i) Color_TextBox[i].text = rows[i].str();
-  Color_TextBox[5].text = Text_R.text + "," + Text_G.text + "," + Text_B.text;  // as they stand
+  for (int i = 0; i < kNotationRows; ++i) notations_.rows[i].text = rows[i].str();
+  notations_.rows[5].text = Channel(0).text + "," + Channel(1).text + "," + Channel(2).text;  // as they stand
   WriteReadouts(r, g, b);
-  for (TextBox& row : Color_TextBox) {
+  for (TextBox& row : notations_.rows) {
     row.backColor = current;
     row.foreColor = inverse;
   }
@@ -111,29 +196,22 @@ void Workspace::WriteReadouts(std::int32_t r, std::int32_t g, std::int32_t b) {
   const HslColor hsl = RgbToHslFast(R, G, B);
   const CmykColor cmyk = RgbToCmykFast(R, G, B);
   const LabColor lab = RgbToLabFast(R, G, B);
-  Text_HSV_H.text = DecimalText(hsv.h);
-  Text_HSV_S.text = DecimalText(hsv.s);
-  Text_HSV_V.text = DecimalText(hsv.v);
-  Text_HSL_H.text = DecimalText(hsl.h);
-  Text_HSL_L.text = DecimalText(hsl.l);
-  Text_HSL_S.text = DecimalText(hsl.s);
-  Text_Cmyk_C.text = DecimalText(cmyk.c);
-  Text_Cmyk_M.text = DecimalText(cmyk.m);
-  Text_Cmyk_Y.text = DecimalText(cmyk.y);
-  Text_Cmyk_K.text = DecimalText(cmyk.k);
-  Text_Lab_L.text = DecimalText(lab.l);
-  Text_Lab_A.text = DecimalText(lab.a);
-  Text_Lab_B.text = DecimalText(lab.b);
+  readouts_.hsvHue.text = DecimalText(hsv.h);
+  readouts_.hsvSaturation.text = DecimalText(hsv.s);
+  readouts_.hsvValue.text = DecimalText(hsv.v);
+  readouts_.hlsHue.text = DecimalText(hsl.h);
+  readouts_.hlsLightness.text = DecimalText(hsl.l);
+  readouts_.hlsSaturation.text = DecimalText(hsl.s);
+  readouts_.cyan.text = DecimalText(cmyk.c);
+  readouts_.magenta.text = DecimalText(cmyk.m);
+  readouts_.yellow.text = DecimalText(cmyk.y);
+  readouts_.key.text = DecimalText(cmyk.k);
+  readouts_.labLightness.text = DecimalText(lab.l);
+  readouts_.labA.text = DecimalText(lab.a);
+  readouts_.labB.text = DecimalText(lab.b);
 }
 
-int Workspace::NotationIndex(const TextBox& box) const {
-  for (int i = 0; i < kColorTextBoxes; ++i)
-    if (&box == &Color_TextBox[i]) return i;
-  return -1;
-}
-
-// Any button's release copies the row: the right one before the context menu opens.
-void Workspace::Color_TextBox_MouseUp(int Index, int, int, float, float) { 全选(Color_TextBox[Index]); }
+void Workspace::NotationRowUp(int row) { SelectAllAndCopy(notations_.rows[static_cast<std::size_t>(row)]); }
 
 namespace {
 // Characters as the box counts them: UTF-8 lead bytes.
@@ -142,7 +220,7 @@ int CharacterCount(const std::string& t) {
 }
 }  // namespace
 
-void Workspace::全选(TextBox& box) {
+void Workspace::SelectAllAndCopy(TextBox& box) {
   box.selStart = 0;
   box.selLength = CharacterCount(box.text);
   ++box.selections;

@@ -1,6 +1,6 @@
 // The current colour and everything that shows it: the channel boxes, the readouts, the
-// notation rows, the swatches and strips. The colour lives only in the texts of Text_R,
-// Text_G and Text_B; everything else is derived from them. The input areas call in here;
+// notation rows, the swatches and strips. The colour lives only in the texts of the three
+// channel boxes; everything else is derived from them. The input areas call in here;
 // this area calls none of them, and tells a follower (the sliders) what it showed.
 #pragma once
 
@@ -13,60 +13,100 @@
 
 namespace velkaro {
 
-inline constexpr int kColorTextBoxes = kNotationRows;
 
 // Told what the workspace shows, for the controls that draw the colour their own way.
 class ColourFollower {
  public:
   virtual ~ColourFollower() = default;
-  // 文本颜色 wrote the channels.
-  virtual void ChannelsWritten(std::int32_t R, std::int32_t G, std::int32_t B) = 0;
+  // TintChannelBoxes wrote the channels.
+  virtual void ChannelsWritten(std::int32_t r, std::int32_t g, std::int32_t b) = 0;
   // The display was refreshed with this colour.
   virtual void ColourShown(std::int32_t r, std::int32_t g, std::int32_t b) = 0;
 };
 
-struct WorkspaceControls {
-  TextBox &Text_R, &Text_G, &Text_B;
-  TextBox &Text_HSV_H, &Text_HSV_S, &Text_HSV_V;
-  TextBox &Text_HSL_H, &Text_HSL_L, &Text_HSL_S;
-  TextBox &Text_Cmyk_C, &Text_Cmyk_M, &Text_Cmyk_Y, &Text_Cmyk_K;
-  TextBox &Text_Lab_L, &Text_Lab_A, &Text_Lab_B;
-  TextBox& Text5;  // the inverse colour
-  std::array<TextBox, kColorTextBoxes>& Color_TextBox;
-  PictureBox& Picture1;                                      // the eyedropper's swatch
-  PictureBox &Picture5, &Picture14, &Picture15;              // readout strips
-  PictureBox &Picture8, &Picture10;                          // fine-tuning strips
-  PictureBox& picZoom;                                       // the magnifier's resting picture
-  Shape &Shape1, &Shape2;                                    // palette markers
-  Line &Line1, &Line2;                                       // the magnifier's cross hair
+// The readouts: HSV, HLS (shown top to bottom H, L, S), CMYK and Lab, each in its frame.
+struct ReadoutPanel {
+  explicit ReadoutPanel(ControlList& window);
+  Frame hsvFrame;
+  std::array<Label, 3> hsvLabels;
+  TextBox hsvHue, hsvSaturation, hsvValue;
+  std::array<Label, 3> hsvUnits;
+  Frame hlsFrame;
+  std::array<Label, 3> hlsLabels;
+  TextBox hlsHue, hlsLightness, hlsSaturation;
+  std::array<Label, 3> hlsUnits;
+  Frame cmykFrame;
+  std::array<Label, 4> cmykLabels;
+  TextBox cyan, magenta, yellow, key;
+  std::array<Label, 4> cmykUnits;
+  Frame labFrame;
+  std::array<Label, 3> labLabels;
+  TextBox labLightness, labA, labB;
 };
 
-class Workspace : private WorkspaceControls {
+// The gradient strips beside and under the readouts, and the inverse colour's box.
+struct StripPanel {
+  explicit StripPanel(ControlList& window);
+  PictureBox inverseStrip;  // the inverse colour to the colour
+  PictureBox shadeStrip;    // the colour to black
+  TextBox inverseBox;       // the inverse colour as "r,g,b", on the inverse
+  PictureBox tintStrip;     // white to the colour
+};
+
+// The seven notation rows, a click on one copies it. Label index = row index; first line
+// 0, 2, 3, 6, second line 1, 4, 5.
+struct NotationPanel {
+  explicit NotationPanel(ControlList& window);
+  Frame frame;
+  std::array<Label, kNotationRows> labels;
+  std::array<TextBox, kNotationRows> rows;
+};
+
+// The controls of other areas that show the colour too, each drawn here as the colour
+// changes.
+struct ColourShownElsewhere {
+  std::array<TextBox, 3>& channelBoxes;  // red, green, blue: the colour itself
+  PictureBox& eyedropperSwatch;
+  PictureBox& saturationTrack;  // the fine-tuning tracks' ramps
+  PictureBox& lightnessTrack;
+  PictureBox& magnifierView;    // its resting picture
+  Shape& hueStripMarker;
+  Shape& swatchMarker;
+  Line& crossHairH;
+  Line& crossHairV;
+};
+
+class Workspace {
  public:
-  Workspace(const WorkspaceControls& controls, const WindowState& windowState, Clipboard& clipboard)
-      : WorkspaceControls(controls), windowState_(windowState), clipboard_(clipboard) {}
+  Workspace(ReadoutPanel& readouts, StripPanel& strips, NotationPanel& notations, const ColourShownElsewhere& shown,
+            const WindowState& windowState, Clipboard& clipboard);
   void SetFollower(ColourFollower* follower) { follower_ = follower; }
 
-  void zhuan(ColorValue colour);
-  void 文本颜色(std::int32_t R, std::int32_t G, std::int32_t B);
+  void ShowColour(ColorValue colour);
+  void TintChannelBoxes(std::int32_t R, std::int32_t G, std::int32_t B);
   void RefreshValues();
   void RefreshDisplay();
   // A refresh was skipped while the window was minimised: what it shows is older than the
   // colour (a pick or a recent colour chosen meanwhile), until the next RefreshValues.
   bool StaleWhileMinimised() const { return stale_; }
-  // Writes the channels into the three boxes and recolours with 文本颜色.
+  // Writes the channels into the three boxes and recolours with TintChannelBoxes.
   void SetChannels(const Rgb& c);
   // The channel a box holds: its leading number, 0 when it has none, at most 255.
   static std::int32_t ChannelOf(const TextBox& box);
   ColorValue CurrentColour() const;
 
   // Selects a box's whole text and copies it.
-  void 全选(TextBox& box);
-  void Color_TextBox_MouseUp(int Index, int Button, int Shift, float X, float Y);
-  int NotationIndex(const TextBox& box) const;  // -1 when not a notation row
+  void SelectAllAndCopy(TextBox& box);
+  void NotationRowUp(int row);
 
  private:
   void WriteReadouts(std::int32_t r, std::int32_t g, std::int32_t b);
+  TextBox& Channel(int i) const { return shown_.channelBoxes[static_cast<std::size_t>(i)]; }
+
+  ReadoutPanel& readouts_;
+  StripPanel& strips_;
+  NotationPanel& notations_;
+  ColourShownElsewhere shown_;
 
   const WindowState& windowState_;
   Clipboard& clipboard_;

@@ -116,7 +116,7 @@ FakePlatform& WithDpi(FakePlatform& p, int dpi) {
 }
 }  // namespace
 
-ControlMap::Model::Model(int dpi) : form(WithDpi(platform, dpi)) { form.Form_Initialize(); }
+ControlMap::Model::Model(int dpi) : form(WithDpi(platform, dpi)) { form.Initialise(); }
 
 std::unique_ptr<ControlMap::Model> ControlMap::Started() const { return std::make_unique<Model>(platform_.dpi); }
 

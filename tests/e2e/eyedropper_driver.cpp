@@ -94,7 +94,7 @@ int wmain(int argc, wchar_t** argv) {
                     "像素坐标校准:X:" + std::to_string(onA.x) + ",Y:" + std::to_string(onA.y));
   // The magnified pixel under the pointer lands at the cross hair: at 800 % and 96 dpi its
   // cell is 128..135 x 120..127 of the view; a point inside it, off the lines.
-  const int viewW = layout.picZoom.surface.Width(), viewH = layout.picZoom.surface.Height();
+  const int viewW = layout.magnifierPanel.view.surface.Width(), viewH = layout.magnifierPanel.view.surface.Height();
   const int cellX = (viewW + 10) / 8 / 2 * 8 - 8, cellY = viewH / 8 / 2 * 8;
   const POINT crossHair = ScreenPoint(hwnd, layout, ids.Get("picZoom"), 2 + cellX + 2, 2 + cellY + 2);
   checks.Expect(ScreenColour(crossHair) == kColourA, "the magnifier shows A at the cross hair");

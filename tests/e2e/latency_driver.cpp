@@ -1,6 +1,6 @@
 // How soon a pointer move shows during an eyedropper drag: the pointer jumps by real input
 // between the two colours of a board outside the window, and each time the driver polls
-// Text_R (WM_GETTEXT, as any program reads it) until it shows the new red channel. The
+// redBox (WM_GETTEXT, as any program reads it) until it shows the new red channel. The
 // same is measured, in the same run, on a bare window that reads the pixel and writes 24
 // edit boxes on each move: the platform's own price for a move that shows. Reports p50,
 // p95 and the maximum of both, and the program's own breakdown of where the time went.

@@ -42,7 +42,7 @@ class Session {
 
   // The strip on the screen against the model's strip, column by column along a row.
   void ExpectStrip(const Form1& model, int row, const std::string& when) {
-    const Surface& strip = model.Picture_色板.surface;
+    const Surface& strip = model.hueStripPanel.strip.surface;
     int differing = 0;
     for (int x = 0; x < strip.Width(); ++x) {
       const COLORREF shown = ScreenColour(ScreenPoint(hwnd_, ids_.Layout(), ids_.Get("Picture_色板"), x, row));
@@ -85,10 +85,10 @@ class Session {
 
 // The model's thumb moved to a place, as a drag that ends there does.
 void ModelThumbTo(Form1& model, int row, float left) {
-  FineTuning::Slider s = model.fineTuning.SliderOf(row);
-  model.fineTuning.Thumb_MouseDown(row, 1, 0, 0, 0);
-  model.fineTuning.Thumb_MouseMove(row, 1, 0, left - s.thumb.place.left, 0);
-  model.fineTuning.Thumb_MouseUp(row, 1, 0, 0, 0);
+  TuningRow& s = model.fineTuning.RowOf(row);
+  model.fineTuning.ThumbDown(row, {1, 0, 0, 0});
+  model.fineTuning.ThumbMove(row, {1, 0, left - s.thumb.place.left, 0});
+  model.fineTuning.ThumbUp();
 }
 
 
@@ -103,7 +103,7 @@ int wmain(int argc, wchar_t** argv) {
   Form1& model = oracle->form;
   const int dpi = model.units.Dpi();
   // Near the strip's bottom: below the marker wherever these steps put it.
-  const int stripRow = model.Picture_色板.surface.Height() - 3;
+  const int stripRow = model.hueStripPanel.strip.surface.Height() - 3;
   RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Pelmora_Color");
 
   Program program(exe);
@@ -120,7 +120,7 @@ int wmain(int argc, wchar_t** argv) {
     checks.Expect(ScreenColour(red) == RGB(255, 0, 0) && ScreenColour(blue) == RGB(0, 0, 255),
                   "column 60 of the strip is red and column 300 blue");
   }
-  const Surface& track = model.Picture12.surface;
+  const Surface& track = model.tuningPanel.hue.track.surface;
   int trackDiffers = 0;
   for (int x = 0; x < track.Width(); ++x)
     if (ScreenColour(ScreenPoint(hwnd, layout, ids.Get("Picture12"), x, 2)) != static_cast<COLORREF>(track.Get(x, 2)))
@@ -136,8 +136,8 @@ int wmain(int argc, wchar_t** argv) {
   Pump(200);
   Button(true, false);
   Pump(400);
-  model.palette.Palette_MouseDown(model.Picture_色板, 1, 0, 65, 40);
-  model.palette.Palette_MouseUp(model.Picture_色板, 1, 0, 65, 40);
+  model.palette.PaletteDown(model.hueStripPanel.strip, {1, 0, 65, 40});
+  model.palette.PaletteUp();
   session.ExpectReadouts(model, "after a press on the strip");
   if (dpi == 96) {
     checks.ExpectText("R,G,B after the press at column 65", session.Text("Color_TextBox(5)"), "255,0,0");
@@ -159,7 +159,7 @@ int wmain(int argc, wchar_t** argv) {
   checks.ExpectText("saturation at its left end", session.Text("Text2"), "0");
   session.ExpectReadouts(model, "with the saturation at its left end");
   int notGrey = 0;
-  for (int x = 0; x < model.Picture_色板.surface.Width(); ++x)
+  for (int x = 0; x < model.hueStripPanel.strip.surface.Width(); ++x)
     if (ScreenColour(ScreenPoint(hwnd, layout, ids.Get("Picture_色板"), x, stripRow)) != RGB(128, 128, 128))
       ++notGrey;
   checks.Expect(notGrey == 0, "the strip on the screen is grey 128 (" + std::to_string(notGrey) + " columns not)");
@@ -167,14 +167,14 @@ int wmain(int argc, wchar_t** argv) {
 
   // And back to its right end: the rainbow returns as drawn.
   session.DragThumb(model, "Image_Hls2", step, 30);
-  ModelThumbTo(model, FineTuning::kSaturation, model.Picture10.place.width);
+  ModelThumbTo(model, FineTuning::kSaturation, model.tuningPanel.saturation.track.place.width);
   checks.ExpectText("saturation at its right end", session.Text("Text2"), "100");
   session.ExpectStrip(model, stripRow, "with the saturation back at its right end");
 
   // The hue thumb at both ends: a full turn either way leaves the strip as drawn.
   for (const auto& [direction, end, text] : {std::tuple{-1, 0.0f, "-360"}, {1, 1.0f, "360"}}) {
     session.DragThumb(model, "Image_HSLv1", direction * step, 30);
-    ModelThumbTo(model, FineTuning::kHue, end * model.Picture12.place.width);
+    ModelThumbTo(model, FineTuning::kHue, end * model.tuningPanel.hue.track.place.width);
     checks.ExpectText("hue at an end", session.Text("Text3"), text);
     session.ExpectReadouts(model, std::string("with the hue at ") + text);
     session.ExpectStrip(model, stripRow, std::string("with the hue at ") + text);

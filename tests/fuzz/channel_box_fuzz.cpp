@@ -7,7 +7,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static fuzz::Started started;
   Form1& form = started.form;
   if (size == 0) return 0;
-  TextBox* boxes[] = {&form.Text_R, &form.Text_G, &form.Text_B};
+  TextBox* boxes[] = {&form.channelPanel.boxes[0], &form.channelPanel.boxes[1], &form.channelPanel.boxes[2]};
   TextBox& box = *boxes[data[0] % 3];
   const bool paste = data[0] & 4;
   box.text.assign(reinterpret_cast<const char*>(data + 1), size - 1);

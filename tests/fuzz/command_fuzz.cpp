@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string command(reinterpret_cast<const char*>(data), size);
   started.platform.launched.clear();
   int cancel = -1;
-  form.commands.Text4_LinkExecute(command, cancel);
+  form.commands.CommandReceived(command, cancel);
   const bool launches = command == kCommandOpenCmd || command == kCommandOpenDriveC || command == kCommandOpenSearch;
   fuzz::Require(started.platform.launched.size() == (launches ? 1u : 0u), "a launch only for a launch command");
   fuzz::Require(cancel == 0, "the request is accepted");

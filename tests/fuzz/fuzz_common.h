@@ -21,7 +21,7 @@ inline void Require(bool holds, const std::string& what) {
 struct Started {
   FakePlatform platform;
   Form1 form{platform};
-  Started() { form.Form_Initialize(); }
+  Started() { form.Initialise(); }
 };
 
 // Digits only, worth 0-255.
@@ -41,9 +41,9 @@ inline void RequireReadoutsOfCurrentColour(const Form1& form) {
   const ColorValue c = form.workspace.CurrentColour();
   const Readouts o = ComputeReadouts(static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>(c >> 8 & 0xFF),
                                      static_cast<std::uint8_t>(c >> 16 & 0xFF));
-  Require(form.Text_HSV_H.text == DecimalText(o.hsv.h) && form.Text_HSL_S.text == DecimalText(o.hsl.s) &&
-              form.Text_Cmyk_Y.text == DecimalText(o.cmyk.y) && form.Text_Lab_A.text == DecimalText(o.lab.a) &&
-              form.Text5.text == o.inverse.str() && form.Color_TextBox[1].text == o.notations[1].str(),
+  Require(form.readoutPanel.hsvHue.text == DecimalText(o.hsv.h) && form.readoutPanel.hlsSaturation.text == DecimalText(o.hsl.s) &&
+              form.readoutPanel.yellow.text == DecimalText(o.cmyk.y) && form.readoutPanel.labA.text == DecimalText(o.lab.a) &&
+              form.stripPanel.inverseBox.text == o.inverse.str() && form.notationPanel.rows[1].text == o.notations[1].str(),
           "the readouts show the current colour");
 }
 

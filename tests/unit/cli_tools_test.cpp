@@ -169,12 +169,12 @@ TEST(ToolkitFormats, EveryFormatAndTemplate) {
   EXPECT_NE(lines.err.find("line 2: \"nope\""), std::string::npos);
 }
 
-// The steps are the window's own strips: Picture5 runs from white to the current colour.
+// The steps are the window's own strips: tintStrip runs from white to the current colour.
 TEST(ToolkitGradient, StepsAreTheWindowsStrip) {
   FakePlatform platform;
   Form1 form(platform);
-  form.Form_Initialize();
-  const Surface& strip = form.Picture5.surface;
+  form.Initialise();
+  const Surface& strip = form.stripPanel.tintStrip.surface;
   const std::vector<ColorValue> steps = GradientSteps(kWhite, form.workspace.CurrentColour(), strip.Width());
   ASSERT_EQ(static_cast<int>(steps.size()), strip.Width());
   for (int x : {0, strip.Width() / 2, strip.Width() - 1}) EXPECT_EQ(steps[x], strip.Get(x, 0)) << x;

@@ -21,10 +21,10 @@ struct Extras : testing::Test {
   Form1 form{platform};
   void SetUp() override {
     platform.screen = Coded;
-    form.Form_Initialize();
+    form.Initialise();
     platform.calls.clear();
   }
-  std::string Channels() const { return form.Text_R.text + "," + form.Text_G.text + "," + form.Text_B.text; }
+  std::string Channels() const { return form.channelPanel.boxes[0].text + "," + form.channelPanel.boxes[1].text + "," + form.channelPanel.boxes[2].text; }
   void HotkeyMoveTo(int x, int y, int shift = 0) {
     platform.cursor = Point{x, y};
     form.eyedropper.HotkeyPickMove(shift);
@@ -33,58 +33,58 @@ struct Extras : testing::Test {
 
 TEST_F(Extras, HotkeyShowsTheHiddenWindowAndAClickEndsThePickWithACopy) {
   bool cancel = false;
-  form.Form_Unload(cancel);  // hidden in the tray
+  form.Unload(cancel);  // hidden in the tray
   platform.cursor = Point{10, 20};
   form.HotkeyPressed();
-  EXPECT_TRUE(form.shown);
-  EXPECT_EQ(form.windowState, WindowState::Normal);
+  EXPECT_TRUE(form.Shown());
+  EXPECT_EQ(form.State(), WindowState::Normal);
   EXPECT_NE(std::find(platform.calls.begin(), platform.calls.end(), "ShowWindowRestored"), platform.calls.end());
-  EXPECT_EQ(form.Picking, -1);
+  EXPECT_EQ(form.Pick(), PickMode::Hotkey);
   EXPECT_TRUE(form.eyedropper.HotkeyPicking());
-  EXPECT_EQ(form.Picture2.picture, PictureId::None);  // the target is lifted, as in a drag
+  EXPECT_EQ(form.eyedropperPanel.target.picture, PictureId::None);  // the target is lifted, as in a drag
   EXPECT_EQ(Channels(), "10,20,77");
   HotkeyMoveTo(100, 50);
   EXPECT_EQ(Channels(), "100,50,77");
-  EXPECT_EQ(form.Frame5.caption, "像素坐标校准:X:100,Y:50");
-  form.eyedropper.Picture2_MouseUp(kLeft, 0, 0, 0);  // a stray release does not end it
+  EXPECT_EQ(form.magnifierPanel.frame.caption, "像素坐标校准:X:100,Y:50");
+  form.eyedropper.TargetUp();  // a stray release does not end it
   EXPECT_TRUE(form.eyedropper.HotkeyPicking());
   platform.cursor = Point{120, 60};  // the click lands where the pointer is now
   form.EndHotkeyPick(true);
   EXPECT_EQ(Channels(), "120,60,77");
   EXPECT_EQ(platform.clipboard, "#783C4D");
-  EXPECT_EQ(form.Picking, 0);
+  EXPECT_EQ(form.Pick(), PickMode::None);
   EXPECT_FALSE(form.eyedropper.HotkeyPicking());
-  EXPECT_EQ(form.Picture2.picture, PictureId::Target);
+  EXPECT_EQ(form.eyedropperPanel.target.picture, PictureId::Target);
   EXPECT_EQ(form.history.Items(), (std::vector<ColorValue>{ComposeColor(120, 60, 77)}));
   HotkeyMoveTo(5, 5);  // over: moves pick nothing
   EXPECT_EQ(Channels(), "120,60,77");
 }
 
 TEST_F(Extras, CancellingBringsBackTheColourFromBefore) {
-  const std::string before = Channels(), html = form.Color_TextBox[1].text, lab = form.Text_Lab_A.text;
+  const std::string before = Channels(), html = form.notationPanel.rows[1].text, lab = form.readoutPanel.labA.text;
   platform.clipboard = "untouched";
   form.HotkeyPressed();
   HotkeyMoveTo(200, 100);
   EXPECT_EQ(Channels(), "200,100,77");
   form.EndHotkeyPick(false);
   EXPECT_EQ(Channels(), before);
-  EXPECT_EQ(form.Color_TextBox[1].text, html);
-  EXPECT_EQ(form.Text_Lab_A.text, lab);
-  EXPECT_EQ(form.Frame5.caption, "像素坐标校准:");
+  EXPECT_EQ(form.notationPanel.rows[1].text, html);
+  EXPECT_EQ(form.readoutPanel.labA.text, lab);
+  EXPECT_EQ(form.magnifierPanel.frame.caption, "像素坐标校准:");
   EXPECT_EQ(platform.clipboard, "untouched");
   EXPECT_TRUE(form.history.Items().empty());
-  EXPECT_EQ(form.Picking, 0);
+  EXPECT_EQ(form.Pick(), PickMode::None);
   form.EndHotkeyPick(true);  // nothing on: nothing copied
   EXPECT_EQ(platform.clipboard, "untouched");
 }
 
 TEST_F(Extras, HotkeyDuringADragChangesNothing) {
   platform.cursor = Point{10, 20};
-  form.eyedropper.Picture2_MouseDown(kLeft, 0, 0, 0);
+  form.eyedropper.TargetDown({kLeft, 0, 0, 0});
   form.HotkeyPressed();
   EXPECT_FALSE(form.eyedropper.HotkeyPicking());
-  form.eyedropper.Picture2_MouseUp(kLeft, 0, 0, 0);
-  EXPECT_EQ(form.Picking, 0);
+  form.eyedropper.TargetUp();
+  EXPECT_EQ(form.Pick(), PickMode::None);
   EXPECT_EQ(form.history.Items(), (std::vector<ColorValue>{ComposeColor(10, 20, 77)}));  // the drag's end
 }
 
@@ -92,11 +92,11 @@ TEST(ExtrasHotkey, AHotkeyHeldElsewhereIsToldInTheTrayTip) {
   FakePlatform platform;
   platform.hotkeyFree = false;
   Form1 form(platform);
-  form.Form_Initialize();
+  form.Initialise();
   EXPECT_NE(std::find(platform.calls.begin(), platform.calls.end(),
                       "AddTrayIcon Velkaro Ver2.2.1（取色热键 Ctrl+Alt+C 不可用）"),
             platform.calls.end());
-  EXPECT_TRUE(form.shown);  // the program goes on
+  EXPECT_TRUE(form.Shown());  // the program goes on
 }
 
 // Each case: a screen of given pixels around the pointer, the keys held and the mean.
@@ -133,7 +133,7 @@ TEST_F(Extras, AveragingTakesTheMeanOfTheSquareRoundedHalfToEven) {
     form.HotkeyPressed();
     HotkeyMoveTo(c.at.x, c.at.y, c.shift);
     EXPECT_EQ(Channels(), c.expected) << c.what;
-    EXPECT_EQ(form.Frame5.caption, "像素坐标校准:X:" + std::to_string(c.at.x) + ",Y:" + std::to_string(c.at.y) + c.suffix)
+    EXPECT_EQ(form.magnifierPanel.frame.caption, "像素坐标校准:X:" + std::to_string(c.at.x) + ",Y:" + std::to_string(c.at.y) + c.suffix)
         << c.what;
     EXPECT_EQ(form.magnifier.averageSpan, Eyedropper::SpanOf(c.shift)) << c.what;
     form.EndHotkeyPick(false);
@@ -144,7 +144,7 @@ TEST_F(Extras, AveragingTakesTheMeanOfTheSquareRoundedHalfToEven) {
 TEST_F(Extras, PressingCtrlWithoutMovingPicksTheSamePlaceAveraged) {
   platform.screen = [](Point p) { return Checker(p, ComposeColor(255, 255, 255), kBlack); };
   platform.cursor = Point{100, 100};
-  form.eyedropper.Picture2_MouseDown(kLeft, 0, 0, 0);  // a drag
+  form.eyedropper.TargetDown({kLeft, 0, 0, 0});  // a drag
   EXPECT_EQ(Channels(), "255,255,255");
   form.eyedropper.ModifiersChanged(kCtrl);
   EXPECT_EQ(Channels(), "142,142,142");
@@ -158,12 +158,12 @@ TEST(ExtrasMagnifier, TheMagnifierOutlinesTheAveragedCellsAtEveryDensity) {
     platform.dpi = dpi;
     platform.screen = [](Point) { return ComposeColor(40, 80, 120); };
     Form1 form(platform);
-    form.Form_Initialize();
+    form.Initialise();
     for (const int shift : {kCtrl, kCtrl | kShift}) {
       form.HotkeyPressed();
       platform.cursor = Point{300, 300};
       form.eyedropper.HotkeyPickMove(shift);
-      const Surface& view = form.picZoom.surface;
+      const Surface& view = form.magnifierPanel.view.surface;
       int white = 0, black = 0, left = view.Width(), right = -1;
       for (int y = 0; y < view.Height(); ++y)
         for (int x = 0; x < view.Width(); ++x) {
@@ -179,7 +179,7 @@ TEST(ExtrasMagnifier, TheMagnifierOutlinesTheAveragedCellsAtEveryDensity) {
       EXPECT_EQ(black, 4 * (side - 1)) << dpi << " dpi, span " << Eyedropper::SpanOf(shift);
       EXPECT_EQ(white, 4 * (side + 1)) << dpi << " dpi";
       // The cross hair's vertical line runs through the middle cell of the square.
-      const int cross = static_cast<int>(form.Line2.x1);
+      const int cross = static_cast<int>(form.magnifierPanel.crossHairV.x1);
       EXPECT_GT(cross, left + side / 2 - 8) << dpi << " dpi";
       EXPECT_LT(cross, right - side / 2 + 8) << dpi << " dpi";
       form.EndHotkeyPick(false);
@@ -220,25 +220,25 @@ TEST(History, ADamagedValueCountsAsEmpty) {
 
 TEST_F(Extras, TheHistoryRecordsDialogChoicesAndConfirmedTypingAndTheTrayMenuListsIt) {
   platform.chosenColour = ComposeColor(1, 2, 3);
-  form.frame.ImageButton_MouseUp(form.系统调色板0, kLeft);
-  form.Text_R.text = "9";
-  form.KeyUp(form.Text_R, '9', 0);  // typing alone is not confirming
+  form.frame.ImageButtonUp(form.buttonPanel.colourDialog);
+  form.channelPanel.boxes[0].text = "9";
+  form.KeyUp(form.channelPanel.boxes[0], '9', 0);  // typing alone is not confirming
   EXPECT_EQ(form.history.Items(), (std::vector<ColorValue>{ComposeColor(1, 2, 3)}));
-  form.KeyUp(form.Text_R, 13, 0);  // Enter
+  form.KeyUp(form.channelPanel.boxes[0], 13, 0);  // Enter
   EXPECT_EQ(form.history.Items(), (std::vector<ColorValue>{ComposeColor(9, 2, 3), ComposeColor(1, 2, 3)}));
   platform.chosenColour.reset();  // a cancelled dialog adds nothing
-  form.frame.ImageButton_MouseUp(form.系统调色板0, kLeft);
+  form.frame.ImageButtonUp(form.buttonPanel.colourDialog);
   EXPECT_EQ(form.history.Items().size(), 2u);
 
   // The next run lists them in the tray menu; choosing the older sets it and copies it.
   Form1 next(platform);
-  next.Form_Initialize();
+  next.Initialise();
   platform.menuChoice = TrayMenuItem::Recent;
   platform.recentChoice = 1;
-  next.tray.TrayCallback(kTrayRightButtonUp);
+  next.tray.Clicked(TrayClick::Right);
   EXPECT_EQ(platform.menuRecent, (std::vector<ColorValue>{ComposeColor(9, 2, 3), ComposeColor(1, 2, 3)}));
-  EXPECT_EQ(next.Text_R.text + "," + next.Text_G.text + "," + next.Text_B.text, "1,2,3");
-  EXPECT_EQ(next.Text_HSV_V.text, DecimalText(RgbToHsv(1, 2, 3).v));
+  EXPECT_EQ(next.channelPanel.boxes[0].text + "," + next.channelPanel.boxes[1].text + "," + next.channelPanel.boxes[2].text, "1,2,3");
+  EXPECT_EQ(next.readoutPanel.hsvValue.text, DecimalText(RgbToHsv(1, 2, 3).v));
   EXPECT_EQ(platform.clipboard, "#010203");
 }
 
@@ -254,15 +254,15 @@ TEST_F(Extras, ARecentColourChosenWhileHiddenIsCopiedAndShownOnReturn) {
   form.history.Add(ComposeColor(1, 2, 3));
   form.history.Add(ComposeColor(4, 5, 6));
   bool cancel = false;
-  form.Form_Unload(cancel);
+  form.Unload(cancel);
   platform.menuChoice = TrayMenuItem::Recent;
   platform.recentChoice = 1;
-  form.tray.TrayCallback(kTrayRightButtonUp);
+  form.tray.Clicked(TrayClick::Right);
   EXPECT_EQ(platform.clipboard, "#010203");
-  form.tray.TrayCallback(kTrayLeftButtonUp);  // shown again
-  form.WindowRestored();                      // as the view reports the restore
-  EXPECT_EQ(form.Color_TextBox[1].text, "#010203");
-  EXPECT_EQ(form.Text_HSV_V.text, DecimalText(RgbToHsv(1, 2, 3).v));
+  form.tray.Clicked(TrayClick::Left);  // shown again
+  form.Restored();                      // as the view reports the restore
+  EXPECT_EQ(form.notationPanel.rows[1].text, "#010203");
+  EXPECT_EQ(form.readoutPanel.hsvValue.text, DecimalText(RgbToHsv(1, 2, 3).v));
 }
 
 }  // namespace

@@ -83,18 +83,12 @@ class FakeWindow : public WindowHost, public virtual FakeLog {
     return {r.left + clientOrigin.x, r.top + clientOrigin.y, r.width, r.height};
   }
   void FocusMainWindow() override { calls.push_back("FocusMainWindow"); }
-  void AddWindowStyle(std::uint32_t bits) override { calls.push_back("AddWindowStyle " + std::to_string(bits)); }
+  void AddTaskbarMenu() override { calls.push_back("AddTaskbarMenu"); }
   void DragMainWindow() override { calls.push_back("DragMainWindow"); }
   bool foreground = true;
   bool IsMainWindowForeground() override {
     ++queries;
     return foreground;
-  }
-  std::vector<std::string> repainted;
-  void RepaintNow(const std::vector<const Control*>& controls) override {
-    repainted.clear();
-    for (const Control* c : controls) repainted.push_back(c->name);
-    calls.push_back("RepaintNow");
   }
   std::uint32_t StartHoverTimer(int ms) override {
     calls.push_back("StartHoverTimer " + std::to_string(ms));
@@ -134,8 +128,8 @@ class FakeSystem : public SystemServices, public virtual FakeLog {
   int beeps = 0;
   void Beep() override { ++beeps; }
   std::vector<std::string> messages;
-  void ShowMessage(const std::string& text, const std::string& title, int icon) override {
-    messages.push_back(title + "|" + text + "|" + std::to_string(icon));
+  void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
+    messages.push_back(title + "|" + text + "|" + (icon == MessageIcon::Error ? "error" : "?"));
   }
 };
 
@@ -152,9 +146,9 @@ class FakeInstance : public InstanceServices, public virtual FakeLog {
   void ServeCommands(const std::string& application, const std::string& topic) override {
     calls.push_back("ServeCommands " + application + "|" + topic);
   }
-  std::vector<std::string> launched;  // "command line|show style"
-  void Launch(const std::string& commandLine, int showStyle) override {
-    launched.push_back(commandLine + "|" + std::to_string(showStyle));
+  std::vector<std::string> launched;  // "command line|normal or maximised"
+  void Launch(const std::string& commandLine, LaunchWindow show) override {
+    launched.push_back(commandLine + "|" + (show == LaunchWindow::Maximised ? "maximised" : "normal"));
   }
 };
 

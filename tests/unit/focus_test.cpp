@@ -25,26 +25,26 @@ TEST(TabOrder, ReadingOrderBothWaysAndWrapping) {
   }
   // Off-screen and hidden boxes are never reached, and take no part.
   for (const char* outside : {"txtZoom", "Text4", "Text7"}) EXPECT_EQ(form.NextInTabOrder(*box(outside), false), nullptr);
-  form.Frame7.visible = false;  // a hidden frame hides its boxes
-  EXPECT_EQ(form.NextInTabOrder(form.Text_B, false), &form.Text_HSL_H);
-  EXPECT_EQ(form.NextInTabOrder(form.Text_HSL_H, true), &form.Text_B);
+  form.readoutPanel.hsvFrame.visible = false;  // a hidden frame hides its boxes
+  EXPECT_EQ(form.NextInTabOrder(form.channelPanel.boxes[2], false), &form.readoutPanel.hlsHue);
+  EXPECT_EQ(form.NextInTabOrder(form.readoutPanel.hlsHue, true), &form.channelPanel.boxes[2]);
 }
 
 TEST(ClipboardShortcut, ReadoutsCopyTheirWholeTextChannelBoxesAreLeftToTheEdit) {
   FakePlatform platform;
   Form1 form(platform);
-  form.Form_Initialize();
+  form.Initialise();
   using Key = Form1::ClipboardKey;
-  EXPECT_TRUE(form.ClipboardShortcut(form.Color_TextBox[6], Key::Copy));
+  EXPECT_TRUE(form.ClipboardShortcut(form.notationPanel.rows[6], Key::Copy));
   EXPECT_EQ(platform.clipboard, "1FC490");
-  EXPECT_EQ(form.Color_TextBox[6].selLength, 6);
-  EXPECT_TRUE(form.ClipboardShortcut(form.Text_Lab_A, Key::Copy));
+  EXPECT_EQ(form.notationPanel.rows[6].selLength, 6);
+  EXPECT_TRUE(form.ClipboardShortcut(form.readoutPanel.labA, Key::Copy));
   EXPECT_EQ(platform.clipboard, "-39");
   platform.clipboard.clear();
-  EXPECT_TRUE(form.ClipboardShortcut(form.Text_Lab_A, Key::Paste));  // taken, and ignored
-  EXPECT_EQ(form.Text_Lab_A.text, "-39");
-  EXPECT_FALSE(form.ClipboardShortcut(form.Text_G, Key::Copy));
-  EXPECT_FALSE(form.ClipboardShortcut(form.Text_G, Key::Paste));
+  EXPECT_TRUE(form.ClipboardShortcut(form.readoutPanel.labA, Key::Paste));  // taken, and ignored
+  EXPECT_EQ(form.readoutPanel.labA.text, "-39");
+  EXPECT_FALSE(form.ClipboardShortcut(form.channelPanel.boxes[1], Key::Copy));
+  EXPECT_FALSE(form.ClipboardShortcut(form.channelPanel.boxes[1], Key::Paste));
   EXPECT_TRUE(platform.clipboard.empty());
 }
 

@@ -12,11 +12,11 @@ struct Frame : testing::Test {
   FakePlatform platform;
   Form1 form{platform};
   void SetUp() override {
-    form.Form_Initialize();
+    form.Initialise();
     platform.calls.clear();
   }
   std::vector<PictureId> Pictures() const {
-    return {form.关于我们0.picture, form.系统调色板0.picture, form.最小0.picture, form.关闭0.picture};
+    return {form.buttonPanel.about.picture, form.buttonPanel.colourDialog.picture, form.buttonPanel.minimise.picture, form.buttonPanel.close.picture};
   }
 };
 
@@ -26,117 +26,117 @@ using P = PictureId;
 TEST_F(Frame, ImageButtonMoves) {
   struct Case {
     const char* what;
-    Image Form1::*button;
+    Image ButtonPanel::*button;
     int buttons;
     bool inFront;
     std::vector<PictureId> after;
     std::int16_t aboutState, paletteState;
   };
   const Case cases[] = {
-      {"about, no button", &Form1::关于我们0, 0, true, {P::关于我们2, P::系统调色板1, P::最小1, P::关闭1}, 0, 0},
-      {"about, left held", &Form1::关于我们0, kLeft, true, {P::关于我们2, P::系统调色板1, P::最小1, P::关闭1}, 1, 0},
-      {"about, right held", &Form1::关于我们0, kRight, true, {P::关于我们3, P::系统调色板1, P::最小1, P::关闭1}, 2, 0},
-      {"about, behind", &Form1::关于我们0, kRight, false, {P::关于我们1, P::系统调色板1, P::最小1, P::关闭1}, 0, 0},
-      {"palette, right held", &Form1::系统调色板0, kRight, true, {P::关于我们1, P::系统调色板3, P::最小1, P::关闭1}, 0, 2},
-      {"palette, middle held", &Form1::系统调色板0, kMiddle, true, {P::关于我们1, P::系统调色板2, P::最小1, P::关闭1}, 0, 4},
-      {"minimise, no button", &Form1::最小0, 0, true, {P::关于我们1, P::系统调色板1, P::最小2, P::关闭1}, 0, 0},
-      {"minimise, left held", &Form1::最小0, kLeft, true, {P::关于我们1, P::系统调色板1, P::最小3, P::关闭1}, 0, 0},
-      {"minimise, right held", &Form1::最小0, kRight, true, {P::关于我们1, P::系统调色板1, P::最小2, P::关闭1}, 0, 0},
-      {"close, left held", &Form1::关闭0, kLeft, true, {P::关于我们1, P::系统调色板1, P::最小1, P::关闭3}, 0, 0},
-      {"close, no button", &Form1::关闭0, 0, true, {P::关于我们1, P::系统调色板1, P::最小1, P::关闭2}, 0, 0},
-      {"close, behind", &Form1::关闭0, kLeft, false, {P::关于我们1, P::系统调色板1, P::最小1, P::关闭1}, 0, 0},
+      {"about, no button", &ButtonPanel::about, 0, true, {P::AboutHover, P::DialogRest, P::MinimiseRest, P::CloseRest}, 0, 0},
+      {"about, left held", &ButtonPanel::about, kLeft, true, {P::AboutHover, P::DialogRest, P::MinimiseRest, P::CloseRest}, 1, 0},
+      {"about, right held", &ButtonPanel::about, kRight, true, {P::AboutPressed, P::DialogRest, P::MinimiseRest, P::CloseRest}, 2, 0},
+      {"about, behind", &ButtonPanel::about, kRight, false, {P::AboutRest, P::DialogRest, P::MinimiseRest, P::CloseRest}, 0, 0},
+      {"palette, right held", &ButtonPanel::colourDialog, kRight, true, {P::AboutRest, P::DialogPressed, P::MinimiseRest, P::CloseRest}, 0, 2},
+      {"palette, middle held", &ButtonPanel::colourDialog, kMiddle, true, {P::AboutRest, P::DialogHover, P::MinimiseRest, P::CloseRest}, 0, 4},
+      {"minimise, no button", &ButtonPanel::minimise, 0, true, {P::AboutRest, P::DialogRest, P::MinimiseHover, P::CloseRest}, 0, 0},
+      {"minimise, left held", &ButtonPanel::minimise, kLeft, true, {P::AboutRest, P::DialogRest, P::MinimisePressed, P::CloseRest}, 0, 0},
+      {"minimise, right held", &ButtonPanel::minimise, kRight, true, {P::AboutRest, P::DialogRest, P::MinimiseHover, P::CloseRest}, 0, 0},
+      {"close, left held", &ButtonPanel::close, kLeft, true, {P::AboutRest, P::DialogRest, P::MinimiseRest, P::ClosePressed}, 0, 0},
+      {"close, no button", &ButtonPanel::close, 0, true, {P::AboutRest, P::DialogRest, P::MinimiseRest, P::CloseHover}, 0, 0},
+      {"close, behind", &ButtonPanel::close, kLeft, false, {P::AboutRest, P::DialogRest, P::MinimiseRest, P::CloseRest}, 0, 0},
   };
   for (const Case& c : cases) {
     FakePlatform p;
     Form1 f(p);
-    f.Form_Initialize();
+    f.Initialise();
     p.foreground = c.inFront;
-    f.MouseMove(f.*c.button, c.buttons, 0, 5, 5);
-    EXPECT_EQ((std::vector<PictureId>{f.关于我们0.picture, f.系统调色板0.picture, f.最小0.picture, f.关闭0.picture}),
+    f.MouseMove(f.buttonPanel.*c.button, {c.buttons, 0, 5, 5});
+    EXPECT_EQ((std::vector<PictureId>{f.buttonPanel.about.picture, f.buttonPanel.colourDialog.picture, f.buttonPanel.minimise.picture, f.buttonPanel.close.picture}),
               c.after)
         << c.what;
-    EXPECT_EQ(f.frame.AboutButtonState, c.aboutState) << c.what;
-    EXPECT_EQ(f.frame.PaletteButtonState, c.paletteState) << c.what;
+    EXPECT_EQ(f.frame.aboutButtonState, c.aboutState) << c.what;
+    EXPECT_EQ(f.frame.dialogButtonState, c.paletteState) << c.what;
   }
 }
 
 TEST_F(Frame, HoverMovesFromOneSquareToTheOther) {
-  form.MouseMove(form.关闭0, 0, 0, 5, 5);
-  form.MouseMove(form.最小0, 0, 0, 5, 5);
-  EXPECT_EQ(Pictures(), (std::vector<PictureId>{P::关于我们1, P::系统调色板1, P::最小2, P::关闭1}));
-  form.MouseMove(form.关闭0, 0, 0, 5, 5);
-  EXPECT_EQ(Pictures(), (std::vector<PictureId>{P::关于我们1, P::系统调色板1, P::最小1, P::关闭2}));
+  form.MouseMove(form.buttonPanel.close, {0, 0, 5, 5});
+  form.MouseMove(form.buttonPanel.minimise, {0, 0, 5, 5});
+  EXPECT_EQ(Pictures(), (std::vector<PictureId>{P::AboutRest, P::DialogRest, P::MinimiseHover, P::CloseRest}));
+  form.MouseMove(form.buttonPanel.close, {0, 0, 5, 5});
+  EXPECT_EQ(Pictures(), (std::vector<PictureId>{P::AboutRest, P::DialogRest, P::MinimiseRest, P::CloseHover}));
 }
 
 // The right button's pressed plate stays after the pointer leaves, until a release.
 TEST_F(Frame, RightHeldPlateStaysPressedUntilTheRelease) {
-  form.MouseMove(form.关于我们0, kRight, 0, 5, 5);
-  form.MouseMove(form.picZoom, kRight, 0, 5, 5);  // a drag surface: PicEn
-  EXPECT_EQ(form.关于我们0.picture, P::关于我们3);
-  form.HoverTimerProc();
-  EXPECT_EQ(form.关于我们0.picture, P::关于我们3);
+  form.MouseMove(form.buttonPanel.about, {kRight, 0, 5, 5});
+  form.MouseMove(form.magnifierPanel.view, {kRight, 0, 5, 5});  // a drag surface: RestImageButtons
+  EXPECT_EQ(form.buttonPanel.about.picture, P::AboutPressed);
+  form.HoverTick();
+  EXPECT_EQ(form.buttonPanel.about.picture, P::AboutPressed);
   EXPECT_TRUE(form.frame.HoverPicturesAtRest());
-  form.MouseUp(form.关于我们0, kRight, 0, 500, 5);  // released off the button: still its action
-  EXPECT_EQ(form.关于我们0.picture, P::关于我们1);
-  EXPECT_EQ(form.frame.AboutButtonState, 0);
+  form.MouseUp(form.buttonPanel.about, {kRight, 0, 500, 5});  // released off the button: still its action
+  EXPECT_EQ(form.buttonPanel.about.picture, P::AboutRest);
+  EXPECT_EQ(form.frame.aboutButtonState, 0);
   EXPECT_EQ(platform.calls.back(), "ShowAboutWindow");
 }
 
 TEST_F(Frame, ReleasesRunTheButtonsActions) {
-  form.MouseDown(form.最小0, kLeft, 0, 5, 5);
-  EXPECT_EQ(form.最小0.picture, P::最小3);
-  form.MouseUp(form.最小0, kLeft, 0, 5, 5);
-  EXPECT_EQ(form.最小0.picture, P::最小2);
-  EXPECT_EQ(form.windowState, WindowState::Minimised);
+  form.MouseDown(form.buttonPanel.minimise, {kLeft, 0, 5, 5});
+  EXPECT_EQ(form.buttonPanel.minimise.picture, P::MinimisePressed);
+  form.MouseUp(form.buttonPanel.minimise, {kLeft, 0, 5, 5});
+  EXPECT_EQ(form.buttonPanel.minimise.picture, P::MinimiseHover);
+  EXPECT_EQ(form.State(), WindowState::Minimised);
   EXPECT_EQ(std::count(platform.calls.begin(), platform.calls.end(), "HideWindow"), 0);
 
-  form.windowState = WindowState::Normal;
+  form.Restored();
   platform.calls.clear();
-  form.MouseDown(form.关闭0, kMiddle, 0, 5, 5);
-  form.MouseUp(form.关闭0, kMiddle, 0, 5, 5);
+  form.MouseDown(form.buttonPanel.close, {kMiddle, 0, 5, 5});
+  form.MouseUp(form.buttonPanel.close, {kMiddle, 0, 5, 5});
   EXPECT_EQ(platform.calls,
             (std::vector<std::string>{"MinimiseWindow", "HideWindow", "ModifyTrayIcon Velkaro Ver2.2.1"}));
-  EXPECT_EQ(form.关闭0.picture, P::关闭2);
-  EXPECT_FALSE(form.shown);
+  EXPECT_EQ(form.buttonPanel.close.picture, P::CloseHover);
+  EXPECT_FALSE(form.Shown());
 
   platform.calls.clear();
-  form.MouseDown(form.关于我们0, kLeft, 0, 5, 5);
-  EXPECT_EQ(form.关于我们0.picture, P::关于我们3);
-  EXPECT_EQ(form.frame.AboutButtonState, 1);
-  form.MouseUp(form.关于我们0, kLeft, 0, 5, 5);
+  form.MouseDown(form.buttonPanel.about, {kLeft, 0, 5, 5});
+  EXPECT_EQ(form.buttonPanel.about.picture, P::AboutPressed);
+  EXPECT_EQ(form.frame.aboutButtonState, 1);
+  form.MouseUp(form.buttonPanel.about, {kLeft, 0, 5, 5});
   EXPECT_EQ(platform.calls, std::vector<std::string>{"ShowAboutWindow"});  // no site from the button
 }
 
 TEST_F(Frame, TickPutsHoverBackWhenThePointerLeavesOrTheWindowIsBehind) {
   platform.windowRect = {313, 264, 654, 495};
-  form.frame.获取鼠标坐标();
+  form.frame.RememberWindowRect();
   struct Case { Point pointer; bool inFront; PictureId close; };
-  for (const Case c : {Case{{400, 300}, true, P::关闭2}, {{100, 100}, true, P::关闭1}, {{400, 300}, false, P::关闭1}}) {
-    form.MouseMove(form.关闭0, 0, 0, 5, 5);
-    ASSERT_EQ(form.关闭0.picture, P::关闭2);
+  for (const Case c : {Case{{400, 300}, true, P::CloseHover}, {{100, 100}, true, P::CloseRest}, {{400, 300}, false, P::CloseRest}}) {
+    form.MouseMove(form.buttonPanel.close, {0, 0, 5, 5});
+    ASSERT_EQ(form.buttonPanel.close.picture, P::CloseHover);
     platform.cursor = c.pointer;
     platform.foreground = c.inFront;
-    form.HoverTimerProc();
-    EXPECT_EQ(form.关闭0.picture, c.close) << c.pointer.x << " " << c.inFront;
+    form.HoverTick();
+    EXPECT_EQ(form.buttonPanel.close.picture, c.close) << c.pointer.x << " " << c.inFront;
     platform.foreground = true;
   }
 }
 
 TEST_F(Frame, DragSurfacesMoveTheWindowAndLabelsDoNot) {
-  for (Control* c : std::initializer_list<Control*>{&form.Frame2, &form.Frame4, &form.Frame5, &form.Frame7,
-                                                   &form.Frame8, &form.Frame9, &form.Frame10, &form.Picture5,
-                                                   &form.Picture14, &form.Picture15, &form.picZoom, &form.Image8}) {
+  for (Control* c : std::initializer_list<Control*>{&form.eyedropperPanel.frame, &form.channelPanel.frame, &form.magnifierPanel.frame, &form.readoutPanel.hsvFrame,
+                                                   &form.readoutPanel.hlsFrame, &form.readoutPanel.cmykFrame, &form.readoutPanel.labFrame, &form.stripPanel.tintStrip,
+                                                   &form.stripPanel.inverseStrip, &form.stripPanel.shadeStrip, &form.magnifierPanel.view, &form.magnifierPanel.pointer}) {
     platform.calls.clear();
-    form.MouseMove(*c, kLeft, 0, 3, 3);
+    form.MouseMove(*c, {kLeft, 0, 3, 3});
     EXPECT_EQ(platform.calls, std::vector<std::string>{"DragMainWindow"}) << c->name;
   }
   platform.calls.clear();
-  form.Form_MouseMove(0, 0, 3, 3);
+  form.BackgroundMouseMove();
   EXPECT_EQ(platform.calls, std::vector<std::string>{"DragMainWindow"});
-  for (Control* c : std::initializer_list<Control*>{&form.Label_R, &form.Label32, &form.Unit_HSV_H, &form.Frame6,
-                                                   &form.Frame11}) {
+  for (Control* c : std::initializer_list<Control*>{&form.channelPanel.labels[0], &form.tuningPanel.hue.label, &form.readoutPanel.hsvUnits[0], &form.notationPanel.frame,
+                                                   &form.tuningPanel.frame}) {
     platform.calls.clear();
-    form.MouseMove(*c, kLeft, 0, 3, 3);
+    form.MouseMove(*c, {kLeft, 0, 3, 3});
     EXPECT_TRUE(platform.calls.empty()) << c->name;
   }
 }
@@ -151,42 +151,42 @@ TEST_F(Frame, DragSavesOnlyChangedValues) {
     }
   } counting;
   Form1 f(counting);
-  f.Form_Initialize();
-  f.MouseMove(f.picZoom, 0, 0, 3, 3);
+  f.Initialise();
+  f.MouseMove(f.magnifierPanel.view, {0, 0, 3, 3});
   EXPECT_EQ(counting.writes, 4);
-  for (int i = 0; i < 10; ++i) f.MouseMove(f.picZoom, 0, 0, 3, 3);
+  for (int i = 0; i < 10; ++i) f.MouseMove(f.magnifierPanel.view, {0, 0, 3, 3});
   EXPECT_EQ(counting.writes, 4);
   counting.windowRect.left += 10;
-  f.MouseMove(f.picZoom, 0, 0, 3, 3);
+  f.MouseMove(f.magnifierPanel.view, {0, 0, 3, 3});
   EXPECT_EQ(counting.writes, 5);
   EXPECT_EQ(counting.GetSetting("Pelmora_Color", "Soft_Stat", "Left"), "4845");
 }
 
 TEST_F(Frame, SystemCloseExactlyBecomesACloseRequest) {
-  for (unsigned command : {0xF061u, 0xF020u, 0xF120u}) form.frame.FrameSystemCommand(command);
+  form.frame.FrameSystemCommand(SystemCommand::Other);  // move, minimise, restore
   EXPECT_TRUE(platform.calls.empty());
-  form.frame.FrameSystemCommand(0xF060);
+  form.frame.FrameSystemCommand(SystemCommand::Close);
   EXPECT_EQ(platform.calls,
             (std::vector<std::string>{"MinimiseWindow", "HideWindow", "ModifyTrayIcon Velkaro Ver2.2.1"}));
 }
 
 TEST_F(Frame, ColourDialog) {
   platform.chosenColour = ComposeColor(18, 52, 86);
-  form.MouseDown(form.系统调色板0, kLeft, 0, 5, 5);
-  form.MouseUp(form.系统调色板0, kLeft, 0, 5, 5);
-  EXPECT_EQ(form.Text_R.text + "," + form.Text_G.text + "," + form.Text_B.text, "18,52,86");
-  EXPECT_EQ(form.Text_HSV_H.text, DecimalText(RgbToHsv(18, 52, 86).h));
-  EXPECT_EQ(form.Color_TextBox[3].text, "5649426");
-  EXPECT_EQ(form.系统调色板0.picture, P::系统调色板1);
-  // The strips only zhuan draws keep the start colour.
-  EXPECT_EQ(form.Picture8.surface.Get(form.Picture8.surface.Width() - 1, 1), ComposeColor(144, 196, 31));
+  form.MouseDown(form.buttonPanel.colourDialog, {kLeft, 0, 5, 5});
+  form.MouseUp(form.buttonPanel.colourDialog, {kLeft, 0, 5, 5});
+  EXPECT_EQ(form.channelPanel.boxes[0].text + "," + form.channelPanel.boxes[1].text + "," + form.channelPanel.boxes[2].text, "18,52,86");
+  EXPECT_EQ(form.readoutPanel.hsvHue.text, DecimalText(RgbToHsv(18, 52, 86).h));
+  EXPECT_EQ(form.notationPanel.rows[3].text, "5649426");
+  EXPECT_EQ(form.buttonPanel.colourDialog.picture, P::DialogRest);
+  // The strips only ShowColour draws keep the start colour.
+  EXPECT_EQ(form.tuningPanel.lightness.track.surface.Get(form.tuningPanel.lightness.track.surface.Width() - 1, 1), ComposeColor(144, 196, 31));
   platform.chosenColour = kBlack;  // black is a colour too
-  form.palette.调用系统调色板();
-  EXPECT_EQ(form.Text_R.text + "," + form.Text_G.text + "," + form.Text_B.text, "0,0,0");
+  form.palette.ChooseFromColourDialog();
+  EXPECT_EQ(form.channelPanel.boxes[0].text + "," + form.channelPanel.boxes[1].text + "," + form.channelPanel.boxes[2].text, "0,0,0");
   platform.chosenColour.reset();  // cancel
-  form.palette.调用系统调色板();
-  EXPECT_EQ(form.Text_R.text + "," + form.Text_G.text + "," + form.Text_B.text, "0,0,0");
-  EXPECT_EQ(form.Color_TextBox[5].text, "0,0,0");
+  form.palette.ChooseFromColourDialog();
+  EXPECT_EQ(form.channelPanel.boxes[0].text + "," + form.channelPanel.boxes[1].text + "," + form.channelPanel.boxes[2].text, "0,0,0");
+  EXPECT_EQ(form.notationPanel.rows[5].text, "0,0,0");
 }
 
 TEST(About, TextHasNineLines) {
@@ -204,10 +204,10 @@ TEST(About, HeadlineColours) {
   AboutBox about(dialogs), again(dialogs);
   std::vector<ColorValue> first;
   dialogs.whileAboutOpen = [&](AboutBox& a) {
-    a.Form_Load();
+    a.Opened();
     EXPECT_EQ(a.headlineColour, ComposeColor(255, 0, 0));
     for (int i = 0; i < 5000; ++i) {
-      a.Timer1_Timer();
+      a.HeadlineTick();
       const Rgb c = SplitChannels(a.headlineColour);
       ASSERT_TRUE(c.r < 255 && c.g < 255 && c.b < 255);
       first.push_back(a.headlineColour);

@@ -33,24 +33,24 @@ class Soak {
   // One random event; returns what it was, for the report. A window that comes back from
   // minimised gets the view's restore notice, as WM_SIZE brings it.
   std::string Step() {
-    const WindowState before = form_->windowState;
+    const WindowState before = form_->State();
     std::string event = AnyEvent();
-    if (form_ && before == WindowState::Minimised && form_->windowState == WindowState::Normal)
-      form_->WindowRestored();
+    if (form_ && before == WindowState::Minimised && form_->State() == WindowState::Normal)
+      form_->Restored();
     return event;
   }
 
   std::string AnyEvent() {
     platform_.calls.clear();
     // A hidden window gets no pointer or keyboard input and opens no dialog.
-    const bool showing = form_->shown && form_->windowState == WindowState::Normal;
+    const bool showing = form_->Shown() && form_->State() == WindowState::Normal;
     if (Pick(5000) == 0) return Restart();
     if (Pick(40) == 0) return Hotkey();
     switch (showing ? Pick(12) : 6 + Pick(2) * 4) {
       case 0: case 1: case 2: case 3: return Mouse();
       case 4: return Key();
       case 5: return Paste();
-      case 6: form_->HoverTimerProc(); return "timer tick";
+      case 6: form_->HoverTick(); return "timer tick";
       case 7: return Pointer();
       case 8: {
         const int zoom = 25 + Pick(976);
@@ -69,20 +69,20 @@ class Soak {
   std::string Check() const {
     if (restartedOffScreen_) return "the window opened off the screen";
     if (typing_) return "";
-    for (const TextBox* box : {&form_->Text_R, &form_->Text_G, &form_->Text_B})
+    for (const TextBox* box : {&form_->channelPanel.boxes[0], &form_->channelPanel.boxes[1], &form_->channelPanel.boxes[2]})
       if (!IsChannelText(box->text)) return box->name + " holds \"" + box->text + "\"";
     if (held_ == 0 && platform_.clip) return "the pointer stays confined with no button held";
-    if (form_->windowState != WindowState::Normal) return "";
+    if (form_->State() != WindowState::Normal) return "";
     const ColorValue c = form_->workspace.CurrentColour();
     const Readouts o = ComputeReadouts(static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>(c >> 8 & 0xFF),
                                        static_cast<std::uint8_t>(c >> 16 & 0xFF));
     const std::pair<const TextBox*, std::string> expected[] = {
-        {&form_->Text_HSV_H, DecimalText(o.hsv.h)},  {&form_->Text_HSV_S, DecimalText(o.hsv.s)},
-        {&form_->Text_HSV_V, DecimalText(o.hsv.v)},  {&form_->Text_HSL_H, DecimalText(o.hsl.h)},
-        {&form_->Text_HSL_L, DecimalText(o.hsl.l)},  {&form_->Text_HSL_S, DecimalText(o.hsl.s)},
-        {&form_->Text_Cmyk_C, DecimalText(o.cmyk.c)}, {&form_->Text_Cmyk_K, DecimalText(o.cmyk.k)},
-        {&form_->Text_Lab_L, DecimalText(o.lab.l)},  {&form_->Text_Lab_B, DecimalText(o.lab.b)},
-        {&form_->Text5, o.inverse.str()}};  // the notation rows are edits a user may type into
+        {&form_->readoutPanel.hsvHue, DecimalText(o.hsv.h)},  {&form_->readoutPanel.hsvSaturation, DecimalText(o.hsv.s)},
+        {&form_->readoutPanel.hsvValue, DecimalText(o.hsv.v)},  {&form_->readoutPanel.hlsHue, DecimalText(o.hsl.h)},
+        {&form_->readoutPanel.hlsLightness, DecimalText(o.hsl.l)},  {&form_->readoutPanel.hlsSaturation, DecimalText(o.hsl.s)},
+        {&form_->readoutPanel.cyan, DecimalText(o.cmyk.c)}, {&form_->readoutPanel.key, DecimalText(o.cmyk.k)},
+        {&form_->readoutPanel.labLightness, DecimalText(o.lab.l)},  {&form_->readoutPanel.labB, DecimalText(o.lab.b)},
+        {&form_->stripPanel.inverseBox, o.inverse.str()}};  // the notation rows are edits a user may type into
     for (const auto& [box, text] : expected)
       if (box->text != text) return box->name + " reads \"" + box->text + "\", the colour gives \"" + text + "\"";
     return "";
@@ -132,16 +132,16 @@ class Soak {
         if (held_ & button) return "nothing";
         if (!captured_) captured_ = &target;
         held_ |= button;
-        form_->MouseDown(target, button, 0, x, y);
+        form_->MouseDown(target, {button, 0, x, y});
         return "down " + std::to_string(button) + " on " + what;
       case 1:
         if (!(held_ & button)) return "nothing";
         held_ &= ~button;
         if (held_ == 0) captured_ = nullptr;
-        form_->MouseUp(target, button, 0, x, y);
+        form_->MouseUp(target, {button, 0, x, y});
         return "up " + std::to_string(button) + " on " + what;
       default:
-        form_->MouseMove(target, held_, 0, x, y);
+        form_->MouseMove(target, {held_, 0, x, y});
         return "move " + std::to_string(held_) + " over " + what;
     }
   }
@@ -156,7 +156,7 @@ class Soak {
 
   // A key as an edit takes it: the press may be cancelled, then the edit changes its text.
   std::string Key() {
-    TextBox* channels[] = {&form_->Text_R, &form_->Text_G, &form_->Text_B};
+    TextBox* channels[] = {&form_->channelPanel.boxes[0], &form_->channelPanel.boxes[1], &form_->channelPanel.boxes[2]};
     TextBox& box = Pick(2) ? AnyBox() : *channels[Pick(3)];
     static const int keys[] = {'0', '1', '2', '5', '9', 'a', '-', ' ', 8, 8, 3, 22, 13, 27};
     int key = keys[Pick(static_cast<int>(std::size(keys)))];
@@ -194,7 +194,7 @@ class Soak {
   std::string Dialog() {
     platform_.chosenColour =
         Pick(3) ? std::optional<ColorValue>(static_cast<ColorValue>(rng_() & 0xFFFFFF)) : std::nullopt;
-    form_->palette.调用系统调色板();
+    form_->palette.ChooseFromColourDialog();
     return "colour dialog";
   }
 
@@ -203,16 +203,19 @@ class Soak {
     if (Pick(2)) {
       int cancel = 0;
       const std::string command = commands[Pick(static_cast<int>(std::size(commands)))];
-      form_->commands.Text4_LinkExecute(command, cancel);
+      form_->commands.CommandReceived(command, cancel);
       return "command \"" + command + "\"";
     }
-    static const int messages[] = {0x201, 0x202, 0x203, 0x204, 0x205, 0x200};
-    const int message = messages[Pick(static_cast<int>(std::size(messages)))];
+    // Of six mouse messages over the icon, only the left and the right release do anything.
+    static const TrayClick clicks[] = {TrayClick::Other, TrayClick::Left, TrayClick::Other,
+                                       TrayClick::Other, TrayClick::Right, TrayClick::Other};
+    static const char* names[] = {"left press", "left release", "left double click", "right press", "right release", "move"};
+    const int which = Pick(static_cast<int>(std::size(clicks)));
     static const TrayMenuItem choices[] = {TrayMenuItem::None, TrayMenuItem::About, TrayMenuItem::Recent};
     platform_.menuChoice = choices[Pick(3)];
     platform_.recentChoice = static_cast<std::size_t>(Pick(18));  // sometimes past the list's end
-    form_->tray.TrayCallback(message);
-    return "tray message " + std::to_string(message);
+    form_->tray.Clicked(clicks[which]);
+    return std::string("tray ") + names[which];
   }
 
   // The pick hotkey, and what ends a hotkey pick or changes its averaging.
@@ -232,7 +235,7 @@ class Soak {
   void Start(int dpi) {
     platform_.dpi = dpi;
     form_ = std::make_unique<Form1>(platform_);
-    form_->Form_Initialize();
+    form_->Initialise();
   }
 
   // The user changes the screen's density and starts the program again: the new copy lays

@@ -16,20 +16,20 @@ struct Palettes : testing::Test {
   void Start(int dpi) {
     platform.dpi = dpi;
     form = std::make_unique<Form1>(platform);
-    form->Form_Initialize();
+    form->Initialise();
     platform.calls.clear();
   }
   Palette& palette() { return form->palette; }
   FineTuning& tuning() { return form->fineTuning; }
   ColorValue Current() { return form->workspace.CurrentColour(); }
-  ColorValue Strip(int x, int y = 40) { return form->Picture_色板.surface.Get(x, y); }
-  float MarkerLeft() { return palette().MarkerLeft(form->Shape2); }
-  float MarkerTop() { return palette().MarkerTop(form->Shape2); }
+  ColorValue Strip(int x, int y = 40) { return form->hueStripPanel.strip.surface.Get(x, y); }
+  float MarkerLeft() { return palette().MarkerLeft(form->hueStripPanel.marker); }
+  float MarkerTop() { return palette().MarkerTop(form->hueStripPanel.marker); }
   void DragThumb(int row, float to) {
-    Image& thumb = tuning().SliderOf(row).thumb;
+    Image& thumb = tuning().RowOf(row).thumb;
     const float grab = 80;
-    tuning().Thumb_MouseDown(row, kLeft, 0, grab, 75);
-    tuning().Thumb_MouseMove(row, kLeft, 0, grab + to - thumb.place.left, 75);
+    tuning().ThumbDown(row, {kLeft, 0, grab, 75});
+    tuning().ThumbMove(row, {kLeft, 0, grab + to - thumb.place.left, 75});
   }
 };
 
@@ -50,47 +50,47 @@ TEST_F(Palettes, StripColumnsAtTwoDensities) {
   };
   for (const Case& c : cases) {
     if (platform.dpi != c.dpi) Start(c.dpi);
-    for (int y : {0, 38, form->Picture_色板.surface.Height() - 1})
+    for (int y : {0, 38, form->hueStripPanel.strip.surface.Height() - 1})
       EXPECT_EQ(Strip(c.column, y), c.colour) << c.dpi << " dpi, column " << c.column << ", row " << y;
   }
 }
 
 TEST_F(Palettes, HueTrackIsTheStripScaled) {
-  const Surface& track = form->Picture12.surface;
+  const Surface& track = form->tuningPanel.hue.track.surface;
   ASSERT_EQ(track.Width(), 249);
   ASSERT_EQ(track.Height(), 6);
   for (int x = 0; x < track.Width(); ++x)
     for (int y = 0; y < track.Height(); ++y) ASSERT_EQ(track.Get(x, y), Strip(x * 361 / 249, 0)) << x;
-  EXPECT_EQ(palette().HueTrackRecolor.PixelWidth(), 249);
-  EXPECT_EQ(palette().PaletteRecolor.PixelWidth(), 361);
-  EXPECT_EQ(palette().PaletteRecolor.PixelHeight(), 77);
+  EXPECT_EQ(palette().hueTrackRecolour.PixelWidth(), 249);
+  EXPECT_EQ(palette().stripRecolour.PixelWidth(), 361);
+  EXPECT_EQ(palette().stripRecolour.PixelHeight(), 77);
 }
 
 TEST_F(Palettes, StartsOnTheFifthSwatchWithTheFineTuningAtRest) {
   EXPECT_EQ(Current(), ComposeColor(144, 196, 31));
-  EXPECT_EQ(form->Text3.text, "0");
-  EXPECT_EQ(form->Text2.text, "100");
-  EXPECT_EQ(form->Text1.text, "50");
-  EXPECT_EQ(palette().HueShift, 0);
+  EXPECT_EQ(form->tuningPanel.hue.box.text, "0");
+  EXPECT_EQ(form->tuningPanel.saturation.box.text, "100");
+  EXPECT_EQ(form->tuningPanel.lightness.box.text, "50");
+  EXPECT_EQ(palette().hueShift, 0);
   // The saturation and lightness tracks run from black to the colour.
-  EXPECT_EQ(form->Picture10.surface.Get(0, 3), kBlack);
-  EXPECT_EQ(form->Picture8.surface.Get(248, 3), ComposeColor(144, 196, 31));
+  EXPECT_EQ(form->tuningPanel.saturation.track.surface.Get(0, 3), kBlack);
+  EXPECT_EQ(form->tuningPanel.lightness.track.surface.Get(248, 3), ComposeColor(144, 196, 31));
 }
 
 TEST_F(Palettes, PressCentresTheMarkerAndPicksAtItsCorner) {
-  palette().Palette_MouseDown(form->Picture_色板, kLeft, 0, 200, 40);
+  palette().PaletteDown(form->hueStripPanel.strip, {kLeft, 0, 200, 40});
   EXPECT_FLOAT_EQ(MarkerLeft(), 195.5f);
   EXPECT_FLOAT_EQ(MarkerTop(), 35.5f);
-  EXPECT_EQ(palette().PalettePressed, -1);
+  EXPECT_EQ(palette().palettePressed, -1);
   EXPECT_EQ(Current(), Strip(196, 36));  // the nearest pixel to (195.5, 35.5)
   // Column 196 of green to cyan: blue 16 x 255 / 60 = 68.
-  EXPECT_EQ(form->Text_R.text, "0");
-  EXPECT_EQ(form->Text_G.text, "255");
-  EXPECT_EQ(form->Text_B.text, "68");
+  EXPECT_EQ(form->channelPanel.boxes[0].text, "0");
+  EXPECT_EQ(form->channelPanel.boxes[1].text, "255");
+  EXPECT_EQ(form->channelPanel.boxes[2].text, "68");
 }
 
 TEST_F(Palettes, PressNearTheEdgeKeepsThePointersColour) {
-  palette().Palette_MouseDown(form->Picture_色板, kRight, 0, 2, 40);  // the corner lies off the strip
+  palette().PaletteDown(form->hueStripPanel.strip, {kRight, 0, 2, 40});  // the corner lies off the strip
   EXPECT_FLOAT_EQ(MarkerLeft(), -2.5f);
   EXPECT_EQ(Current(), Strip(2));
 }
@@ -104,44 +104,44 @@ TEST_F(Palettes, DragClampsTheMarkerAndPicksUnderThePointer) {
       {100, 67, 95.5f, 62.5f},
       {0, 0, 0, 0},
   };
-  palette().Palette_MouseDown(form->Picture_色板, kLeft, 0, 100, 40);
+  palette().PaletteDown(form->hueStripPanel.strip, {kLeft, 0, 100, 40});
   for (const Case& c : cases) {
-    palette().Palette_MouseMove(form->Picture_色板, kLeft, 0, c.x, c.y);
+    palette().PaletteMove(form->hueStripPanel.strip, {kLeft, 0, c.x, c.y});
     EXPECT_FLOAT_EQ(MarkerLeft(), c.left) << c.x << "," << c.y;
     EXPECT_FLOAT_EQ(MarkerTop(), c.top) << c.x << "," << c.y;
     EXPECT_EQ(Current(), Strip(static_cast<int>(c.x), static_cast<int>(c.y)));
   }
-  // Picture_色板 at client (288, 152), 361 x 77.
+  // hueStrip at client (288, 152), 361 x 77.
   ASSERT_TRUE(platform.clip.has_value());
   EXPECT_EQ(platform.clip->left, 313 + 288);
   EXPECT_EQ(platform.clip->width, 361);
-  palette().Palette_MouseUp(form->Picture_色板, kLeft, 0, 0, 0);
+  palette().PaletteUp();
   EXPECT_FALSE(platform.clip.has_value());
-  EXPECT_EQ(palette().PalettePressed, 0);
+  EXPECT_EQ(palette().palettePressed, 0);
 }
 
 TEST_F(Palettes, MoveWithoutPressOnlyRestoresTheButtonsAndFreesThePointer) {
-  form->关于我们0.picture = PictureId::关于我们2;
+  form->buttonPanel.about.picture = PictureId::AboutHover;
   platform.clip = ScreenRect{1, 2, 3, 4};
   const ColorValue before = Current();
   const float left = MarkerLeft();
-  palette().Palette_MouseMove(form->Picture_色板, 0, 0, 300, 20);
-  EXPECT_EQ(form->关于我们0.picture, PictureId::关于我们1);
+  palette().PaletteMove(form->hueStripPanel.strip, {0, 0, 300, 20});
+  EXPECT_EQ(form->buttonPanel.about.picture, PictureId::AboutRest);
   EXPECT_FALSE(platform.clip.has_value());
   EXPECT_EQ(Current(), before);
   EXPECT_EQ(MarkerLeft(), left);
 }
 
 TEST_F(Palettes, SwatchPressPicksTheCellWithoutTheShifts) {
-  palette().SaturationShift = -100;  // would turn a strip pick grey
-  palette().Palette_MouseDown(form->调色板1, kLeft, 0, 10, 10);
+  palette().saturationShift = -100;  // would turn a strip pick grey
+  palette().PaletteDown(form->swatchPanel.cells, {kLeft, 0, 10, 10});
   EXPECT_EQ(Current(), ComposeColor(0xE7, 0x00, 0x0B));
-  EXPECT_FLOAT_EQ(palette().MarkerLeft(form->Shape1), 5.5f);
-  form->关于我们0.picture = PictureId::关于我们2;
-  palette().Palette_MouseMove(form->调色板1, kLeft, 0, 265, 30);
+  EXPECT_FLOAT_EQ(palette().MarkerLeft(form->swatchPanel.marker), 5.5f);
+  form->buttonPanel.about.picture = PictureId::AboutHover;
+  palette().PaletteMove(form->swatchPanel.cells, {kLeft, 0, 265, 30});
   EXPECT_EQ(Current(), kBlack);
-  EXPECT_FLOAT_EQ(palette().MarkerLeft(form->Shape1), 261);  // 270 - 9
-  EXPECT_EQ(form->关于我们0.picture, PictureId::关于我们2);   // no PicEn from the swatches
+  EXPECT_FLOAT_EQ(palette().MarkerLeft(form->swatchPanel.marker), 261);  // 270 - 9
+  EXPECT_EQ(form->buttonPanel.about.picture, PictureId::AboutHover);   // no RestImageButtons from the swatches
 }
 
 // The shifts and readouts from the sliders' places.
@@ -173,18 +173,18 @@ TEST_F(Palettes, FineTuningFormulas) {
     switch (c.how) {
       case Case::Thumb: DragThumb(c.row, c.at); break;
       case Case::TrackMove:
-        tuning().Track_MouseDown(c.row, kLeft, 0, 5, 3);
-        tuning().Track_MouseMove(c.row, kLeft, 0, c.at, 3);
+        tuning().TrackDown(c.row, {kLeft, 0, 5, 3});
+        tuning().TrackMove(c.row, {kLeft, 0, c.at, 3});
         break;
-      case Case::TrackPress: tuning().Track_MouseDown(c.row, kLeft, 0, c.at, 3); break;
+      case Case::TrackPress: tuning().TrackDown(c.row, {kLeft, 0, c.at, 3}); break;
     }
-    EXPECT_EQ(tuning().SliderOf(c.row).box.text, c.text);
-    const double shift = c.row == 0   ? static_cast<double>(palette().HueShift)
-                         : c.row == 1 ? palette().SaturationShift
-                                      : static_cast<double>(palette().LightnessShift);
+    EXPECT_EQ(tuning().RowOf(c.row).box.text, c.text);
+    const double shift = c.row == 0   ? static_cast<double>(palette().hueShift)
+                         : c.row == 1 ? palette().saturationShift
+                                      : static_cast<double>(palette().lightnessShift);
     EXPECT_NEAR(shift, c.shift, 1e-4);
   }
-  EXPECT_FLOAT_EQ(form->Image_Hls2.place.left, 1860);
+  EXPECT_FLOAT_EQ(form->tuningPanel.saturation.thumb.place.left, 1860);
 }
 
 TEST_F(Palettes, SaturationAtItsLeftEndTurnsTheStripGrey) {
@@ -192,7 +192,7 @@ TEST_F(Palettes, SaturationAtItsLeftEndTurnsTheStripGrey) {
   for (int x = 0; x < 361; x += 20) EXPECT_EQ(Strip(x), ComposeColor(128, 128, 128)) << x;
   EXPECT_EQ(Current(), ComposeColor(128, 128, 128));
   // The hue track keeps its colours: only the hue recolours it.
-  EXPECT_NE(form->Picture12.surface.Get(0, 2), ComposeColor(128, 128, 128));
+  EXPECT_NE(form->tuningPanel.hue.track.surface.Get(0, 2), ComposeColor(128, 128, 128));
   // Back to the right end: the rainbow again, untouched by the trip.
   DragThumb(1, kTrackW);
   EXPECT_EQ(Strip(60), ComposeColor(255, 0, 0));
@@ -224,33 +224,33 @@ TEST_F(Palettes, AtTheHuesRightEndTheMarkerStaysOnTheStrip) {
 }
 
 TEST_F(Palettes, HueTrackPressKeepsTheThumbAndPlacesTheMarker) {
-  form->Image_HSLv1.place.left = 1000;
-  tuning().Track_MouseDown(0, kLeft, 0, 42, 3);
-  EXPECT_FLOAT_EQ(form->Image_HSLv1.place.left, 1000);
+  form->tuningPanel.hue.thumb.place.left = 1000;
+  tuning().TrackDown(0, {kLeft, 0, 42, 3});
+  EXPECT_FLOAT_EQ(form->tuningPanel.hue.thumb.place.left, 1000);
   EXPECT_FLOAT_EQ(MarkerLeft(), 97);  // 1000 / 3735 x 361 = 96.65
   EXPECT_FLOAT_EQ(MarkerTop(), 38.5f);
-  EXPECT_EQ(form->Text3.text, DecimalText(static_cast<int>(std::floor(720.0 * 1000 / kTrackW - 360))));
+  EXPECT_EQ(form->tuningPanel.hue.box.text, DecimalText(static_cast<int>(std::floor(720.0 * 1000 / kTrackW - 360))));
   // The strip turned by -167 degrees; the colour is the strip's at the marker.
   EXPECT_EQ(Current(), Strip(97, 38));
 }
 
 TEST_F(Palettes, RightReleaseOnTheHueTrackAppliesThePointer) {
-  tuning().Track_MouseDown(0, kRight, 0, 100, 3);
-  EXPECT_EQ(form->Text3.text, "0");  // the press changed nothing
-  tuning().Track_MouseUp(0, kRight, 0, 100, 3);
-  EXPECT_FLOAT_EQ(form->Image_HSLv1.place.left, 1500);
-  EXPECT_EQ(form->Text3.text, "-71");  // 720 x 1500 / 3735 - 360 = -70.8
+  tuning().TrackDown(0, {kRight, 0, 100, 3});
+  EXPECT_EQ(form->tuningPanel.hue.box.text, "0");  // the press changed nothing
+  tuning().TrackUp(0, {kRight, 0, 100, 3});
+  EXPECT_FLOAT_EQ(form->tuningPanel.hue.thumb.place.left, 1500);
+  EXPECT_EQ(form->tuningPanel.hue.box.text, "-71");  // 720 x 1500 / 3735 - 360 = -70.8
   EXPECT_FLOAT_EQ(MarkerLeft(), 186);   // placed from where the thumb stood: 1920 / 3735 x 361
 }
 
 TEST_F(Palettes, OtherButtonsOnlyShowTheHand) {
   DragThumb(2, 100);
-  const std::string before = form->Text1.text;
+  const std::string before = form->tuningPanel.lightness.box.text;
   platform.calls.clear();
-  tuning().Thumb_MouseMove(2, kLeft | kRight, 0, 400, 75);
+  tuning().ThumbMove(2, {kLeft | kRight, 0, 400, 75});
   EXPECT_EQ(platform.calls, std::vector<std::string>{"SetHandCursor"});
   EXPECT_FALSE(platform.clip.has_value());
-  EXPECT_EQ(form->Text1.text, before);
+  EXPECT_EQ(form->tuningPanel.lightness.box.text, before);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ struct Placement : testing::Test {
   }
   ScreenRect Start() {
     Form1 form(platform);
-    form.Form_Initialize();
+    form.Initialise();
     return platform.windowRect;
   }
 };
@@ -59,15 +59,15 @@ TEST(PlacementRoundTrip, EveryDensity) {
     platform.windowRect = {0, 0, units.ScaledX(kClientWidthPx), units.ScaledY(kClientHeightPx)};
     {
       Form1 form(platform);
-      form.Form_Initialize();
+      form.Initialise();
       platform.windowRect.left = 123;
       platform.windowRect.top = 45;
-      form.MouseMove(form.picZoom, 0, 0, 1, 1);  // saves
+      form.MouseMove(form.magnifierPanel.view, {0, 0, 1, 1});  // saves
     }
     for (const int wider : {0, 1}) {
       platform.windowRect = {0, 0, units.ScaledX(kClientWidthPx) + wider, units.ScaledY(kClientHeightPx)};
       Form1 form(platform);
-      form.Form_Initialize();
+      form.Initialise();
       const bool restored = platform.windowRect.left == 123 && platform.windowRect.top == 45;
       ASSERT_EQ(restored, wider == 0) << dpi << " dpi, " << wider << " px wider";
     }
@@ -76,18 +76,18 @@ TEST(PlacementRoundTrip, EveryDensity) {
 
 TEST_F(Placement, MovesOverADragSurfaceStoreTheWindow) {
   Form1 form(platform);
-  form.Form_Initialize();
+  form.Initialise();
   platform.windowRect = {100, 80, 654, 495};
-  form.MouseMove(form.picZoom, 0, 0, 5, 5);
+  form.MouseMove(form.magnifierPanel.view, {0, 0, 5, 5});
   EXPECT_EQ(platform.GetSetting("Pelmora_Color", "Soft_Stat", "Left"), "1500");
   EXPECT_EQ(platform.GetSetting("Pelmora_Color", "Soft_Stat", "Top"), "1200");
   EXPECT_EQ(platform.GetSetting("Pelmora_Color", "Soft_Stat", "Width"), "9810");
   EXPECT_EQ(platform.GetSetting("Pelmora_Color", "Soft_Stat", "Height"), "7425");
   // Not while minimised.
   bool cancel;
-  form.Form_Unload(cancel);
+  form.Unload(cancel);
   platform.windowRect = {0, 0, 654, 495};
-  form.MouseMove(form.picZoom, 0, 0, 5, 5);
+  form.MouseMove(form.magnifierPanel.view, {0, 0, 5, 5});
   EXPECT_EQ(platform.GetSetting("Pelmora_Color", "Soft_Stat", "Left"), "1500");
 }
 

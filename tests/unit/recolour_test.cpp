@@ -52,7 +52,7 @@ Surface Sample() {
 
 TEST(Recolour, BindingReadsThePixelsBottomRowFirst) {
   Surface picture = Sample();
-  clsRGB recolour;
+  Recolourer recolour;
   recolour.HdcSrc(&picture);
   EXPECT_EQ(recolour.HdcSrc(), &picture);
   EXPECT_EQ(recolour.PixelWidth(), 7);
@@ -69,7 +69,7 @@ TEST(Recolour, BindingReadsThePixelsBottomRowFirst) {
 
 TEST(Recolour, ZeroShiftsGiveTheSourceBackWithTheReservedByteZero) {
   Surface picture = Sample();
-  clsRGB recolour;
+  Recolourer recolour;
   recolour.HdcSrc(&picture);
   ASSERT_TRUE(recolour.ChangeHSL(0, 0, 0));
   const auto& src = recolour.SourcePixels();
@@ -80,7 +80,7 @@ TEST(Recolour, ZeroShiftsGiveTheSourceBackWithTheReservedByteZero) {
 TEST(Recolour, ShiftsDoNotAccumulate) {
   Surface picture = Sample();
   const Surface drawn = picture;
-  clsRGB recolour;
+  Recolourer recolour;
   recolour.HdcSrc(&picture);
   recolour.ChangeHSL(1, 0, 0);
   const std::vector<std::uint8_t> once = recolour.ResultPixels();
@@ -99,7 +99,7 @@ TEST(Recolour, ShiftsDoNotAccumulate) {
 
 TEST(Recolour, AFailedBindingLeavesNothingToRecolour) {
   Surface empty;
-  clsRGB recolour;
+  Recolourer recolour;
   recolour.HdcSrc(&empty);
   EXPECT_EQ(recolour.HdcSrc(), &empty);
   EXPECT_FALSE(recolour.ChangeHSL(1, 0, 0));
@@ -113,7 +113,7 @@ TEST(Recolour, AFailedBindingLeavesNothingToRecolour) {
 struct Shifts { float h, s, l; };
 
 void ExpectSameAsLiteral(Surface& picture, std::initializer_list<Shifts> shifts) {
-  clsRGB recolour;
+  Recolourer recolour;
   recolour.HdcSrc(&picture);
   const std::vector<std::uint8_t> source = recolour.SourcePixels();
   std::vector<std::uint8_t> literal(source.size());
@@ -136,10 +136,10 @@ TEST(Recolour, EveryColourAsThePlainForm) {
 TEST(Recolour, StripsAsThePlainFormAtEverySliderStep) {
   FakePlatform platform;
   Form1 form(platform);
-  form.Form_Initialize();
-  Surface& strip = form.Picture_色板.surface;
-  Surface& track = form.Picture12.surface;
-  const double W = form.Picture12.place.width;
+  form.Initialise();
+  Surface& strip = form.hueStripPanel.strip.surface;
+  Surface& track = form.tuningPanel.hue.track.surface;
+  const double W = form.tuningPanel.hue.track.place.width;
   // The thumb's places a track pixel apart, at 96 and 120 dpi: 15 and 12 twips.
   for (double step : {15.0, 12.0})
     for (double L = 0; L <= W; L += step) {

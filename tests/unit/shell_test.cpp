@@ -9,26 +9,26 @@ namespace {
 struct Started : testing::Test {
   FakePlatform platform;
   Form1 form{platform};
-  void SetUp() override { form.Form_Initialize(); }
+  void SetUp() override { form.Initialise(); }
 };
 
 TEST_F(Started, StartUpRunsInOrder) {
   EXPECT_EQ(platform.calls,
             (std::vector<std::string>{"EnableDebugPrivilege", "Mutex Velkarov2.2", "ServeCommands Velkarov2.2|Velkarov2.2",
-                                      "StartHoverTimer 1", "AddWindowStyle 655360", "MoveMainWindow 313,265",
+                                      "StartHoverTimer 1", "AddTaskbarMenu", "MoveMainWindow 313,265",
                                       "ShowWindowRestored",
                                       "FlashWindowOnce", "RegisterPickHotkey", "AddTrayIcon Velkaro Ver2.2.1", "FocusMainWindow"}));
-  EXPECT_TRUE(form.shown);
-  EXPECT_EQ(form.windowState, WindowState::Normal);
+  EXPECT_TRUE(form.Shown());
+  EXPECT_EQ(form.State(), WindowState::Normal);
 }
 
 TEST_F(Started, ClosingHidesAndKeepsRunning) {
   platform.calls.clear();
   bool cancel = false;
-  form.Form_Unload(cancel);
+  form.Unload(cancel);
   EXPECT_TRUE(cancel);
-  EXPECT_EQ(form.windowState, WindowState::Minimised);
-  EXPECT_FALSE(form.shown);
+  EXPECT_EQ(form.State(), WindowState::Minimised);
+  EXPECT_FALSE(form.Shown());
   EXPECT_EQ(platform.calls,
             (std::vector<std::string>{"MinimiseWindow", "HideWindow", "ModifyTrayIcon Velkaro Ver2.2.1"}));
 }
@@ -37,7 +37,7 @@ TEST(ShutDown, ExitProgramStopsTheTimerQuitsAndEnds) {
   FakePlatform platform;
   platform.nextTimerId = 7;
   Form1 form(platform);
-  form.Form_Initialize();
+  form.Initialise();
   platform.calls.clear();
   form.ExitProgram();
   EXPECT_EQ(platform.calls, (std::vector<std::string>{"KillHoverTimer 7", "DeleteTrayIcon", "PostQuit 1",
@@ -49,7 +49,7 @@ TEST(StartUp, SecondCopySendsShowAndEnds) {
   FakePlatform platform;
   platform.otherCopyRunning = true;
   Form1 form(platform);
-  form.Form_Initialize();
+  form.Initialise();
   EXPECT_EQ(platform.calls,
             (std::vector<std::string>{"EnableDebugPrivilege", "Mutex Velkarov2.2",
                                       "SendCommand Velkarov2.2|Velkarov2.2 显示", "KillHoverTimer 0", "PostQuit 1",
@@ -63,7 +63,7 @@ TEST(StartUp, ColourComesFromTheSwatchUnderTheMarkerAtAnyDensity) {
     FakePlatform platform;
     platform.dpi = c.dpi;
     Form1 form(platform);
-    form.Form_Initialize();
+    form.Initialise();
     EXPECT_EQ(SplitChannels(form.workspace.CurrentColour()), c.expected) << c.dpi;
   }
 }
@@ -72,9 +72,9 @@ TEST(StartUp, ZoomChangeBeforeTheWindowShowsTakesNoFocus) {
   FakePlatform platform;
   Form1 form(platform);
   form.magnifier.SetZoomValue(50);
-  EXPECT_EQ(form.txtZoom.text, "50%");
-  EXPECT_FLOAT_EQ(form.magnifier.ZoomFactor, 0.5f);
-  EXPECT_EQ(form.magnifier.LastPreviewX, -100);
+  EXPECT_EQ(form.zoomPanel.box.text, "50%");
+  EXPECT_FLOAT_EQ(form.magnifier.zoomFactor, 0.5f);
+  EXPECT_EQ(form.magnifier.lastPreviewX, -100);
   EXPECT_TRUE(platform.calls.empty());
 }
 

@@ -13,94 +13,94 @@ struct Sliders : testing::Test {
   FakePlatform platform;
   Form1 form{platform};
   void SetUp() override {
-    form.Form_Initialize();
+    form.Initialise();
     platform.calls.clear();
   }
   // Drags a thumb from where it stands by dx twips.
   void DragThumb(int channel, float dx) {
     const float grab = 80;
-    form.sliders.Thumb_MouseDown(channel, kLeft, 0, grab, 75);
-    form.sliders.Thumb_MouseMove(channel, kLeft, 0, grab + dx, 75);
+    form.sliders.ThumbDown({kLeft, 0, grab, 75});
+    form.sliders.ThumbMove(channel, {kLeft, 0, grab + dx, 75});
   }
 };
 
 TEST_F(Sliders, ThumbPositionGivesTheChannel) {
   struct Case { float left; const char* text; };
   for (const Case c : {Case{0, "0"}, {kTrackW, "255"}, {607.5f, "127"}, {kTrackW + 500, "255"}, {-300, "0"}}) {
-    form.Image_R.place.left = 100;
+    form.channelPanel.sliders[0].thumb.place.left = 100;
     DragThumb(0, c.left - 100);
-    EXPECT_EQ(form.Text_R.text, c.text) << c.left;
-    EXPECT_FLOAT_EQ(form.Image_R.place.left, std::clamp(c.left, 0.0f, kTrackW)) << c.left;
+    EXPECT_EQ(form.channelPanel.boxes[0].text, c.text) << c.left;
+    EXPECT_FLOAT_EQ(form.channelPanel.sliders[0].thumb.place.left, std::clamp(c.left, 0.0f, kTrackW)) << c.left;
   }
-  EXPECT_EQ(form.Text_R.backColor, ComposeColor(0, 0, 0));
+  EXPECT_EQ(form.channelPanel.boxes[0].backColor, ComposeColor(0, 0, 0));
   // The readouts follow: red 0 with green 196 and blue 31.
-  EXPECT_EQ(form.Color_TextBox[5].text, "0,196,31");
-  EXPECT_EQ(form.Text_HSV_H.text, DecimalText(RgbToHsv(0, 196, 31).h));
+  EXPECT_EQ(form.notationPanel.rows[5].text, "0,196,31");
+  EXPECT_EQ(form.readoutPanel.hsvHue.text, DecimalText(RgbToHsv(0, 196, 31).h));
 }
 
 TEST_F(Sliders, BlueAtTheEndIsPureBlue) {
   DragThumb(2, 5000);
-  EXPECT_EQ(form.Text_B.text, "255");
-  EXPECT_EQ(form.Text_B.backColor, ComposeColor(0, 0, 255));
+  EXPECT_EQ(form.channelPanel.boxes[2].text, "255");
+  EXPECT_EQ(form.channelPanel.boxes[2].backColor, ComposeColor(0, 0, 255));
 }
 
 TEST_F(Sliders, DragConfinesThePointerToTheSliderUntilRelease) {
   DragThumb(1, 30);
-  // Picture4 at (375, 765) twips in Frame4 at (132, 40): client (157, 91), 92 x 19.
+  // greenSlider at (375, 765) twips in channelFrame at (132, 40): client (157, 91), 92 x 19.
   ASSERT_TRUE(platform.clip.has_value());
   EXPECT_EQ(platform.clip->left, 313 + 157);
   EXPECT_EQ(platform.clip->top, 264 + 91);
   EXPECT_EQ(platform.clip->width, 92);
   EXPECT_EQ(platform.clip->height, 19);
-  form.sliders.Slider_MouseUp(1);
+  form.sliders.SliderUp();
   EXPECT_FALSE(platform.clip.has_value());
 }
 
 TEST_F(Sliders, BothButtonsOnlyShowTheHandAndLiftTheConfinement) {
   DragThumb(0, 30);
-  const std::string before = form.Text_R.text;
+  const std::string before = form.channelPanel.boxes[0].text;
   platform.calls.clear();
-  form.sliders.Thumb_MouseMove(0, kLeft | kRight, 0, 400, 75);
+  form.sliders.ThumbMove(0, {kLeft | kRight, 0, 400, 75});
   EXPECT_EQ(platform.calls, std::vector<std::string>{"SetHandCursor"});
   EXPECT_FALSE(platform.clip.has_value());
-  EXPECT_EQ(form.Text_R.text, before);
+  EXPECT_EQ(form.channelPanel.boxes[0].text, before);
 }
 
 TEST_F(Sliders, TrackPressKeepsTheThumbAndRewritesTheChannel) {
-  form.Image_G.place.left = 600;  // floor(255 x 600 / 1215) = 125
-  form.Text_G.text = "7";
-  form.sliders.Track_MouseDown(1, kLeft, 0, 40, 3);
-  EXPECT_FLOAT_EQ(form.Image_G.place.left, 600);
-  EXPECT_EQ(form.Text_G.text, "125");
+  form.channelPanel.sliders[1].thumb.place.left = 600;  // floor(255 x 600 / 1215) = 125
+  form.channelPanel.boxes[1].text = "7";
+  form.sliders.TrackDown(1, {kLeft, 0, 40, 3});
+  EXPECT_FLOAT_EQ(form.channelPanel.sliders[1].thumb.place.left, 600);
+  EXPECT_EQ(form.channelPanel.boxes[1].text, "125");
   EXPECT_TRUE(platform.clip.has_value());
 }
 
 TEST_F(Sliders, TrackMovePutsTheThumbAtThePointer) {
-  form.sliders.Track_MouseDown(0, kLeft, 0, 10, 3);
-  form.sliders.Track_MouseMove(0, kLeft, 0, 40, 3);  // 40 px = 600 twips
-  EXPECT_FLOAT_EQ(form.Image_R.place.left, 600);
-  EXPECT_EQ(form.Text_R.text, "125");
-  form.sliders.Track_MouseMove(0, kLeft, 0, 200, 3);  // beyond the end
-  EXPECT_EQ(form.Text_R.text, "255");
+  form.sliders.TrackDown(0, {kLeft, 0, 10, 3});
+  form.sliders.TrackMove(0, {kLeft, 0, 40, 3});  // 40 px = 600 twips
+  EXPECT_FLOAT_EQ(form.channelPanel.sliders[0].thumb.place.left, 600);
+  EXPECT_EQ(form.channelPanel.boxes[0].text, "125");
+  form.sliders.TrackMove(0, {kLeft, 0, 200, 3});  // beyond the end
+  EXPECT_EQ(form.channelPanel.boxes[0].text, "255");
 }
 
 TEST_F(Sliders, ThumbsFollowTheColour) {
-  form.workspace.zhuan(ComposeColor(255, 0, 51));
-  EXPECT_FLOAT_EQ(form.Image_R.place.left, kTrackW);
-  EXPECT_FLOAT_EQ(form.Image_G.place.left, 0);
-  EXPECT_FLOAT_EQ(form.Image_B.place.left, kTrackW / 255.0f * 51);
+  form.workspace.ShowColour(ComposeColor(255, 0, 51));
+  EXPECT_FLOAT_EQ(form.channelPanel.sliders[0].thumb.place.left, kTrackW);
+  EXPECT_FLOAT_EQ(form.channelPanel.sliders[1].thumb.place.left, 0);
+  EXPECT_FLOAT_EQ(form.channelPanel.sliders[2].thumb.place.left, kTrackW / 255.0f * 51);
 }
 
 TEST_F(Sliders, TrackRamps) {
-  form.sliders.初始化三原色(10, 20, 30);
-  const Surface& red = form.Picture_R.surface;
-  const Surface& green = form.Picture_G.surface;
+  form.sliders.DrawChannelRamps(10, 20, 30);
+  const Surface& red = form.channelPanel.sliders[0].track.surface;
+  const Surface& green = form.channelPanel.sliders[1].track.surface;
   ASSERT_EQ(red.Width(), 81);
   EXPECT_EQ(red.Get(0, 0), ComposeColor(0, 20, 30));
   EXPECT_EQ(red.Get(76, 5), ComposeColor(255, 20, 30));
   EXPECT_EQ(red.Get(80, 2), ComposeColor(255, 20, 30));
   EXPECT_EQ(green.Get(38, 1), ComposeColor(10, 128, 30));
-  EXPECT_EQ(form.Picture_B.surface.Get(1, 0), ComposeColor(10, 20, 3));
+  EXPECT_EQ(form.channelPanel.sliders[2].track.surface.Get(1, 0), ComposeColor(10, 20, 3));
 }
 
 // ---- entry boxes ----
@@ -108,7 +108,7 @@ TEST_F(Sliders, TrackRamps) {
 void Type(Form1& form, TextBox& box, const std::string& keys) {
   for (char k : keys) {
     int key = static_cast<unsigned char>(k);
-    form.channelBoxes.Channel_KeyPress(box, key);
+    form.channelBoxes.ChannelKeyPress(key);
     if (key == 8) {
       if (!box.text.empty()) box.text.pop_back();
     } else if (key != 0) {
@@ -117,31 +117,31 @@ void Type(Form1& form, TextBox& box, const std::string& keys) {
       box.text += static_cast<char>(key);
     }
     box.selLength = 0;
-    form.channelBoxes.Channel_KeyUp(box, key, 0);
+    form.channelBoxes.ChannelKeyUp(box, key);
   }
 }
 
 TEST_F(Sliders, TypingIntoAChannelBox) {
-  form.Text_G.text.clear();
-  Type(form, form.Text_G, "3");
-  EXPECT_EQ(form.Text_G.text, "3");
-  Type(form, form.Text_G, "0");
-  EXPECT_EQ(form.Text_G.text, "30");
-  Type(form, form.Text_G, "0");
-  EXPECT_EQ(form.Text_G.text, "255");
-  EXPECT_EQ(form.Text_G.selLength, 3);
+  form.channelPanel.boxes[1].text.clear();
+  Type(form, form.channelPanel.boxes[1], "3");
+  EXPECT_EQ(form.channelPanel.boxes[1].text, "3");
+  Type(form, form.channelPanel.boxes[1], "0");
+  EXPECT_EQ(form.channelPanel.boxes[1].text, "30");
+  Type(form, form.channelPanel.boxes[1], "0");
+  EXPECT_EQ(form.channelPanel.boxes[1].text, "255");
+  EXPECT_EQ(form.channelPanel.boxes[1].selLength, 3);
   EXPECT_EQ(platform.clipboard, "255");
-  EXPECT_FLOAT_EQ(form.Image_G.place.left, kTrackW);
-  EXPECT_EQ(form.Color_TextBox[5].text, "144,255,31");
+  EXPECT_FLOAT_EQ(form.channelPanel.sliders[1].thumb.place.left, kTrackW);
+  EXPECT_EQ(form.notationPanel.rows[5].text, "144,255,31");
 }
 
 TEST_F(Sliders, EmptiedBoxBecomesZeroAndTheNextDigitReplacesIt) {
-  Type(form, form.Text_B, "\b\b");
-  EXPECT_EQ(form.Text_B.text, "0");
+  Type(form, form.channelPanel.boxes[2], "\b\b");
+  EXPECT_EQ(form.channelPanel.boxes[2].text, "0");
   EXPECT_EQ(platform.clipboard, "0");
-  EXPECT_EQ(form.Text_B.selLength, 1);
-  Type(form, form.Text_B, "7");
-  EXPECT_EQ(form.Text_B.text, "7");
+  EXPECT_EQ(form.channelPanel.boxes[2].selLength, 1);
+  Type(form, form.channelPanel.boxes[2], "7");
+  EXPECT_EQ(form.channelPanel.boxes[2].text, "7");
 }
 
 TEST_F(Sliders, KeyReleaseAtTheEdges) {
@@ -149,24 +149,24 @@ TEST_F(Sliders, KeyReleaseAtTheEdges) {
   for (const Case c : {Case{"0", "0", true, 0}, {"007", "007", false, 7}, {"255", "255", true, 255},
                        {"254", "254", false, 254}, {"1", "1", false, 1}}) {
     platform.clipboard.clear();
-    form.Text_R.text = c.text;
-    form.channelBoxes.Channel_KeyUp(form.Text_R, '0', 0);
-    EXPECT_EQ(form.Text_R.text, c.after) << c.text;
+    form.channelPanel.boxes[0].text = c.text;
+    form.channelBoxes.ChannelKeyUp(form.channelPanel.boxes[0], '0');
+    EXPECT_EQ(form.channelPanel.boxes[0].text, c.after) << c.text;
     EXPECT_EQ(!platform.clipboard.empty(), c.copied) << c.text;
     EXPECT_EQ(SplitChannels(form.workspace.CurrentColour()).r, c.channel) << c.text;
-    EXPECT_EQ(form.Text_HSV_V.text, DecimalText(RgbToHsv(static_cast<std::int16_t>(c.channel), 196, 31).v));
+    EXPECT_EQ(form.readoutPanel.hsvValue.text, DecimalText(RgbToHsv(static_cast<std::int16_t>(c.channel), 196, 31).v));
   }
 }
 
 TEST_F(Sliders, OnlyDigitsAndBackspaceGetThrough) {
   for (int key : {int{'a'}, int{'-'}, int{'.'}, 13, 22, 3}) {
     int k = key;
-    form.channelBoxes.Channel_KeyPress(form.Text_R, k);
+    form.channelBoxes.ChannelKeyPress(k);
     EXPECT_EQ(k, 0) << key;
   }
   for (int key : {int{'0'}, int{'9'}, 8}) {
     int k = key;
-    form.channelBoxes.Channel_KeyPress(form.Text_R, k);
+    form.channelBoxes.ChannelKeyPress(k);
     EXPECT_EQ(k, key);
   }
   EXPECT_EQ(platform.beeps, 0);
@@ -177,11 +177,11 @@ TEST_F(Sliders, PastedJunkLeavesAChannelValue) {
   struct Case { const char* pasted; const char* text; };
   for (const Case c : {Case{"12a", "12"}, {"abc", "0"}, {"-5", "0"}, {"１２", "0"},
                        {"99999999999999999999", "255"}, {"12.7", "13"}, {" 40 ", "40"}}) {
-    form.Text_G.text = c.pasted;
-    form.channelBoxes.Channel_Change(form.Text_G);
-    EXPECT_EQ(form.Text_G.text, c.text) << c.pasted;
-    const std::int32_t g = Workspace::ChannelOf(form.Text_G);
-    EXPECT_EQ(form.Color_TextBox[1].text, NotationTexts(ComposeColor(144, g, 31))[1]) << c.pasted;
+    form.channelPanel.boxes[1].text = c.pasted;
+    form.channelBoxes.ChannelTextChanged(form.channelPanel.boxes[1]);
+    EXPECT_EQ(form.channelPanel.boxes[1].text, c.text) << c.pasted;
+    const std::int32_t g = Workspace::ChannelOf(form.channelPanel.boxes[1]);
+    EXPECT_EQ(form.notationPanel.rows[1].text, NotationTexts(ComposeColor(144, g, 31))[1]) << c.pasted;
   }
 }
 
@@ -192,21 +192,21 @@ TEST(SliderReadBack, EveryChannelAtEveryDensity) {
     FakePlatform platform;
     platform.dpi = dpi;
     Form1 form(platform);
-    form.Form_Initialize();
+    form.Initialise();
     for (int ch = 0; ch < 3; ++ch) {
-      const ChannelSliders::ChannelSlider s = form.sliders.SliderOf(ch);
+      const TextBox& box = form.channelPanel.boxes[static_cast<std::size_t>(ch)];
       for (int v = 0; v <= 255; ++v) {
         Rgb c{144, 196, 31};
         (ch == 0 ? c.r : ch == 1 ? c.g : c.b) = static_cast<std::uint8_t>(v);
         form.workspace.SetChannels(c);
         const float grab = 80;
-        form.sliders.Thumb_MouseDown(ch, kLeft, 0, grab, 75);
-        form.sliders.Thumb_MouseMove(ch, kLeft, 0, grab, 140);  // straight down
-        form.sliders.Slider_MouseUp(ch);
-        ASSERT_EQ(s.box.text, DecimalText(v)) << "dpi " << dpi << " channel " << ch;
-        form.sliders.Track_MouseDown(ch, kLeft, 0, 3, 3);
-        form.sliders.Slider_MouseUp(ch);
-        ASSERT_EQ(s.box.text, DecimalText(v)) << "track press, dpi " << dpi << " channel " << ch;
+        form.sliders.ThumbDown({kLeft, 0, grab, 75});
+        form.sliders.ThumbMove(ch, {kLeft, 0, grab, 140});  // straight down
+        form.sliders.SliderUp();
+        ASSERT_EQ(box.text, DecimalText(v)) << "dpi " << dpi << " channel " << ch;
+        form.sliders.TrackDown(ch, {kLeft, 0, 3, 3});
+        form.sliders.SliderUp();
+        ASSERT_EQ(box.text, DecimalText(v)) << "track press, dpi " << dpi << " channel " << ch;
       }
     }
   }
@@ -234,10 +234,10 @@ TEST(SliderUnits, PixelsToTwips) {
   EXPECT_TRUE(platform.messages.empty());
   platform.dpi = 0;
   EXPECT_EQ(form.sliders.PixelsToTwips(10, 0), 0);
-  EXPECT_EQ(platform.messages, std::vector<std::string>{"Error: 11|Division by zero|16"});
+  EXPECT_EQ(platform.messages, std::vector<std::string>{"Error: 11|Division by zero|error"});
   platform.dpi = 96;
   EXPECT_EQ(form.sliders.PixelsToTwips(3e9f, 0), 0);
-  EXPECT_EQ(platform.messages.back(), "Error: 6|Overflow|16");
+  EXPECT_EQ(platform.messages.back(), "Error: 6|Overflow|error");
 }
 
 }  // namespace

@@ -10,20 +10,20 @@ struct Tray : testing::Test {
   FakePlatform platform;
   Form1 form{platform};
   void SetUp() override {
-    form.Form_Initialize();
+    form.Initialise();
     platform.calls.clear();
   }
 };
 
-// The whole string, exactly, in the table's order; the rest lands in Text7.
+// The whole string, exactly, in the table's order; the rest lands in unknownCommandBox.
 TEST_F(Tray, CommandTable) {
   struct Case { std::string command; std::vector<std::string> calls; std::string launched, text7; };
   const Case cases[] = {
       {"最小化", {"MinimiseWindow"}, "", ""},
       {"显示", {"FlashWindowOnce", "ShowWindowRestored"}, "", ""},
-      {"打开CMD", {}, "cmd.exe|1", ""},
-      {"打开C盘", {}, "cmd /c explorer.exe \"c:\\\"|1", ""},
-      {"打开百度", {}, "explorer.exe https://www.baidu.com/|3", ""},
+      {"打开CMD", {}, "cmd.exe|normal", ""},
+      {"打开C盘", {}, "cmd /c explorer.exe \"c:\\\"|normal", ""},
+      {"打开百度", {}, "explorer.exe https://www.baidu.com/|maximised", ""},
       {"显示 ", {}, "", "显示 "},
       {"显示\r\n", {}, "", "显示\r\n"},
       {"SHOW", {}, "", "SHOW"},
@@ -34,22 +34,22 @@ TEST_F(Tray, CommandTable) {
   for (const Case& c : cases) {
     platform.calls.clear();
     platform.launched.clear();
-    form.Text7.text = "unchanged";
+    form.commandPanel.unknown.text = "unchanged";
     int cancel = -1;
-    form.commands.Text4_LinkExecute(c.command, cancel);
+    form.commands.CommandReceived(c.command, cancel);
     EXPECT_EQ(cancel, 0) << c.command;
-    EXPECT_EQ(form.Text4.text, c.command);
+    EXPECT_EQ(form.commandPanel.received.text, c.command);
     EXPECT_EQ(platform.calls, c.calls) << c.command;
     EXPECT_EQ(platform.launched, c.launched.empty() ? std::vector<std::string>{}
                                                     : std::vector<std::string>{c.launched}) << c.command;
     const bool known = !c.calls.empty() || !c.launched.empty();
-    EXPECT_EQ(form.Text7.text, known ? "unchanged" : c.text7) << c.command;
+    EXPECT_EQ(form.commandPanel.unknown.text, known ? "unchanged" : c.text7) << c.command;
   }
 }
 
 TEST_F(Tray, MinimiseCommandLeavesTheWindowOnTheTaskbar) {
   form.commands.ExecuteCommand("最小化");
-  EXPECT_EQ(form.windowState, WindowState::Minimised);
+  EXPECT_EQ(form.State(), WindowState::Minimised);
   EXPECT_EQ(std::count(platform.calls.begin(), platform.calls.end(), "HideWindow"), 0);
 }
 
@@ -63,30 +63,30 @@ TEST_F(Tray, ExitCommandEndsTheProgramWithoutTheIcon) {
 }
 
 TEST_F(Tray, LeftClickTogglesTheWindow) {
-  form.tray.TrayCallback(kTrayLeftButtonUp);
+  form.tray.Clicked(TrayClick::Left);
   EXPECT_EQ(platform.calls, (std::vector<std::string>{"MinimiseWindow", "HideWindow"}));
-  EXPECT_EQ(form.windowState, WindowState::Minimised);
+  EXPECT_EQ(form.State(), WindowState::Minimised);
   platform.calls.clear();
-  form.tray.TrayCallback(kTrayLeftButtonUp);
+  form.tray.Clicked(TrayClick::Left);
   EXPECT_EQ(platform.calls, (std::vector<std::string>{"ShowWindowRestored", "FlashWindowOnce"}));
-  EXPECT_EQ(form.windowState, WindowState::Normal);
-  EXPECT_TRUE(form.shown);
+  EXPECT_EQ(form.State(), WindowState::Normal);
+  EXPECT_TRUE(form.Shown());
   platform.calls.clear();
-  for (int other : {0x200, 0x201, 0x203, 0x204, 0x207, 0x208}) form.tray.TrayCallback(other);
+  form.tray.Clicked(TrayClick::Other);  // a move, a press, a double click, the middle button
   EXPECT_TRUE(platform.calls.empty());
 }
 
 TEST_F(Tray, RightClickOpensTheMenu) {
-  form.tray.TrayCallback(kTrayRightButtonUp);  // closed without a choice
+  form.tray.Clicked(TrayClick::Right);  // closed without a choice
   EXPECT_EQ(platform.calls, (std::vector<std::string>{"BringMainWindowToFront", "PopUpTrayMenu"}));
   platform.calls.clear();
   platform.menuChoice = TrayMenuItem::About;  // the About window, then the site once it is closed
-  form.tray.TrayCallback(kTrayRightButtonUp);
+  form.tray.Clicked(TrayClick::Right);
   EXPECT_EQ(platform.calls, (std::vector<std::string>{"BringMainWindowToFront", "PopUpTrayMenu", "ShowAboutWindow",
                                                        "OpenUrl https://velkaro.example/"}));
   platform.calls.clear();
   platform.menuChoice = TrayMenuItem::Exit;
-  form.tray.TrayCallback(kTrayRightButtonUp);
+  form.tray.Clicked(TrayClick::Right);
   EXPECT_EQ(platform.calls, (std::vector<std::string>{"BringMainWindowToFront", "PopUpTrayMenu", "KillHoverTimer 0",
                                                        "DeleteTrayIcon", "PostQuit 1", "TerminateProcess 0"}));
 }
@@ -97,7 +97,7 @@ TEST_F(Tray, TaskbarRestartAddsTheIconAgain) {
   form.tray.RemoveTrayIcon();
   platform.calls.clear();
   form.tray.TaskbarCreated();
-  form.tray.TrayCallback(kTrayLeftButtonUp);
+  form.tray.Clicked(TrayClick::Left);
   EXPECT_TRUE(platform.calls.empty());
 }
 

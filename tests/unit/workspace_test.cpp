@@ -12,47 +12,47 @@ constexpr int kLeft = 1, kRight = 2;
 struct CurrentColour : testing::Test {
   FakePlatform platform;
   Form1 form{platform};
-  void SetUp() override { form.Form_Initialize(); }
+  void SetUp() override { form.Initialise(); }
 };
 
 TEST_F(CurrentColour, ShowsTheStartUpColourWithEveryReadout) {
   const std::pair<const TextBox*, const char*> expected[] = {
-      {&form.Text_R, "144"},       {&form.Text_G, "196"},       {&form.Text_B, "31"},
-      {&form.Text_HSV_H, "79"},    {&form.Text_HSV_S, "84"},    {&form.Text_HSV_V, "77"},
-      {&form.Text_HSL_H, "79"},    {&form.Text_HSL_L, "45"},    {&form.Text_HSL_S, "73"},
-      {&form.Text_Cmyk_C, "20"},   {&form.Text_Cmyk_M, "0"},    {&form.Text_Cmyk_Y, "65"},
-      {&form.Text_Cmyk_K, "23"},   {&form.Text_Lab_L, "73"},    {&form.Text_Lab_A, "-39"},
-      {&form.Text_Lab_B, "69"},    {&form.Text5, "111,59,224"}, {&form.txtZoom, "800%"},
-      {&form.Color_TextBox[0], "&H1FC490&"}, {&form.Color_TextBox[1], "#90C41F"},
-      {&form.Color_TextBox[2], "#90C41F"},   {&form.Color_TextBox[3], "2081936"},
-      {&form.Color_TextBox[4], "#c90C41F"},  {&form.Color_TextBox[5], "144,196,31"},
-      {&form.Color_TextBox[6], "1FC490"},
+      {&form.channelPanel.boxes[0], "144"},       {&form.channelPanel.boxes[1], "196"},       {&form.channelPanel.boxes[2], "31"},
+      {&form.readoutPanel.hsvHue, "79"},    {&form.readoutPanel.hsvSaturation, "84"},    {&form.readoutPanel.hsvValue, "77"},
+      {&form.readoutPanel.hlsHue, "79"},    {&form.readoutPanel.hlsLightness, "45"},    {&form.readoutPanel.hlsSaturation, "73"},
+      {&form.readoutPanel.cyan, "20"},   {&form.readoutPanel.magenta, "0"},    {&form.readoutPanel.yellow, "65"},
+      {&form.readoutPanel.key, "23"},   {&form.readoutPanel.labLightness, "73"},    {&form.readoutPanel.labA, "-39"},
+      {&form.readoutPanel.labB, "69"},    {&form.stripPanel.inverseBox, "111,59,224"}, {&form.zoomPanel.box, "800%"},
+      {&form.notationPanel.rows[0], "&H1FC490&"}, {&form.notationPanel.rows[1], "#90C41F"},
+      {&form.notationPanel.rows[2], "#90C41F"},   {&form.notationPanel.rows[3], "2081936"},
+      {&form.notationPanel.rows[4], "#c90C41F"},  {&form.notationPanel.rows[5], "144,196,31"},
+      {&form.notationPanel.rows[6], "1FC490"},
   };
   for (const auto& [box, text] : expected) EXPECT_EQ(box->text, text) << box->name;
   const ColorValue current = ComposeColor(144, 196, 31), inverse = ComposeColor(111, 59, 224);
-  EXPECT_EQ(form.Text5.backColor, inverse);
-  EXPECT_EQ(form.Text5.foreColor, current);
-  EXPECT_EQ(form.Color_TextBox[3].backColor, current);
-  EXPECT_EQ(form.Color_TextBox[3].foreColor, inverse);
-  EXPECT_EQ(form.Picture1.surface.Get(50, 40), current);
-  EXPECT_EQ(form.Shape2.fillColor, inverse);
-  EXPECT_EQ(form.Line1.borderColor, inverse);
-  EXPECT_FLOAT_EQ(form.magnifier.ZoomFactor, 8.0f);
-  EXPECT_EQ(form.hsbZoom.value, 800);
-  EXPECT_EQ(form.chkOnTop.value, 1);
-  EXPECT_EQ(form.chkGrid.value, 1);
+  EXPECT_EQ(form.stripPanel.inverseBox.backColor, inverse);
+  EXPECT_EQ(form.stripPanel.inverseBox.foreColor, current);
+  EXPECT_EQ(form.notationPanel.rows[3].backColor, current);
+  EXPECT_EQ(form.notationPanel.rows[3].foreColor, inverse);
+  EXPECT_EQ(form.eyedropperPanel.swatch.surface.Get(50, 40), current);
+  EXPECT_EQ(form.hueStripPanel.marker.fillColor, inverse);
+  EXPECT_EQ(form.magnifierPanel.crossHairH.borderColor, inverse);
+  EXPECT_FLOAT_EQ(form.magnifier.zoomFactor, 8.0f);
+  EXPECT_EQ(form.zoomPanel.bar.value, 800);
+  EXPECT_EQ(form.zoomPanel.onTop.value, 1);
+  EXPECT_EQ(form.zoomPanel.grid.value, 1);
 }
 
 TEST_F(CurrentColour, StripsFollowTheColour) {
   const ColorValue current = ComposeColor(144, 196, 31), inverse = InvertColor(current);
-  const Surface& p14 = form.Picture14.surface;
+  const Surface& p14 = form.stripPanel.inverseStrip.surface;
   EXPECT_EQ(p14.Width(), 126);
   EXPECT_EQ(p14.Get(p14.Width() - 1, 10), current);
-  EXPECT_EQ(form.Picture15.surface.Get(form.Picture15.surface.Width() - 1, 0), kBlack);
-  EXPECT_EQ(form.Picture5.surface.Get(form.Picture5.surface.Width() - 1, 0), current);
-  EXPECT_EQ(form.Picture8.surface.Get(form.Picture8.surface.Width() - 1, 2), current);
+  EXPECT_EQ(form.stripPanel.shadeStrip.surface.Get(form.stripPanel.shadeStrip.surface.Width() - 1, 0), kBlack);
+  EXPECT_EQ(form.stripPanel.tintStrip.surface.Get(form.stripPanel.tintStrip.surface.Width() - 1, 0), current);
+  EXPECT_EQ(form.tuningPanel.lightness.track.surface.Get(form.tuningPanel.lightness.track.surface.Width() - 1, 2), current);
   // The radial picture: the colour at the centre, half way to the inverse at the edge.
-  const Surface& zoom = form.picZoom.surface;
+  const Surface& zoom = form.magnifierPanel.view.surface;
   EXPECT_EQ(zoom.Width(), 265);
   EXPECT_EQ(zoom.Height(), 244);
   EXPECT_EQ(zoom.Get(132, 122), current);
@@ -60,41 +60,41 @@ TEST_F(CurrentColour, StripsFollowTheColour) {
 }
 
 TEST_F(CurrentColour, NegativeColourChangesNothing) {
-  form.workspace.zhuan(kNoColor);
-  EXPECT_EQ(form.Text_R.text, "144");
-  EXPECT_EQ(form.Text_HSV_H.text, "79");
+  form.workspace.ShowColour(kNoColor);
+  EXPECT_EQ(form.channelPanel.boxes[0].text, "144");
+  EXPECT_EQ(form.readoutPanel.hsvHue.text, "79");
 }
 
 TEST_F(CurrentColour, PureRedColoursTheChannelBoxes) {
-  form.workspace.zhuan(255);
-  EXPECT_EQ(form.Text_R.text, "255");
-  EXPECT_EQ(form.Text_G.text, "0");
-  EXPECT_EQ(form.Text_B.text, "0");
-  EXPECT_EQ(form.Text_R.backColor, ComposeColor(255, 0, 0));
-  EXPECT_EQ(form.Text_R.foreColor, ComposeColor(0, 255, 255));
-  EXPECT_EQ(form.Text_G.backColor, kBlack);
-  EXPECT_EQ(form.Text_G.foreColor, kWhite);
-  EXPECT_EQ(form.Text_B.backColor, kBlack);
-  EXPECT_EQ(form.Text_B.foreColor, kWhite);
+  form.workspace.ShowColour(255);
+  EXPECT_EQ(form.channelPanel.boxes[0].text, "255");
+  EXPECT_EQ(form.channelPanel.boxes[1].text, "0");
+  EXPECT_EQ(form.channelPanel.boxes[2].text, "0");
+  EXPECT_EQ(form.channelPanel.boxes[0].backColor, ComposeColor(255, 0, 0));
+  EXPECT_EQ(form.channelPanel.boxes[0].foreColor, ComposeColor(0, 255, 255));
+  EXPECT_EQ(form.channelPanel.boxes[1].backColor, kBlack);
+  EXPECT_EQ(form.channelPanel.boxes[1].foreColor, kWhite);
+  EXPECT_EQ(form.channelPanel.boxes[2].backColor, kBlack);
+  EXPECT_EQ(form.channelPanel.boxes[2].foreColor, kWhite);
 }
 
 TEST_F(CurrentColour, HueThatRoundsTo360ShowsInBothHueBoxes) {
-  form.workspace.zhuan(ComposeColor(255, 0, 1));
-  EXPECT_EQ(form.Text_HSV_H.text, "360");
-  EXPECT_EQ(form.Text_HSL_H.text, "360");
+  form.workspace.ShowColour(ComposeColor(255, 0, 1));
+  EXPECT_EQ(form.readoutPanel.hsvHue.text, "360");
+  EXPECT_EQ(form.readoutPanel.hlsHue.text, "360");
 }
 
 TEST_F(CurrentColour, MinimisedWindowRefreshesNothing) {
   bool cancel = false;
-  form.Form_Unload(cancel);
-  const std::uint64_t strip = form.Picture14.surface.Revision();
-  form.Text_R.text = "0";
+  form.Unload(cancel);
+  const std::uint64_t strip = form.stripPanel.inverseStrip.surface.Revision();
+  form.channelPanel.boxes[0].text = "0";
   form.workspace.RefreshValues();
   form.workspace.RefreshDisplay();
-  EXPECT_EQ(form.Text_HSV_H.text, "79");
-  EXPECT_EQ(form.Color_TextBox[5].text, "144,196,31");
-  EXPECT_EQ(form.Text5.text, "111,59,224");
-  EXPECT_EQ(form.Picture14.surface.Revision(), strip);
+  EXPECT_EQ(form.readoutPanel.hsvHue.text, "79");
+  EXPECT_EQ(form.notationPanel.rows[5].text, "144,196,31");
+  EXPECT_EQ(form.stripPanel.inverseBox.text, "111,59,224");
+  EXPECT_EQ(form.stripPanel.inverseStrip.surface.Revision(), strip);
 }
 
 // Pasted junk must not stop the program: a box counts as its leading number, clamped.
@@ -103,20 +103,20 @@ TEST_F(CurrentColour, JunkInAChannelBoxCountsAsItsLeadingNumber) {
   for (const Case c : {Case{"12a", "12a,196,31", 12}, {"abc", "abc,196,31", 0},
                        {"-5", "-5,196,31", 0}, {"99999999999999999999", "99999999999999999999,196,31", 255},
                        {"", ",196,31", 0}, {" 7", " 7,196,31", 7}, {"１２", "１２,196,31", 0}}) {
-    form.Text_R.text = c.text;
-    EXPECT_EQ(Workspace::ChannelOf(form.Text_R), c.channel) << c.text;
+    form.channelPanel.boxes[0].text = c.text;
+    EXPECT_EQ(Workspace::ChannelOf(form.channelPanel.boxes[0]), c.channel) << c.text;
     form.workspace.RefreshValues();
-    EXPECT_EQ(form.Color_TextBox[1].text, NotationTexts(ComposeColor(c.channel, 196, 31))[1]);
-    EXPECT_EQ(form.Color_TextBox[5].text, c.shownRow);
+    EXPECT_EQ(form.notationPanel.rows[1].text, NotationTexts(ComposeColor(c.channel, 196, 31))[1]);
+    EXPECT_EQ(form.notationPanel.rows[5].text, c.shownRow);
   }
 }
 
 TEST_F(CurrentColour, ClickOnANotationRowCopiesIt) {
   for (int button : {kLeft, kRight}) {
     platform.clipboard.clear();
-    form.workspace.Color_TextBox_MouseUp(6, button, 0, 3, 3);
+    form.TextMouseUp(form.notationPanel.rows[6], {button, 0, 10, 5});
     EXPECT_EQ(platform.clipboard, "1FC490");
-    EXPECT_EQ(form.Color_TextBox[6].selLength, 6);
+    EXPECT_EQ(form.notationPanel.rows[6].selLength, 6);
   }
 }
 

@@ -6,7 +6,7 @@
 
 #include "icons.h"
 #include "pictures.h"
-#include "tray_icon.h"
+#include "window_messages.h"
 #include "unicode.h"
 #include "win32_platform.h"
 

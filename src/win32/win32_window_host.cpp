@@ -26,8 +26,8 @@ ScreenRect Win32WindowHost::ClientToScreen(const ScreenRect& r) {
 
 void Win32WindowHost::FocusMainWindow() { SetFocus(main_); }
 
-void Win32WindowHost::AddWindowStyle(std::uint32_t bits) {
-  SetWindowLongPtrW(main_, GWL_STYLE, GetWindowLongPtrW(main_, GWL_STYLE) | static_cast<LONG_PTR>(bits));
+void Win32WindowHost::AddTaskbarMenu() {
+  SetWindowLongPtrW(main_, GWL_STYLE, GetWindowLongPtrW(main_, GWL_STYLE) | WS_SYSMENU | WS_MINIMIZEBOX);
 }
 
 // The system's move loop takes over while the left button is held. It is not entered
@@ -52,10 +52,6 @@ void Win32WindowHost::DragMainWindow() {
 bool Win32WindowHost::IsMainWindowForeground() { return GetForegroundWindow() == main_; }
 
 // The view decides how to paint; the model only asks for it now.
-void Win32WindowHost::RepaintNow(const std::vector<const Control*>&) {
-  if (repaint_) repaint_();
-}
-
 std::uint32_t Win32WindowHost::StartHoverTimer(int periodMs) {
   return static_cast<std::uint32_t>(SetTimer(nullptr, 0, static_cast<UINT>(periodMs), timerProc_));
 }

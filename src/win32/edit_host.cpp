@@ -170,7 +170,7 @@ LRESULT EditHost::OnButtonUp(Edit& e, UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
   if (msg != WM_RBUTTONUP) result = CallWindowProcW(e.original, e.hwnd, msg, wp, lp);
   const float x = static_cast<short>(LOWORD(lp)), y = static_cast<short>(HIWORD(lp));
-  form_.TextMouseUp(*e.box, ButtonOf(msg), MouseShiftState(wp), x, y);
+  form_.TextMouseUp(*e.box, {ButtonOf(msg), MouseShiftState(wp), x, y});
   Sync();
   if (msg == WM_RBUTTONUP) result = CallWindowProcW(e.original, e.hwnd, msg, wp, lp);
   return result;

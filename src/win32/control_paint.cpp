@@ -28,7 +28,7 @@ constexpr int kSquareMarkPx = 16;
 constexpr float kPlateTextPt = 10.5f;
 constexpr wchar_t kAboutPlateText[] = L"关于我们", kPalettePlateText[] = L"调色板";
 
-bool IsImageButtonPicture(PictureId p) { return p >= PictureId::关于我们1 && p <= PictureId::关闭3; }
+bool IsImageButtonPicture(PictureId p) { return p >= PictureId::AboutRest && p <= PictureId::ClosePressed; }
 
 RECT ToRect(const ScreenRect& r) { return {r.left, r.top, r.left + r.width, r.top + r.height}; }
 
@@ -166,7 +166,7 @@ void ControlPainter::PaintImage(HDC dc, const Image& image, const RECT& r) {
 }
 
 void ControlPainter::PaintImageButton(HDC dc, PictureId picture, const RECT& r) {
-  const int index = static_cast<int>(picture) - static_cast<int>(PictureId::关于我们1);
+  const int index = static_cast<int>(picture) - static_cast<int>(PictureId::AboutRest);
   const int look = index % 3;  // resting, hover, pressed
   const int which = index / 3;  // about, palette, minimise, close
   if (which >= 2) {

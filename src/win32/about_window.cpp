@@ -21,7 +21,7 @@ void AboutWindow::RunModal(HINSTANCE instance, HWND owner, HICON icon) {
   AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
   const int w = frame.right - frame.left, h = frame.bottom - frame.top;
   const WindowPlace place{(GetSystemMetrics(SM_CXSCREEN) - w) / 2, (GetSystemMetrics(SM_CYSCREEN) - h) / 2, w, h};
-  about_.Form_Load();
+  about_.Opened();
   if (!Create(instance, {kAboutWindowClass, icon}, WS_EX_DLGMODALFRAME, Widen(kAboutCaption).c_str(), style, place,
               owner))
     return;
@@ -52,7 +52,7 @@ LRESULT AboutWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_TIMER:
       if (wp == kHeadlineTimer) {
-        about_.Timer1_Timer();
+        about_.HeadlineTick();
         const RECT r = HeadlineRect();
         InvalidateRect(Handle(), &r, TRUE);
         UpdateWindow(Handle());  // at once, as the tick asks

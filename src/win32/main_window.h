@@ -15,23 +15,13 @@
 #include "form1.h"
 #include "gdi.h"
 #include "view_timings.h"
+#include "window_messages.h"
 
 namespace velkaro {
 
 inline constexpr int kFirstControlId = 1000;  // control id = this + index in Form1::Controls()
 inline constexpr wchar_t kMainWindowClass[] = L"VelkaroMainWindow";
 inline constexpr wchar_t kMainWindowCaption[] = L"Velkaro";
-// Answered with the magnifier's own timing: pictures taken in the high 32 bits, the mean
-// time of one picture in tenths of a microsecond in the low 32 bits.
-inline constexpr wchar_t kMagnifierTimingsMessage[] = L"Velkaro.MagnifierTimings";
-// Answered with the fine-tuning's own timing: steps in the high 32 bits, the mean time in
-// tenths of a microsecond in the low 32 bits; of the recolouring of both pictures with
-// wParam 0, of the whole step (the colour taken and shown too) with wParam 1.
-inline constexpr wchar_t kFineTuneTimingsMessage[] = L"Velkaro.FineTuneTimings";
-// Answered with the program's own memory: private bytes in KiB in the high 32 bits, the
-// working set in KiB in the low 32 bits.
-inline constexpr wchar_t kMemoryUsageMessage[] = L"Velkaro.MemoryUsage";
-
 class MainWindow : public BaseWindow<MainWindow> {
  public:
   MainWindow(Form1& form, HINSTANCE instance);

@@ -112,8 +112,8 @@ void Win32System::TerminateProcess(int exitCode) {
 
 void Win32System::Beep() { MessageBeep(0xFFFFFFFF); }
 
-void Win32System::ShowMessage(const std::string& text, const std::string& title, int icon) {
-  MessageBoxW(owner_, Widen(text).c_str(), Widen(title).c_str(), static_cast<UINT>(icon));
+void Win32System::ShowMessage(const std::string& text, const std::string& title, MessageIcon) {
+  MessageBoxW(owner_, Widen(text).c_str(), Widen(title).c_str(), MB_ICONERROR);
 }
 
 }  // namespace velkaro

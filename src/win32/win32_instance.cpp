@@ -187,12 +187,12 @@ std::wstring Win32Instance::ExecuteText(HDDEDATA data) const {
   return text;
 }
 
-void Win32Instance::Launch(const std::string& commandLine, int showStyle) {
+void Win32Instance::Launch(const std::string& commandLine, LaunchWindow show) {
   std::wstring line = Widen(commandLine);
   STARTUPINFOW si{};
   si.cb = sizeof si;
   si.dwFlags = STARTF_USESHOWWINDOW;
-  si.wShowWindow = static_cast<WORD>(showStyle);
+  si.wShowWindow = show == LaunchWindow::Maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
   PROCESS_INFORMATION pi{};
   if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
   CloseHandle(pi.hThread);

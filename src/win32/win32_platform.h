@@ -9,6 +9,7 @@
 
 #include "gdi.h"
 #include "platform.h"
+#include "window_messages.h"
 
 namespace velkaro {
 
@@ -35,7 +36,6 @@ class Win32WindowHost : public WindowHost {
  public:
   void SetMainWindow(HWND hwnd) { main_ = hwnd; }
   void SetTimerCallback(TIMERPROC proc) { timerProc_ = proc; }
-  void SetRepaint(std::function<void()> repaint) { repaint_ = std::move(repaint); }
   // Where the left button went down, in screen pixels: a drag moves the window by the
   // pointer's offset from there.
   void SetPressPoint(POINT p) {
@@ -51,17 +51,15 @@ class Win32WindowHost : public WindowHost {
   void MoveMainWindow(const ScreenRect& r) override;
   ScreenRect ClientToScreen(const ScreenRect& r) override;
   void FocusMainWindow() override;
-  void AddWindowStyle(std::uint32_t bits) override;
+  void AddTaskbarMenu() override;
   void DragMainWindow() override;
   bool IsMainWindowForeground() override;
-  void RepaintNow(const std::vector<const Control*>& controls) override;
   std::uint32_t StartHoverTimer(int periodMs) override;
   void KillHoverTimer(std::uint32_t id) override;
 
  private:
   HWND main_ = nullptr;
   TIMERPROC timerProc_ = nullptr;
-  std::function<void()> repaint_;
   POINT pressPoint_{};
   bool pressed_ = false;
 };
@@ -98,17 +96,12 @@ class Win32System : public SystemServices {
   void PostQuit(int exitCode) override;
   void TerminateProcess(int exitCode) override;
   void Beep() override;
-  void ShowMessage(const std::string& text, const std::string& title, int icon) override;
+  void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
 
  private:
   HWND owner_ = nullptr;
 };
 
-// Posted to the main window for every command string that arrives, with the text as a
-// heap std::string (UTF-8) in lParam that the window takes over.
-inline constexpr UINT kCommandArrivedMessage = WM_APP + 1;
-inline constexpr UINT kHotkeyPickMoveMessage = WM_APP + 2;  // the pointer moved during a hotkey pick
-inline constexpr int kPickHotkeyId = 1;  // Ctrl+Alt+C, registered for the main window
 
 class Win32Instance : public InstanceServices {
  public:
@@ -117,7 +110,7 @@ class Win32Instance : public InstanceServices {
   bool MutexAlreadyExists(const std::string& name) override;
   void SendCommand(const std::string& application, const std::string& topic, const std::string& command) override;
   void ServeCommands(const std::string& application, const std::string& topic) override;
-  void Launch(const std::string& commandLine, int showStyle) override;
+  void Launch(const std::string& commandLine, LaunchWindow show) override;
 
  private:
   static HDDEDATA CALLBACK DdeCallback(UINT type, UINT format, HCONV, HSZ topic, HSZ service, HDDEDATA data,

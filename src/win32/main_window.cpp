@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "input.h"
-#include "tray_icon.h"
 #include "unicode.h"
 #include "win32_platform.h"
 
@@ -22,6 +21,12 @@ constexpr float kTitlePt = 15, kSloganPt = 9;
 constexpr int kTitleIndentPx = 14, kSloganGapPx = 12;  // at 96 dpi
 constexpr int kLargeCursor = 48, kSmallCursor = 32;
 constexpr wchar_t kSlogan[] = L"屏幕取色 · 颜色换算 · 一键复制";
+
+TrayClick TrayClickOf(UINT mouseMessage) {
+  if (mouseMessage == WM_LBUTTONUP) return TrayClick::Left;
+  if (mouseMessage == WM_RBUTTONUP) return TrayClick::Right;
+  return TrayClick::Other;
+}
 
 }  // namespace
 
@@ -68,7 +73,7 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return TRUE;
     case WM_ENDSESSION:
       // The session is ending: leave the way the tray's Exit does, not by hiding.
-      if (wp) form_.ExitProgram();
+      if (wp) form_.SessionEnding();
       return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -93,14 +98,14 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return Default(msg, wp, lp);
     case WM_SYSCOMMAND:
       // The frame first, then the system: a close from the taskbar's menu hides the window.
-      form_.frame.FrameSystemCommand(static_cast<unsigned>(wp));
+      form_.SystemCommandArrived(wp == SC_CLOSE ? SystemCommand::Close : SystemCommand::Other);
       Sync();
       return Default(msg, wp, lp);
     case WM_SHOWWINDOW:
-      form_.shown = wp != FALSE;
+      form_.ShownChanged(wp != FALSE);
       return Default(msg, wp, lp);
     case kTrayCallbackMessage:
-      form_.tray.TrayCallback(static_cast<int>(LOWORD(lp)));
+      form_.TrayClicked(TrayClickOf(LOWORD(lp)));
       Sync();
       return 0;
     case kCommandArrivedMessage:
@@ -111,10 +116,10 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case kHotkeyPickMoveMessage:
       movePosted_ = false;
-      if (form_.eyedropper.HotkeyPicking()) {
-        form_.eyedropper.HotkeyPickMove(KeyShiftState());
+      if (form_.HotkeyPicking()) {
+        form_.HotkeyPickMoved(KeyShiftState());
         Sync();
-        SetCursor(painter_.Picture(form_.Picture2.pointer));
+        SetCursor(painter_.Picture(form_.PickPointer()));
       }
       return 0;
     case WM_DESTROY:
@@ -127,7 +132,7 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (msg == fineTuneTimingsMessage_ && fineTuneTimingsMessage_ != 0) return OnFineTuneTimingsQuery(wp);
       if (msg == moveTimingsMessage_ && moveTimingsMessage_ != 0) return OnMoveTimingsQuery(wp);
       if (msg == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
-        form_.tray.TaskbarCreated();
+        form_.TaskbarCreated();
         return 0;
       }
       return Default(msg, wp, lp);
@@ -254,8 +259,7 @@ LRESULT MainWindow::OnMemoryQuery() {
 // A command string another program sent; the window owns the text from here on.
 void MainWindow::OnCommandArrived(LPARAM text) {
   const std::unique_ptr<std::string> command(reinterpret_cast<std::string*>(text));
-  int cancel = 0;
-  form_.commands.Text4_LinkExecute(*command, cancel);
+  form_.CommandArrived(*command);
   Sync();
 }
 
@@ -265,12 +269,12 @@ MainWindow* hookOwner = nullptr;  // the window whose hotkey pick the mouse hook
 
 void MainWindow::OnHotkey() {
   form_.HotkeyPressed();
-  if (form_.eyedropper.HotkeyPicking()) {
+  if (form_.HotkeyPicking()) {
     SetForegroundWindow(Handle());  // the hotkey's owner may take the foreground
     hookOwner = this;
     if (!mouseHook_) mouseHook_ = SetWindowsHookExW(WH_MOUSE_LL, &MainWindow::MouseHook, GetModuleHandleW(nullptr), 0);
     SetCapture(Handle());  // where no hook runs, the mouse still comes here
-    SetCursor(painter_.Picture(form_.Picture2.pointer));
+    SetCursor(painter_.Picture(form_.PickPointer()));
   }
   Sync();
 }
@@ -286,11 +290,11 @@ bool MainWindow::OnHotkeyPickMouse(WPARAM msg) {
     // A new press first: that release was lost, and the mouse is the user's again.
     if (release || msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN) {
       swallowRelease_ = 0;
-      if (!form_.eyedropper.HotkeyPicking()) StopWatchingMouse();
+      if (!form_.HotkeyPicking()) StopWatchingMouse();
       if (release) return true;
     }
   }
-  if (!form_.eyedropper.HotkeyPicking()) return false;
+  if (!form_.HotkeyPicking()) return false;
   switch (msg) {
     case WM_MOUSEMOVE:
       // The hook runs before the pointer moves: the pick follows once it has.
@@ -323,18 +327,18 @@ void MainWindow::StopWatchingMouse() {
 }
 
 bool MainWindow::PreTranslate(const MSG& msg) {
-  if (form_.Picking != 0 && (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) &&
+  if (form_.Pick() != PickMode::None && (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) &&
       (msg.wParam == VK_CONTROL || msg.wParam == VK_SHIFT)) {
     // Ctrl and Shift choose the averaging; the pick follows at once, without a move.
-    form_.eyedropper.ModifiersChanged(KeyShiftState());
+    form_.PickModifiersChanged(KeyShiftState());
     Sync();
     return false;
   }
-  if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && form_.eyedropper.HotkeyPicking()) {
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && form_.HotkeyPicking()) {
     EndHotkeyPick(false);
     return true;
   }
-  if (msg.message != WM_KEYDOWN || form_.Picking == 0) return false;
+  if (msg.message != WM_KEYDOWN || form_.Pick() == PickMode::None) return false;
   const int step = GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
   int dx = 0, dy = 0;
   switch (msg.wParam) {
@@ -365,7 +369,7 @@ void MainWindow::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
     SendMessageW(toolTips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
   }
   // A hotkey pick takes the mouse; the hook already had what it watches.
-  if (form_.eyedropper.HotkeyPicking() || (swallowRelease_ != 0 && msg == swallowRelease_)) {
+  if (form_.HotkeyPicking() || (swallowRelease_ != 0 && msg == swallowRelease_)) {
     if (!mouseHook_) OnHotkeyPickMouse(msg);
     return;
   }
@@ -381,7 +385,7 @@ void MainWindow::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
   if (!target) {
     // The background: a move there may drag the window.
     if (msg == WM_MOUSEMOVE) {
-      form_.Form_MouseMove(ButtonsHeld(wp), shift, static_cast<float>(x), static_cast<float>(y));
+      form_.BackgroundMouseMove();
       Sync();
     }
     return;
@@ -394,11 +398,11 @@ void MainWindow::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
         captured_ = target;
         SetCapture(Handle());
       }
-      form_.MouseDown(*target, ButtonOf(msg), shift, LocalX(*target, x), LocalY(*target, y));
+      form_.MouseDown(*target, {ButtonOf(msg), shift, LocalX(*target, x), LocalY(*target, y)});
       break;
     case WM_MOUSEMOVE: {
       const Timed handler(timings_, ViewPart::MoveHandler, captured_ != nullptr);
-      form_.MouseMove(*target, ButtonsHeld(wp), shift, LocalX(*target, x), LocalY(*target, y));
+      form_.MouseMove(*target, {ButtonsHeld(wp), shift, LocalX(*target, x), LocalY(*target, y)});
       break;
     }
     default:
@@ -406,7 +410,7 @@ void MainWindow::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
         captured_ = nullptr;
         ReleaseCapture();
       }
-      form_.MouseUp(*target, ButtonOf(msg), shift, LocalX(*target, x), LocalY(*target, y));
+      form_.MouseUp(*target, {ButtonOf(msg), shift, LocalX(*target, x), LocalY(*target, y)});
       break;
   }
   Sync();
@@ -433,18 +437,15 @@ bool MainWindow::OnSetCursor() {
 }
 
 void MainWindow::OnClose() {
-  bool cancel = false;
-  form_.Form_Unload(cancel);
+  form_.CloseRequested();  // cancelled: the window goes to the tray
   Sync();
-  if (!cancel) DestroyWindow(Handle());
 }
 
 void MainWindow::OnSize(WPARAM kind) {
   if (kind == SIZE_MINIMIZED)
-    form_.windowState = WindowState::Minimised;
+    form_.Minimised();
   else if (kind == SIZE_RESTORED || kind == SIZE_MAXIMIZED) {
-    form_.windowState = WindowState::Normal;
-    form_.WindowRestored();
+    form_.Restored();
     Sync();
   }
 }
