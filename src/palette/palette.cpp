@@ -144,9 +144,7 @@ void Palette::PaletteUp() {
 bool Palette::ChooseFromColourDialog() {
   const std::optional<ColorValue> chosen = dialogs_.ChooseColour();
   if (!chosen) return false;
-  workspace_.SetChannels(SplitChannels(*chosen));
-  workspace_.RefreshDisplay();
-  workspace_.RefreshValues();
+  workspace_.ShowChannels(SplitChannels(*chosen));
   return true;
 }
 

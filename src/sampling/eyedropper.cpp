@@ -48,11 +48,9 @@ void Eyedropper::TargetDown(const MouseEvent& e) {
     panel_.target.pointer = PointerFor(workspace_.CurrentColour());
   }
   float x = e.x, y = e.y;
-  PickScreenColor(x, y);
   // The picked colour shows in every readout at once: a click that never moves would
-  // otherwise leave them telling of the colour before. (RefreshValues refreshes the
-  // display first.)
-  workspace_.RefreshValues();
+  // otherwise leave them telling of the colour before.
+  if (!PickScreenColor(x, y)) workspace_.RefreshValues();
 }
 
 void Eyedropper::TargetMove(const MouseEvent& e) {
@@ -74,13 +72,13 @@ void Eyedropper::MoveStep(float x, float y) {
     magnifier_.averageSpan = span_;
     magnifier_.lastPreviewX = Magnifier::kForceNewPicture;
   }
-  magnifier_.PreviewStep();
-  PickScreenColor(x, y);
+  // The pointer is asked once: the magnifier and the pick see the same place.
+  const std::optional<Point> pos = screen_.CursorPos();
+  magnifier_.PreviewStep(pos);
+  if (!PickAt(pos, x, y)) workspace_.RefreshValues();
   shown_.frame.caption = "像素坐标校准:X:" + DecimalText(static_cast<std::int64_t>(x)) + ",Y:" +
-                   DecimalText(static_cast<std::int64_t>(y)) +
-                   (span_ == 3 ? " 3x3" : span_ == 5 ? " 5x5" : "");
-  workspace_.RefreshDisplay();
-  workspace_.RefreshValues();
+                         DecimalText(static_cast<std::int64_t>(y)) +
+                         (span_ == 3 ? " 3x3" : span_ == 5 ? " 5x5" : "");
 }
 
 void Eyedropper::TargetUp() {
@@ -133,7 +131,6 @@ bool Eyedropper::EndHotkeyPick(bool keep) {
     if (pickEnded) pickEnded();
   } else {
     workspace_.ShowColour(colourBefore_);
-    workspace_.RefreshValues();
     shown_.frame.caption = "像素坐标校准:";
   }
   return true;
@@ -172,14 +169,17 @@ ColorValue Eyedropper::AverageAround(Point p, int span) {
   return ComposeColor(MeanHalfEven(sum[0], count), MeanHalfEven(sum[1], count), MeanHalfEven(sum[2], count));
 }
 
-void Eyedropper::PickScreenColor(float& x, float& y) {
-  if (pickMode_ == PickMode::None) return;
-  const std::optional<Point> pos = screen_.CursorPos();
-  if (!pos) return;  // a failed step is passed over
+bool Eyedropper::PickScreenColor(float& x, float& y) {
+  if (pickMode_ == PickMode::None) return false;
+  return PickAt(screen_.CursorPos(), x, y);
+}
+
+bool Eyedropper::PickAt(std::optional<Point> pos, float& x, float& y) {
+  if (pickMode_ == PickMode::None || !pos) return false;  // a failed step is passed over
   if (hasLastPick && pos->x == lastPickX && pos->y == lastPickY && span_ == lastSpan_) {
     x = static_cast<float>(pos->x);
     y = static_cast<float>(pos->y);
-    return;
+    return false;
   }
   lastPickX = pos->x;
   lastPickY = pos->y;
@@ -187,19 +187,21 @@ void Eyedropper::PickScreenColor(float& x, float& y) {
   lastSpan_ = span_;
   x = static_cast<float>(pos->x);
   y = static_cast<float>(pos->y);
-  if (!OnAMonitor(*pos)) return;  // no colour: the readouts keep the last one
+  if (!OnAMonitor(*pos)) return false;  // no colour: the readouts keep the last one
   if (span_ > 1) {
     const ColorValue mean = AverageAround(*pos, span_);
-    if (mean >= 0) workspace_.SetChannels(SplitChannels(mean));
-    return;
+    if (mean < 0) return false;
+    workspace_.ShowChannels(SplitChannels(mean));
+    return true;
   }
   ColorValue v = screen_.ScreenPixel(*pos);
   if (v == kNoColor) {  // an unreadable pixel is copied into the swatch and read there
     screen_.CopyScreenBlock(*pos, 1, 1, panel_.swatch.surface, 0, 0);
     v = panel_.swatch.surface.Get(0, 0);
   }
-  if (v < 0) return;
-  workspace_.SetChannels(SplitChannels(v));
+  if (v < 0) return false;
+  workspace_.ShowChannels(SplitChannels(v));
+  return true;
 }
 
 void Eyedropper::NudgePointer(int dx, int dy) {

@@ -31,9 +31,9 @@ class Eyedropper {
   void TargetDown(const MouseEvent& e);
   void TargetMove(const MouseEvent& e);
   void TargetUp();
-  // Makes the pixel under the pointer (or the mean around it) the colour; x and y get the
-  // pointer's screen position.
-  void PickScreenColor(float& x, float& y);
+  // Makes the pixel under the pointer (or the mean around it) the colour and shows it;
+  // x and y get the pointer's screen position. False when no new colour was taken.
+  bool PickScreenColor(float& x, float& y);
   // Arrow keys during a drag: the pointer moves and the pick follows, as for a mouse move.
   void NudgePointer(int dx, int dy);
   // A pick started by the pick hotkey, with no button held: the pointer picks as during
@@ -70,6 +70,7 @@ class Eyedropper {
   Surface block_{5, 5, 0};              // the averaged square, read in one copy
   void PickMove(int shift);
   void FinishPick();
+  bool PickAt(std::optional<Point> pos, float& x, float& y);
   void MoveStep(float x, float y);  // a move's pick, preview, caption and refresh
   // The monitors as the drag began: a point none of them covers has no colour (the screen
   // reads black there), and asking the system on every move would cost each move a trip.

@@ -35,8 +35,12 @@ ZoomPanel::ZoomPanel(ControlList& w)
 
 void Magnifier::PreviewStep() {
   if (windowState_ == WindowState::Minimised || pickMode_ == PickMode::None) return;
+  PreviewStep(screen_.CursorPos());
+}
+
+void Magnifier::PreviewStep(std::optional<Point> pos) {
+  if (windowState_ == WindowState::Minimised || pickMode_ == PickMode::None) return;
   ++previewTicks;
-  const std::optional<Point> pos = screen_.CursorPos();
   if (!pos) return;
   if (pos->x != lastPreviewX || pos->y != lastPreviewY || previewTicks >= kRenewEveryTicks) {
     CaptureMagnifier(*pos);

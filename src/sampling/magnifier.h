@@ -42,6 +42,7 @@ class Magnifier {
       : panel_(panel), zoom_(zoom), pickMode_(pickMode), windowState_(windowState), shown_(shown), units_(units),
         screen_(screen), window_(window), system_(system) {}
   void PreviewStep();  // one preview step: a new picture when the pointer moved, or every 250th
+  void PreviewStep(std::optional<Point> pointer);  // the same, the pointer already asked
   void CaptureMagnifier(Point pt);
   void DrawZoomGrid();
   float ClampZoom(float z) const;

@@ -60,8 +60,11 @@ void Form1::Load() {
 void Form1::InitialiseDisplay() {
   sliders.DrawChannelRamps(0, 0, 0);
   palette.DrawHueStrip(0, 0, 0);
-  workspace.ShowColour(palette.ColourUnderMarker());
-  workspace.RefreshValues();
+  const ColorValue start = palette.ColourUnderMarker();
+  if (start >= 0)
+    workspace.ShowColour(start);
+  else
+    workspace.RefreshValues();
 }
 
 // Closing only hides the window: the program lives on in the tray until ExitProgram.
@@ -92,7 +95,6 @@ void Form1::EndHotkeyPick(bool keep) {
 
 void Form1::ChooseRecent(ColorValue colour) {
   workspace.ShowColour(colour);
-  workspace.RefreshValues();
   platform_.clipboard.SetClipboardText(NotationTexts(colour)[1].str());
 }
 

@@ -60,8 +60,7 @@ void ChannelBoxes::ChannelKeyUp(TextBox& box, int) {
     // 0-255, and the R,G,B row shows the boxes as they stand.
     box.text = DecimalText(RoundTiesToEven(lead));
   }
-  workspace_.TintChannelBoxes(LeadingWhole(boxes_[0].text), LeadingWhole(boxes_[1].text), LeadingWhole(boxes_[2].text));
-  workspace_.RefreshValues();
+  workspace_.TintAndRefresh(LeadingWhole(boxes_[0].text), LeadingWhole(boxes_[1].text), LeadingWhole(boxes_[2].text));
 }
 
 // Text that arrived without a key (a paste from the context menu) passes no key filter:

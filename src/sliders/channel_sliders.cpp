@@ -86,7 +86,6 @@ void ChannelSliders::SliderUpdate(int channel, float proposedLeft) {
   const std::int32_t v = ChannelAt(s.thumb.place.left, W);
   box.text = DecimalText(v);
   box.backColor = PureChannel(channel, v);
-  workspace_.RefreshDisplay();
   workspace_.RefreshValues();
 }
 

@@ -109,44 +109,66 @@ ColorValue Workspace::CurrentColour() const {
   return ComposeColor(ChannelOf(Channel(0)), ChannelOf(Channel(1)), ChannelOf(Channel(2)));
 }
 
-void Workspace::SetChannels(const Rgb& c) {
+void Workspace::WriteChannels(const Rgb& c) {
   Channel(0).text = DecimalText(c.r);
   Channel(1).text = DecimalText(c.g);
   Channel(2).text = DecimalText(c.b);
+}
+
+void Workspace::SetChannels(const Rgb& c) {
+  WriteChannels(c);
   TintChannelBoxes(c.r, c.g, c.b);
+}
+
+void Workspace::ShowChannels(const Rgb& c) {
+  WriteChannels(c);
+  TintAndRefresh(c.r, c.g, c.b);
 }
 
 void Workspace::ShowColour(ColorValue colour) {
   if (colour < 0) return;
-  SetChannels(SplitChannels(colour));
-  SetBack(shown_.eyedropperSwatch, colour);
-  DrawLinearGradient(strips_.tintStrip.surface, kWhite, colour);
+  ShowChannels(SplitChannels(colour));
+  // Only a colour set this way redraws the fine-tuning ramps and the magnifier's resting
+  // picture; a pick or a slider leaves them as they were.
   DrawLinearGradient(shown_.lightnessTrack.surface, kBlack, colour);
   DrawLinearGradient(shown_.saturationTrack.surface, kBlack, colour);
-  DrawLinearGradient(strips_.inverseStrip.surface, InvertColor(colour), colour);
-  DrawLinearGradient(strips_.shadeStrip.surface, colour, kBlack);
   DrawRadialGradient(shown_.magnifierView.surface, colour, InvertColor(colour));
-  RefreshDisplay();
-  RefreshValues();
 }
 
-void Workspace::TintChannelBoxes(std::int32_t r, std::int32_t g, std::int32_t b) {
-  const ColorValue current = CurrentColour(), inverse = InvertColor(current);
+// The boxes are tinted with the channels given, which may differ from what they read
+// while a typed value is normalised.
+void Workspace::PaintChannelBoxes(std::int32_t r, std::int32_t g, std::int32_t b) {
   Channel(0).foreColor = InvertColor(ComposeColor(r, 0, 0));
   Channel(1).foreColor = InvertColor(ComposeColor(0, g, 0));
   Channel(2).foreColor = InvertColor(ComposeColor(0, 0, b));
   Channel(0).backColor = ComposeColor(r, 0, 0);
   Channel(1).backColor = ComposeColor(0, g, 0);
   Channel(2).backColor = ComposeColor(0, 0, b);
+}
+
+// What both the tint and the refresh draw from the colour.
+void Workspace::PaintSwatches(ColorValue current, ColorValue inverse) {
   SetBack(shown_.eyedropperSwatch, current);
   DrawLinearGradient(strips_.tintStrip.surface, kWhite, current);
   DrawLinearGradient(strips_.inverseStrip.surface, inverse, current);
   DrawLinearGradient(strips_.shadeStrip.surface, current, kBlack);
   strips_.inverseBox.backColor = inverse;
   strips_.inverseBox.foreColor = current;
-  shown_.swatchMarker.borderColor = shown_.hueStripMarker.borderColor = inverse;
   shown_.crossHairV.borderColor = shown_.crossHairH.borderColor = inverse;
+}
+
+// The markers' outline and fill follow the tint only (a slider's refresh leaves them), their
+// background the refresh only.
+void Workspace::PaintMarkerOutlines(ColorValue inverse) {
+  shown_.swatchMarker.borderColor = shown_.hueStripMarker.borderColor = inverse;
   shown_.swatchMarker.fillColor = shown_.hueStripMarker.fillColor = inverse;
+}
+
+void Workspace::TintChannelBoxes(std::int32_t r, std::int32_t g, std::int32_t b) {
+  const ColorValue current = CurrentColour(), inverse = InvertColor(current);
+  PaintChannelBoxes(r, g, b);
+  PaintSwatches(current, inverse);
+  PaintMarkerOutlines(inverse);
   if (follower_) follower_->ChannelsWritten(r, g, b);
 }
 
@@ -155,34 +177,52 @@ void Workspace::RefreshDisplay() {
     stale_ = true;
     return;
   }
-  const ColorValue current = CurrentColour(), inverse = InvertColor(current);
-  DrawLinearGradient(strips_.shadeStrip.surface, current, kBlack);
-  DrawLinearGradient(strips_.inverseStrip.surface, inverse, current);
+  const ColorValue current = CurrentColour();
+  PaintSwatches(current, InvertColor(current));
+  ShowDisplayOnly(current);
+}
+
+void Workspace::ShowDisplayOnly(ColorValue current) {
+  const ColorValue inverse = InvertColor(current);
   strips_.inverseBox.text = InverseText(current).str();
-  strips_.inverseBox.backColor = inverse;
-  strips_.inverseBox.foreColor = current;
-  DrawLinearGradient(strips_.tintStrip.surface, kWhite, current);
-  SetBack(shown_.eyedropperSwatch, current);
   shown_.swatchMarker.backColor = shown_.hueStripMarker.backColor = inverse;
-  shown_.crossHairV.borderColor = shown_.crossHairH.borderColor = inverse;
-  const std::int32_t r = ChannelOf(Channel(0)), g = ChannelOf(Channel(1)), b = ChannelOf(Channel(2));
+  const auto [r, g, b] = SplitChannels(current);
   if (follower_) follower_->ColourShown(r, g, b);
   WriteReadouts(r, g, b);
 }
 
 void Workspace::RefreshValues() {
-  const ColorValue current = CurrentColour(), inverse = InvertColor(current);
   if (windowState_ == WindowState::Minimised) {
     stale_ = true;
     return;
   }
   stale_ = false;
   RefreshDisplay();
-  const std::int32_t r = ChannelOf(Channel(0)), g = ChannelOf(Channel(1)), b = ChannelOf(Channel(2));
+  WriteNotations(CurrentColour());
+}
+
+// As TintChannelBoxes followed by RefreshValues, each part drawn and computed once.
+void Workspace::TintAndRefresh(std::int32_t r, std::int32_t g, std::int32_t b) {
+  if (windowState_ == WindowState::Minimised) {
+    TintChannelBoxes(r, g, b);
+    stale_ = true;
+    return;
+  }
+  stale_ = false;
+  const ColorValue current = CurrentColour(), inverse = InvertColor(current);
+  PaintChannelBoxes(r, g, b);
+  PaintSwatches(current, inverse);
+  PaintMarkerOutlines(inverse);
+  if (follower_) follower_->ChannelsWritten(r, g, b);
+  ShowDisplayOnly(current);
+  WriteNotations(current);
+}
+
+void Workspace::WriteNotations(ColorValue current) {
+  const ColorValue inverse = InvertColor(current);
   const NotationRows rows = NotationTexts(current);
   for (int i = 0; i < kNotationRows; ++i) notations_.rows[i].text = rows[i].str();
   notations_.rows[5].text = Channel(0).text + "," + Channel(1).text + "," + Channel(2).text;  // as they stand
-  WriteReadouts(r, g, b);
   for (TextBox& row : notations_.rows) {
     row.backColor = current;
     row.foreColor = inverse;

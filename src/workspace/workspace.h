@@ -91,6 +91,11 @@ class Workspace {
   bool StaleWhileMinimised() const { return stale_; }
   // Writes the channels into the three boxes and recolours with TintChannelBoxes.
   void SetChannels(const Rgb& c);
+  // Writes the channels and shows them everywhere: what SetChannels followed by
+  // RefreshValues shows, each strip, readout and ramp computed once.
+  void ShowChannels(const Rgb& c);
+  // TintChannelBoxes followed by RefreshValues, in one pass.
+  void TintAndRefresh(std::int32_t r, std::int32_t g, std::int32_t b);
   // The channel a box holds: its leading number, 0 when it has none, at most 255.
   static std::int32_t ChannelOf(const TextBox& box);
   ColorValue CurrentColour() const;
@@ -100,7 +105,13 @@ class Workspace {
   void NotationRowUp(int row);
 
  private:
+  void WriteChannels(const Rgb& c);
+  void PaintChannelBoxes(std::int32_t r, std::int32_t g, std::int32_t b);
+  void PaintSwatches(ColorValue current, ColorValue inverse);
+  void PaintMarkerOutlines(ColorValue inverse);
+  void ShowDisplayOnly(ColorValue current);  // what only the refresh shows
   void WriteReadouts(std::int32_t r, std::int32_t g, std::int32_t b);
+  void WriteNotations(ColorValue current);
   TextBox& Channel(int i) const { return shown_.channelBoxes[static_cast<std::size_t>(i)]; }
 
   ReadoutPanel& readouts_;
