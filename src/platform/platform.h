@@ -15,6 +15,7 @@ namespace velkaro {
 
 class Surface;
 struct Control;
+class ControlList;
 class AboutBox;
 
 struct Point {

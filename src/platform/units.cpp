@@ -15,6 +15,16 @@ ScreenRect Units::ClientPixels(const Control& c) const {
   return r;
 }
 
+void SizeSurfaces(const ControlList& window, const Units& units) {
+  for (Control* c : window.All()) {
+    if (c->kind != ControlKind::PictureBox) continue;
+    auto* box = static_cast<PictureBox*>(c);
+    const int border = 2 * BorderInsetPx(*box);
+    box->surface.Resize(units.PixelsX(box->place.width) - border, units.PixelsY(box->place.height) - border,
+                        box->backColor);
+  }
+}
+
 void ConfineCursor(ScreenPointer& screen, WindowHost& window, const Units& units, const Control& c) {
   screen.ClipCursor(window.ClientToScreen(units.ClientPixels(c)));
 }

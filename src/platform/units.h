@@ -49,6 +49,10 @@ class Units {
   float twipsPerPixelX_, twipsPerPixelY_;
 };
 
+// Each picture box of a window gets a surface of its inner area at this density: the outer
+// size less a 3-D border.
+void SizeSurfaces(const ControlList& window, const Units& units);
+
 // While a slider or a palette is held, the pointer stays inside the control's rectangle.
 void ConfineCursor(ScreenPointer& screen, WindowHost& window, const Units& units, const Control& c);
 inline void ReleaseCursorClip(ScreenPointer& screen) { screen.ClipCursor(std::nullopt); }

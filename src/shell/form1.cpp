@@ -3,8 +3,7 @@
 namespace velkaro {
 
 Form1::Form1(Platform platform)
-    : platform_(platform), units(platform.screen.DpiX(), platform.screen.DpiY()) {
-  SizeSurfaces();
+    : WindowPanels(platform.screen.DpiX(), platform.screen.DpiY()), platform_(platform) {
   palette.DrawSwatches();
   workspace.SetFollower(&sliders);
   eyedropper.pickEnded = [this] { history.Add(workspace.CurrentColour()); };
@@ -66,17 +65,6 @@ void Form1::CloseRequested() {
 void Form1::CommandArrived(const std::string& command) {
   int cancel = 0;
   commands.CommandReceived(command, cancel);
-}
-
-// Each picture box draws on its inner area: the outer size less a 3-D border.
-void Form1::SizeSurfaces() {
-  for (Control* c : controls_.All()) {
-    if (c->kind != ControlKind::PictureBox) continue;
-    auto* box = static_cast<PictureBox*>(c);
-    const int border = 2 * BorderInsetPx(*box);
-    box->surface.Resize(units.PixelsX(box->place.width) - border, units.PixelsY(box->place.height) - border,
-                        box->backColor);
-  }
 }
 
 }  // namespace velkaro

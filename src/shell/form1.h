@@ -24,11 +24,12 @@
 #include "tray_icon.h"
 #include "units.h"
 #include "window_frame.h"
+#include "window_panels.h"
 #include "workspace.h"
 
 namespace velkaro {
 
-class Form1 : private FrameActions {
+class Form1 : public WindowPanels, private FrameActions {
  public:
   explicit Form1(Platform platform);
   Form1(const Form1&) = delete;
@@ -110,9 +111,6 @@ class Form1 : private FrameActions {
   // or nullptr when `from` takes no part in the order.
   TextBox* NextInTabOrder(const TextBox& from, bool backwards) const;
   const std::vector<TextBox*>& TabOrder() const { return tabOrder_; }
-  // The controls in the window's order; a control's index there is its identity in the view.
-  const std::vector<Control*>& Controls() const { return controls_.All(); }
-  int IndexOf(std::string_view name) const { return controls_.IndexOf(name); }
   WindowState State() const { return windowState_; }
   bool Shown() const { return shown_; }
   PickMode Pick() const { return pickMode_; }
@@ -123,7 +121,6 @@ class Form1 : private FrameActions {
 
  private:
   Platform platform_;
-  ControlList controls_;
   WindowState windowState_ = WindowState::Normal;
   bool shown_ = false;
   PickMode pickMode_ = PickMode::None;
@@ -131,38 +128,8 @@ class Form1 : private FrameActions {
   bool hotkeyUnavailable_ = false;
 
  public:
-  const Units units;
-
-  // ---- the panels, in the window's order: later ones lie over earlier ones ----
-  EyedropperPanel eyedropperPanel{controls_};
-  ChannelPanel channelPanel{controls_};
-  ReadoutPanel readoutPanel{controls_};
-  MagnifierPanel magnifierPanel{controls_};
-  HueStripPanel hueStripPanel{controls_};
-  StripPanel stripPanel{controls_};
-  TuningPanel tuningPanel{controls_};
-  NotationPanel notationPanel{controls_};
-  ButtonPanel buttonPanel{controls_};
-  Frame spareFrame{controls_, "Frame1", nullptr, Px(712, 8, 200, 200), ""};  // never seen, holds nothing
-  SwatchPanel swatchPanel{controls_};
-  ZoomPanel zoomPanel{controls_};
-  CommandPanel commandPanel{controls_};
-
   // ---- the areas ----
-  Workspace workspace{readoutPanel,
-                      stripPanel,
-                      notationPanel,
-                      {.channelBoxes = channelPanel.boxes,
-                       .eyedropperSwatch = eyedropperPanel.swatch,
-                       .saturationTrack = tuningPanel.saturation.track,
-                       .lightnessTrack = tuningPanel.lightness.track,
-                       .magnifierView = magnifierPanel.view,
-                       .hueStripMarker = hueStripPanel.marker,
-                       .swatchMarker = swatchPanel.marker,
-                       .crossHairH = magnifierPanel.crossHairH,
-                       .crossHairV = magnifierPanel.crossHairV},
-                      windowState_,
-                      platform_.clipboard};
+  Workspace workspace{readoutPanel, stripPanel, notationPanel, ShownElsewhere(), windowState_, platform_.clipboard};
   Magnifier magnifier{magnifierPanel, zoomPanel,        pickMode_,       windowState_,
                       shown_,         units,            platform_.screen, platform_.window,
                       platform_.system};
@@ -195,7 +162,6 @@ class Form1 : private FrameActions {
   }
   void CloseMainWindow() override { CloseRequested(); }
   void WireDragSurfaces();
-  void SizeSurfaces();
   bool loaded_ = false;
 };
 

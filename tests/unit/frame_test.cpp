@@ -2,6 +2,7 @@
 
 #include "fake_platform.h"
 #include "form1.h"
+#include "rigs.h"
 
 namespace velkaro {
 namespace {
@@ -22,8 +23,19 @@ struct Frame : testing::Test {
 
 using P = PictureId;
 
+// The image buttons alone.
+struct Buttons : testing::Test {
+  FakePlatform platform;
+  FrameRig rig{platform};
+  std::vector<PictureId> Pictures() const {
+    return {rig.buttonPanel.about.picture, rig.buttonPanel.colourDialog.picture, rig.buttonPanel.minimise.picture,
+            rig.buttonPanel.close.picture};
+  }
+  static void Move(Image& button, MouseEvent e) { button.onMouseMove(e); }
+};
+
 // One event on one button, from the resting pictures: what every button shows after it.
-TEST_F(Frame, ImageButtonMoves) {
+TEST_F(Buttons, ImageButtonMoves) {
   struct Case {
     const char* what;
     Image ButtonPanel::*button;
@@ -48,10 +60,9 @@ TEST_F(Frame, ImageButtonMoves) {
   };
   for (const Case& c : cases) {
     FakePlatform p;
-    Form1 f(p);
-    f.Initialise();
+    FrameRig f(p);
     p.foreground = c.inFront;
-    f.MouseMove(f.buttonPanel.*c.button, {c.buttons, 0, 5, 5});
+    Move(f.buttonPanel.*c.button, {c.buttons, 0, 5, 5});
     EXPECT_EQ((std::vector<PictureId>{f.buttonPanel.about.picture, f.buttonPanel.colourDialog.picture, f.buttonPanel.minimise.picture, f.buttonPanel.close.picture}),
               c.after)
         << c.what;
@@ -60,11 +71,11 @@ TEST_F(Frame, ImageButtonMoves) {
   }
 }
 
-TEST_F(Frame, HoverMovesFromOneSquareToTheOther) {
-  form.MouseMove(form.buttonPanel.close, {0, 0, 5, 5});
-  form.MouseMove(form.buttonPanel.minimise, {0, 0, 5, 5});
+TEST_F(Buttons, HoverMovesFromOneSquareToTheOther) {
+  Move(rig.buttonPanel.close, {0, 0, 5, 5});
+  Move(rig.buttonPanel.minimise, {0, 0, 5, 5});
   EXPECT_EQ(Pictures(), (std::vector<PictureId>{P::AboutRest, P::DialogRest, P::MinimiseHover, P::CloseRest}));
-  form.MouseMove(form.buttonPanel.close, {0, 0, 5, 5});
+  Move(rig.buttonPanel.close, {0, 0, 5, 5});
   EXPECT_EQ(Pictures(), (std::vector<PictureId>{P::AboutRest, P::DialogRest, P::MinimiseRest, P::CloseHover}));
 }
 
@@ -107,17 +118,17 @@ TEST_F(Frame, ReleasesRunTheButtonsActions) {
   EXPECT_EQ(platform.calls, std::vector<std::string>{"ShowAboutWindow"});  // no site from the button
 }
 
-TEST_F(Frame, TickPutsHoverBackWhenThePointerLeavesOrTheWindowIsBehind) {
+TEST_F(Buttons, TickPutsHoverBackWhenThePointerLeavesOrTheWindowIsBehind) {
   platform.windowRect = {313, 264, 654, 495};
-  form.frame.RememberWindowRect();
+  rig.frame.RememberWindowRect();
   struct Case { Point pointer; bool inFront; PictureId close; };
   for (const Case c : {Case{{400, 300}, true, P::CloseHover}, {{100, 100}, true, P::CloseRest}, {{400, 300}, false, P::CloseRest}}) {
-    form.MouseMove(form.buttonPanel.close, {0, 0, 5, 5});
-    ASSERT_EQ(form.buttonPanel.close.picture, P::CloseHover);
+    Move(rig.buttonPanel.close, {0, 0, 5, 5});
+    ASSERT_EQ(rig.buttonPanel.close.picture, P::CloseHover);
     platform.cursor = c.pointer;
     platform.foreground = c.inFront;
-    form.HoverTick();
-    EXPECT_EQ(form.buttonPanel.close.picture, c.close) << c.pointer.x << " " << c.inFront;
+    rig.frame.HoverTick();
+    EXPECT_EQ(rig.buttonPanel.close.picture, c.close) << c.pointer.x << " " << c.inFront;
     platform.foreground = true;
   }
 }

@@ -2,6 +2,7 @@
 
 #include "fake_platform.h"
 #include "form1.h"
+#include "rigs.h"
 
 namespace velkaro {
 namespace {
@@ -11,20 +12,24 @@ constexpr float kTrackW = 3735;  // the fine-tuning tracks, in twips
 
 struct Palettes : testing::Test {
   FakePlatform platform;
-  std::unique_ptr<Form1> form;
+  std::unique_ptr<PaletteRig> rig;
+  int stripHovers = 0;
   void SetUp() override { Start(96); }
+  // As the window starts: the strip drawn, the colour taken from under the swatches' marker.
   void Start(int dpi) {
     platform.dpi = dpi;
-    form = std::make_unique<Form1>(platform);
-    form->Initialise();
+    rig = std::make_unique<PaletteRig>(platform);
+    rig->palette.stripHovered = [this] { ++stripHovers; };
+    rig->palette.DrawHueStrip(0, 0, 0);
+    rig->workspace.ShowColour(rig->palette.ColourUnderMarker());
     platform.calls.clear();
   }
-  Palette& palette() { return form->palette; }
-  FineTuning& tuning() { return form->fineTuning; }
-  ColorValue Current() { return form->workspace.CurrentColour(); }
-  ColorValue Strip(int x, int y = 40) { return form->hueStripPanel.strip.surface.Get(x, y); }
-  float MarkerLeft() { return palette().MarkerLeft(form->hueStripPanel.marker); }
-  float MarkerTop() { return palette().MarkerTop(form->hueStripPanel.marker); }
+  Palette& palette() { return rig->palette; }
+  FineTuning& tuning() { return rig->fineTuning; }
+  ColorValue Current() { return rig->workspace.CurrentColour(); }
+  ColorValue Strip(int x, int y = 40) { return rig->hueStripPanel.strip.surface.Get(x, y); }
+  float MarkerLeft() { return palette().MarkerLeft(rig->hueStripPanel.marker); }
+  float MarkerTop() { return palette().MarkerTop(rig->hueStripPanel.marker); }
   void DragThumb(int row, float to) {
     Image& thumb = tuning().RowOf(row).thumb;
     const float grab = 80;
@@ -50,13 +55,13 @@ TEST_F(Palettes, StripColumnsAtTwoDensities) {
   };
   for (const Case& c : cases) {
     if (platform.dpi != c.dpi) Start(c.dpi);
-    for (int y : {0, 38, form->hueStripPanel.strip.surface.Height() - 1})
+    for (int y : {0, 38, rig->hueStripPanel.strip.surface.Height() - 1})
       EXPECT_EQ(Strip(c.column, y), c.colour) << c.dpi << " dpi, column " << c.column << ", row " << y;
   }
 }
 
 TEST_F(Palettes, HueTrackIsTheStripScaled) {
-  const Surface& track = form->tuningPanel.hue.track.surface;
+  const Surface& track = rig->tuningPanel.hue.track.surface;
   ASSERT_EQ(track.Width(), 249);
   ASSERT_EQ(track.Height(), 6);
   for (int x = 0; x < track.Width(); ++x)
@@ -68,29 +73,29 @@ TEST_F(Palettes, HueTrackIsTheStripScaled) {
 
 TEST_F(Palettes, StartsOnTheFifthSwatchWithTheFineTuningAtRest) {
   EXPECT_EQ(Current(), ComposeColor(144, 196, 31));
-  EXPECT_EQ(form->tuningPanel.hue.box.text, "0");
-  EXPECT_EQ(form->tuningPanel.saturation.box.text, "100");
-  EXPECT_EQ(form->tuningPanel.lightness.box.text, "50");
+  EXPECT_EQ(rig->tuningPanel.hue.box.text, "0");
+  EXPECT_EQ(rig->tuningPanel.saturation.box.text, "100");
+  EXPECT_EQ(rig->tuningPanel.lightness.box.text, "50");
   EXPECT_EQ(palette().hueShift, 0);
   // The saturation and lightness tracks run from black to the colour.
-  EXPECT_EQ(form->tuningPanel.saturation.track.surface.Get(0, 3), kBlack);
-  EXPECT_EQ(form->tuningPanel.lightness.track.surface.Get(248, 3), ComposeColor(144, 196, 31));
+  EXPECT_EQ(rig->tuningPanel.saturation.track.surface.Get(0, 3), kBlack);
+  EXPECT_EQ(rig->tuningPanel.lightness.track.surface.Get(248, 3), ComposeColor(144, 196, 31));
 }
 
 TEST_F(Palettes, PressCentresTheMarkerAndPicksAtItsCorner) {
-  palette().PaletteDown(form->hueStripPanel.strip, {kLeft, 0, 200, 40});
+  palette().PaletteDown(rig->hueStripPanel.strip, {kLeft, 0, 200, 40});
   EXPECT_FLOAT_EQ(MarkerLeft(), 195.5f);
   EXPECT_FLOAT_EQ(MarkerTop(), 35.5f);
   EXPECT_EQ(palette().palettePressed, -1);
   EXPECT_EQ(Current(), Strip(196, 36));  // the nearest pixel to (195.5, 35.5)
   // Column 196 of green to cyan: blue 16 x 255 / 60 = 68.
-  EXPECT_EQ(form->channelPanel.boxes[0].text, "0");
-  EXPECT_EQ(form->channelPanel.boxes[1].text, "255");
-  EXPECT_EQ(form->channelPanel.boxes[2].text, "68");
+  EXPECT_EQ(rig->channelPanel.boxes[0].text, "0");
+  EXPECT_EQ(rig->channelPanel.boxes[1].text, "255");
+  EXPECT_EQ(rig->channelPanel.boxes[2].text, "68");
 }
 
 TEST_F(Palettes, PressNearTheEdgeKeepsThePointersColour) {
-  palette().PaletteDown(form->hueStripPanel.strip, {kRight, 0, 2, 40});  // the corner lies off the strip
+  palette().PaletteDown(rig->hueStripPanel.strip, {kRight, 0, 2, 40});  // the corner lies off the strip
   EXPECT_FLOAT_EQ(MarkerLeft(), -2.5f);
   EXPECT_EQ(Current(), Strip(2));
 }
@@ -104,9 +109,9 @@ TEST_F(Palettes, DragClampsTheMarkerAndPicksUnderThePointer) {
       {100, 67, 95.5f, 62.5f},
       {0, 0, 0, 0},
   };
-  palette().PaletteDown(form->hueStripPanel.strip, {kLeft, 0, 100, 40});
+  palette().PaletteDown(rig->hueStripPanel.strip, {kLeft, 0, 100, 40});
   for (const Case& c : cases) {
-    palette().PaletteMove(form->hueStripPanel.strip, {kLeft, 0, c.x, c.y});
+    palette().PaletteMove(rig->hueStripPanel.strip, {kLeft, 0, c.x, c.y});
     EXPECT_FLOAT_EQ(MarkerLeft(), c.left) << c.x << "," << c.y;
     EXPECT_FLOAT_EQ(MarkerTop(), c.top) << c.x << "," << c.y;
     EXPECT_EQ(Current(), Strip(static_cast<int>(c.x), static_cast<int>(c.y)));
@@ -121,12 +126,11 @@ TEST_F(Palettes, DragClampsTheMarkerAndPicksUnderThePointer) {
 }
 
 TEST_F(Palettes, MoveWithoutPressOnlyRestoresTheButtonsAndFreesThePointer) {
-  form->buttonPanel.about.picture = PictureId::AboutHover;
   platform.clip = ScreenRect{1, 2, 3, 4};
   const ColorValue before = Current();
   const float left = MarkerLeft();
-  palette().PaletteMove(form->hueStripPanel.strip, {0, 0, 300, 20});
-  EXPECT_EQ(form->buttonPanel.about.picture, PictureId::AboutRest);
+  palette().PaletteMove(rig->hueStripPanel.strip, {0, 0, 300, 20});
+  EXPECT_EQ(stripHovers, 1);  // the window puts its image buttons back to rest
   EXPECT_FALSE(platform.clip.has_value());
   EXPECT_EQ(Current(), before);
   EXPECT_EQ(MarkerLeft(), left);
@@ -134,14 +138,26 @@ TEST_F(Palettes, MoveWithoutPressOnlyRestoresTheButtonsAndFreesThePointer) {
 
 TEST_F(Palettes, SwatchPressPicksTheCellWithoutTheShifts) {
   palette().saturationShift = -100;  // would turn a strip pick grey
-  palette().PaletteDown(form->swatchPanel.cells, {kLeft, 0, 10, 10});
+  palette().PaletteDown(rig->swatchPanel.cells, {kLeft, 0, 10, 10});
   EXPECT_EQ(Current(), ComposeColor(0xE7, 0x00, 0x0B));
-  EXPECT_FLOAT_EQ(palette().MarkerLeft(form->swatchPanel.marker), 5.5f);
-  form->buttonPanel.about.picture = PictureId::AboutHover;
-  palette().PaletteMove(form->swatchPanel.cells, {kLeft, 0, 265, 30});
+  EXPECT_FLOAT_EQ(palette().MarkerLeft(rig->swatchPanel.marker), 5.5f);
+  palette().PaletteMove(rig->swatchPanel.cells, {kLeft, 0, 265, 30});
   EXPECT_EQ(Current(), kBlack);
-  EXPECT_FLOAT_EQ(palette().MarkerLeft(form->swatchPanel.marker), 261);  // 270 - 9
-  EXPECT_EQ(form->buttonPanel.about.picture, PictureId::AboutHover);   // no RestImageButtons from the swatches
+  EXPECT_FLOAT_EQ(palette().MarkerLeft(rig->swatchPanel.marker), 261);  // 270 - 9
+  EXPECT_EQ(stripHovers, 0);  // the swatches leave the image buttons as they are
+}
+
+// The window's wiring: a move over the strip puts the image buttons back to rest, one over
+// the swatches does not.
+TEST(PaletteInTheWindow, StripMoveRestsTheImageButtons) {
+  FakePlatform platform;
+  Form1 form(platform);
+  form.Initialise();
+  form.buttonPanel.about.picture = PictureId::AboutHover;
+  form.MouseMove(form.swatchPanel.cells, {kLeft, 0, 265, 30});
+  EXPECT_EQ(form.buttonPanel.about.picture, PictureId::AboutHover);
+  form.MouseMove(form.hueStripPanel.strip, {0, 0, 300, 20});
+  EXPECT_EQ(form.buttonPanel.about.picture, PictureId::AboutRest);
 }
 
 // The shifts and readouts from the sliders' places.
@@ -184,7 +200,7 @@ TEST_F(Palettes, FineTuningFormulas) {
                                       : static_cast<double>(palette().lightnessShift);
     EXPECT_NEAR(shift, c.shift, 1e-4);
   }
-  EXPECT_FLOAT_EQ(form->tuningPanel.saturation.thumb.place.left, 1860);
+  EXPECT_FLOAT_EQ(rig->tuningPanel.saturation.thumb.place.left, 1860);
 }
 
 TEST_F(Palettes, SaturationAtItsLeftEndTurnsTheStripGrey) {
@@ -192,7 +208,7 @@ TEST_F(Palettes, SaturationAtItsLeftEndTurnsTheStripGrey) {
   for (int x = 0; x < 361; x += 20) EXPECT_EQ(Strip(x), ComposeColor(128, 128, 128)) << x;
   EXPECT_EQ(Current(), ComposeColor(128, 128, 128));
   // The hue track keeps its colours: only the hue recolours it.
-  EXPECT_NE(form->tuningPanel.hue.track.surface.Get(0, 2), ComposeColor(128, 128, 128));
+  EXPECT_NE(rig->tuningPanel.hue.track.surface.Get(0, 2), ComposeColor(128, 128, 128));
   // Back to the right end: the rainbow again, untouched by the trip.
   DragThumb(1, kTrackW);
   EXPECT_EQ(Strip(60), ComposeColor(255, 0, 0));
@@ -224,33 +240,33 @@ TEST_F(Palettes, AtTheHuesRightEndTheMarkerStaysOnTheStrip) {
 }
 
 TEST_F(Palettes, HueTrackPressKeepsTheThumbAndPlacesTheMarker) {
-  form->tuningPanel.hue.thumb.place.left = 1000;
+  rig->tuningPanel.hue.thumb.place.left = 1000;
   tuning().TrackDown(0, {kLeft, 0, 42, 3});
-  EXPECT_FLOAT_EQ(form->tuningPanel.hue.thumb.place.left, 1000);
+  EXPECT_FLOAT_EQ(rig->tuningPanel.hue.thumb.place.left, 1000);
   EXPECT_FLOAT_EQ(MarkerLeft(), 97);  // 1000 / 3735 x 361 = 96.65
   EXPECT_FLOAT_EQ(MarkerTop(), 38.5f);
-  EXPECT_EQ(form->tuningPanel.hue.box.text, DecimalText(static_cast<int>(std::floor(720.0 * 1000 / kTrackW - 360))));
+  EXPECT_EQ(rig->tuningPanel.hue.box.text, DecimalText(static_cast<int>(std::floor(720.0 * 1000 / kTrackW - 360))));
   // The strip turned by -167 degrees; the colour is the strip's at the marker.
   EXPECT_EQ(Current(), Strip(97, 38));
 }
 
 TEST_F(Palettes, RightReleaseOnTheHueTrackAppliesThePointer) {
   tuning().TrackDown(0, {kRight, 0, 100, 3});
-  EXPECT_EQ(form->tuningPanel.hue.box.text, "0");  // the press changed nothing
+  EXPECT_EQ(rig->tuningPanel.hue.box.text, "0");  // the press changed nothing
   tuning().TrackUp(0, {kRight, 0, 100, 3});
-  EXPECT_FLOAT_EQ(form->tuningPanel.hue.thumb.place.left, 1500);
-  EXPECT_EQ(form->tuningPanel.hue.box.text, "-71");  // 720 x 1500 / 3735 - 360 = -70.8
+  EXPECT_FLOAT_EQ(rig->tuningPanel.hue.thumb.place.left, 1500);
+  EXPECT_EQ(rig->tuningPanel.hue.box.text, "-71");  // 720 x 1500 / 3735 - 360 = -70.8
   EXPECT_FLOAT_EQ(MarkerLeft(), 186);   // placed from where the thumb stood: 1920 / 3735 x 361
 }
 
 TEST_F(Palettes, OtherButtonsOnlyShowTheHand) {
   DragThumb(2, 100);
-  const std::string before = form->tuningPanel.lightness.box.text;
+  const std::string before = rig->tuningPanel.lightness.box.text;
   platform.calls.clear();
   tuning().ThumbMove(2, {kLeft | kRight, 0, 400, 75});
   EXPECT_EQ(platform.calls, std::vector<std::string>{"SetHandCursor"});
   EXPECT_FALSE(platform.clip.has_value());
-  EXPECT_EQ(form->tuningPanel.lightness.box.text, before);
+  EXPECT_EQ(rig->tuningPanel.lightness.box.text, before);
 }
 
 }  // namespace

@@ -4,11 +4,12 @@
 
 #include "fake_platform.h"
 #include "form1.h"
+#include "placement.h"
 
 namespace velkaro {
 namespace {
 
-struct Placement : testing::Test {
+struct Placed : testing::Test {
   FakePlatform platform;
   void Store(const char* key, const char* value) { platform.settings[std::string("Pelmora_Color\\Soft_Stat\\") + key] = value; }
   void StoreAll(const char* left, const char* top, const char* width = "9810", const char* height = "7425") {
@@ -17,26 +18,28 @@ struct Placement : testing::Test {
     Store("Width", width);
     Store("Height", height);
   }
+  // The place a start gives the window.
   ScreenRect Start() {
-    Form1 form(platform);
-    form.Initialise();
+    const Units units(platform.dpi, platform.dpi);
+    velkaro::Placement placement(units, platform, platform, platform);
+    placement.RestorePlacement();
     return platform.windowRect;
   }
 };
 
-TEST_F(Placement, WhereTheWindowStarts) {
-  struct Case { const char* name; std::function<void(Placement&)> stored; int left, top; };
+TEST_F(Placed, WhereTheWindowStarts) {
+  struct Case { const char* name; std::function<void(Placed&)> stored; int left, top; };
   const Case cases[] = {
-      {"first run", [](Placement&) {}, 313, 265},
-      {"only Left", [](Placement& p) { p.Store("Left", "1500"); }, 313, 265},
-      {"another size", [](Placement& p) { p.StoreAll("1500", "1200", "9000"); }, 313, 265},
-      {"not a number", [](Placement& p) { p.StoreAll("abc", "1200"); }, 313, 265},
-      {"off every screen", [](Placement& p) { p.StoreAll("-90000", "1200"); }, 313, 265},
-      {"stored", [](Placement& p) { p.StoreAll("1500", "1200"); }, 100, 80},
-      {"second monitor", [](Placement& p) { p.StoreAll("21000", "150"); }, 1400, 10},
-      {"monitor left of the primary", [](Placement& p) { p.StoreAll("-15000", "300"); }, -1000, 20},
-      {"half off the screen, title band on it", [](Placement& p) { p.StoreAll("-6000", "-300"); }, -400, -20},
-      {"title band above every screen", [](Placement& p) { p.StoreAll("1500", "-900"); }, 313, 265},
+      {"first run", [](Placed&) {}, 313, 265},
+      {"only Left", [](Placed& p) { p.Store("Left", "1500"); }, 313, 265},
+      {"another size", [](Placed& p) { p.StoreAll("1500", "1200", "9000"); }, 313, 265},
+      {"not a number", [](Placed& p) { p.StoreAll("abc", "1200"); }, 313, 265},
+      {"off every screen", [](Placed& p) { p.StoreAll("-90000", "1200"); }, 313, 265},
+      {"stored", [](Placed& p) { p.StoreAll("1500", "1200"); }, 100, 80},
+      {"second monitor", [](Placed& p) { p.StoreAll("21000", "150"); }, 1400, 10},
+      {"monitor left of the primary", [](Placed& p) { p.StoreAll("-15000", "300"); }, -1000, 20},
+      {"half off the screen, title band on it", [](Placed& p) { p.StoreAll("-6000", "-300"); }, -400, -20},
+      {"title band above every screen", [](Placed& p) { p.StoreAll("1500", "-900"); }, 313, 265},
   };
   for (const Case& c : cases) {
     platform.settings.clear();
@@ -58,23 +61,23 @@ TEST(PlacementRoundTrip, EveryDensity) {
     platform.monitors = {{0, 0, 4000, 3000}};
     platform.windowRect = {0, 0, units.ScaledX(kClientWidthPx), units.ScaledY(kClientHeightPx)};
     {
-      Form1 form(platform);
-      form.Initialise();
+      Placement placement(units, platform, platform, platform);
+      placement.RestorePlacement();
       platform.windowRect.left = 123;
       platform.windowRect.top = 45;
-      form.MouseMove(form.magnifierPanel.view, {0, 0, 1, 1});  // saves
+      placement.SavePlacement();
     }
     for (const int wider : {0, 1}) {
       platform.windowRect = {0, 0, units.ScaledX(kClientWidthPx) + wider, units.ScaledY(kClientHeightPx)};
-      Form1 form(platform);
-      form.Initialise();
+      Placement placement(units, platform, platform, platform);
+      placement.RestorePlacement();
       const bool restored = platform.windowRect.left == 123 && platform.windowRect.top == 45;
       ASSERT_EQ(restored, wider == 0) << dpi << " dpi, " << wider << " px wider";
     }
   }
 }
 
-TEST_F(Placement, MovesOverADragSurfaceStoreTheWindow) {
+TEST_F(Placed, MovesOverADragSurfaceStoreTheWindow) {
   Form1 form(platform);
   form.Initialise();
   platform.windowRect = {100, 80, 654, 495};

@@ -2,6 +2,7 @@
 
 #include "fake_platform.h"
 #include "form1.h"
+#include "rigs.h"
 
 namespace velkaro {
 namespace {
@@ -11,7 +12,36 @@ constexpr int kLeft = 1, kRight = 2;
 // A screen whose pixel colour encodes its position, so a test can tell which pixel was read.
 ColorValue Coded(Point p) { return ComposeColor(p.x & 0xFF, p.y & 0xFF, 77); }
 
+// As the window starts: the start colour shown, the zoom at 800 %.
+void Start(SamplingRig& rig) {
+  rig.workspace.ShowColour(kStartColour);
+  rig.magnifier.SetZoomValue(800);
+}
+
 struct Sampling : testing::Test {
+  FakePlatform platform;
+  SamplingRig rig{platform};
+  void SetUp() override {
+    platform.screen = Coded;
+    Start(rig);
+    platform.calls.clear();
+  }
+  std::string Channels() const {
+    return rig.channelPanel.boxes[0].text + "," + rig.channelPanel.boxes[1].text + "," + rig.channelPanel.boxes[2].text;
+  }
+  void MoveTo(int x, int y, int button = kLeft) {
+    platform.cursor = Point{x, y};
+    rig.eyedropper.TargetMove({button, 0, 3, 4});
+  }
+  // The window's tick as the pick sees it: the magnifier's step, then the catch-up.
+  void Tick() {
+    rig.magnifier.PreviewStep();
+    rig.eyedropper.FollowPointer();
+  }
+};
+
+// What the whole window does around a pick.
+struct SamplingInTheWindow : testing::Test {
   FakePlatform platform;
   Form1 form{platform};
   void SetUp() override {
@@ -19,95 +49,88 @@ struct Sampling : testing::Test {
     form.Initialise();
     platform.calls.clear();
   }
-  std::string Channels() const {
-    return form.channelPanel.boxes[0].text + "," + form.channelPanel.boxes[1].text + "," + form.channelPanel.boxes[2].text;
-  }
-  void MoveTo(int x, int y, int button = kLeft) {
-    platform.cursor = Point{x, y};
-    form.eyedropper.TargetMove({button, 0, 3, 4});
-  }
 };
 
 TEST_F(Sampling, LeftDragPicksUnderThePointerAndShowsItsPosition) {
   platform.cursor = Point{10, 20};
-  form.eyedropper.TargetDown({kLeft, 0, 5, 5});
-  EXPECT_EQ(form.Pick(), PickMode::Drag);
-  EXPECT_EQ(form.eyedropperPanel.target.picture, PictureId::None);  // lifted
+  rig.eyedropper.TargetDown({kLeft, 0, 5, 5});
+  EXPECT_EQ(rig.pickMode, PickMode::Drag);
+  EXPECT_EQ(rig.eyedropperPanel.target.picture, PictureId::None);  // lifted
   EXPECT_EQ(Channels(), "10,20,77");                   // picked at once
-  EXPECT_EQ(form.magnifierPanel.frame.caption, "像素坐标校准:");      // the press writes no caption
+  EXPECT_EQ(rig.magnifierPanel.frame.caption, "像素坐标校准:");      // the press writes no caption
   MoveTo(512, 384);
-  EXPECT_EQ(form.magnifierPanel.frame.caption, "像素坐标校准:X:512,Y:384");
+  EXPECT_EQ(rig.magnifierPanel.frame.caption, "像素坐标校准:X:512,Y:384");
   EXPECT_EQ(Channels(), "0,128,77");
-  EXPECT_EQ(form.readoutPanel.hsvHue.text, DecimalText(RgbToHsv(0, 128, 77).h));
-  EXPECT_EQ(form.notationPanel.rows[1].text, "#00804D");
-  form.eyedropper.TargetUp();
-  EXPECT_EQ(form.Pick(), PickMode::None);
-  EXPECT_EQ(form.eyedropperPanel.target.picture, PictureId::Target);
-  EXPECT_EQ(form.eyedropperPanel.target.pointer, PictureId::None);
+  EXPECT_EQ(rig.readoutPanel.hsvHue.text, DecimalText(RgbToHsv(0, 128, 77).h));
+  EXPECT_EQ(rig.notationPanel.rows[1].text, "#00804D");
+  rig.eyedropper.TargetUp();
+  EXPECT_EQ(rig.pickMode, PickMode::None);
+  EXPECT_EQ(rig.eyedropperPanel.target.picture, PictureId::Target);
+  EXPECT_EQ(rig.eyedropperPanel.target.pointer, PictureId::None);
   // The release picks nothing: the last move's colour stays.
   platform.cursor = Point{1, 1};
-  form.eyedropper.TargetUp();
+  rig.eyedropper.TargetUp();
   EXPECT_EQ(Channels(), "0,128,77");
 }
 
 TEST_F(Sampling, MovesWithOtherButtonStatesOnlyShowTheHand) {
-  form.eyedropper.TargetDown({kLeft, 0, 0, 0});
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   const std::string before = Channels();
   for (int state : {0, kRight, kLeft | kRight}) {
     platform.calls.clear();
     MoveTo(100, 100, state);
     EXPECT_EQ(platform.calls, std::vector<std::string>{"SetHandCursor"}) << state;
     EXPECT_EQ(Channels(), before);
-    EXPECT_EQ(form.magnifierPanel.frame.caption, "像素坐标校准:");
+    EXPECT_EQ(rig.magnifierPanel.frame.caption, "像素坐标校准:");
   }
 }
 
 TEST_F(Sampling, RightPressStartsADragThatPicksOnce) {
   platform.cursor = Point{30, 40};
-  form.eyedropper.TargetDown({kRight, 0, 0, 0});
-  EXPECT_EQ(form.Pick(), PickMode::Drag);
-  EXPECT_EQ(form.eyedropperPanel.target.picture, PictureId::Target);  // the target stays
+  rig.eyedropper.TargetDown({kRight, 0, 0, 0});
+  EXPECT_EQ(rig.pickMode, PickMode::Drag);
+  EXPECT_EQ(rig.eyedropperPanel.target.picture, PictureId::Target);  // the target stays
   EXPECT_EQ(Channels(), "30,40,77");
   // The timer's preview step keeps following the pointer until the release.
   platform.cursor = Point{300, 200};
-  form.HoverTick();
+  Tick();
   EXPECT_EQ(platform.blocks.back(), "283,185 35x31");
-  form.eyedropper.TargetUp();
-  EXPECT_EQ(form.Pick(), PickMode::None);
+  rig.eyedropper.TargetUp();
+  EXPECT_EQ(rig.pickMode, PickMode::None);
 }
 
 TEST_F(Sampling, PointerPictureFollowsTheColourBeforeThePick) {
   struct Case { Rgb before; PictureId pointer; };
   for (const Case c : {Case{{127, 127, 127}, PictureId::PointerLight}, {{128, 0, 0}, PictureId::PointerDark},
                        {{0, 0, 128}, PictureId::PointerDark}, {{0, 0, 0}, PictureId::PointerLight}}) {
-    form.workspace.ShowColour(ComposeColor(c.before.r, c.before.g, c.before.b));
-    form.eyedropper.TargetDown({kLeft, 0, 0, 0});
-    form.workspace.ShowColour(ComposeColor(c.before.r, c.before.g, c.before.b));
+    rig.workspace.ShowColour(ComposeColor(c.before.r, c.before.g, c.before.b));
+    rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
+    rig.workspace.ShowColour(ComposeColor(c.before.r, c.before.g, c.before.b));
     MoveTo(255, 255);  // picks white-ish, after the choice
-    EXPECT_EQ(form.eyedropperPanel.target.pointer, c.pointer) << c.before.r;
-    EXPECT_EQ(form.magnifierPanel.pointer.picture, c.pointer);
-    form.eyedropper.TargetUp();
+    EXPECT_EQ(rig.eyedropperPanel.target.pointer, c.pointer) << c.before.r;
+    EXPECT_EQ(rig.magnifierPanel.pointer.picture, c.pointer);
+    rig.eyedropper.TargetUp();
   }
 }
 
 TEST_F(Sampling, SamePositionKeepsTheReadoutsAndTheCaption) {
-  form.eyedropper.TargetDown({kLeft, 0, 0, 0});
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   MoveTo(60, 70);
-  form.channelPanel.boxes[0].text = "1";  // a change the repeated position must not undo
+  rig.channelPanel.boxes[0].text = "1";  // a change the repeated position must not undo
   platform.screen = [](Point) { return kWhite; };
   MoveTo(60, 70);
-  EXPECT_EQ(form.channelPanel.boxes[0].text, "1");
-  EXPECT_EQ(form.magnifierPanel.frame.caption, "像素坐标校准:X:60,Y:70");
+  EXPECT_EQ(rig.channelPanel.boxes[0].text, "1");
+  EXPECT_EQ(rig.magnifierPanel.frame.caption, "像素坐标校准:X:60,Y:70");
 }
 
 TEST_F(Sampling, NegativeCoordinatesOnAMonitorLeftOfThePrimary) {
-  form.eyedropper.TargetDown({kLeft, 0, 0, 0});
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   MoveTo(-200, 15);
-  EXPECT_EQ(form.magnifierPanel.frame.caption, "像素坐标校准:X:-200,Y:15");
+  EXPECT_EQ(rig.magnifierPanel.frame.caption, "像素坐标校准:X:-200,Y:15");
 }
 
 TEST_F(Sampling, UnreadablePixelIsCopiedIntoTheSwatchAndReadThere) {
-  form.eyedropper.TargetDown({kLeft, 0, 0, 0});
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   platform.screenReadable = false;
   platform.screen = [](Point) { return ComposeColor(9, 8, 7); };
   MoveTo(5, 6);
@@ -119,13 +142,13 @@ TEST_F(Sampling, UnreadablePixelIsCopiedIntoTheSwatchAndReadThere) {
 TEST_F(Sampling, APointNoMonitorCoversGivesNoColour) {
   platform.monitors = {{0, 0, 1280, 1024}, {1280, 0, 1024, 768}};
   platform.cursor = Point{10, 20};
-  form.eyedropper.TargetDown({kLeft, 0, 0, 0});
-  const std::string inverse = form.stripPanel.inverseBox.text;
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
+  const std::string inverse = rig.stripPanel.inverseBox.text;
   for (const Point gap : {Point{1300, 900}, Point{2303, 768}, Point{-1, 5}}) {
     MoveTo(gap.x, gap.y);
     EXPECT_EQ(Channels(), "10,20,77") << gap.x << "," << gap.y;
-    EXPECT_EQ(form.stripPanel.inverseBox.text, inverse);
-    EXPECT_EQ(form.magnifierPanel.frame.caption,
+    EXPECT_EQ(rig.stripPanel.inverseBox.text, inverse);
+    EXPECT_EQ(rig.magnifierPanel.frame.caption,
               "像素坐标校准:X:" + std::to_string(gap.x) + ",Y:" + std::to_string(gap.y));  // the pointer is still followed
   }
   MoveTo(2303, 767);  // the second monitor's last pixel
@@ -133,7 +156,7 @@ TEST_F(Sampling, APointNoMonitorCoversGivesNoColour) {
 }
 
 TEST_F(Sampling, WhiteAndBlackPixels) {
-  form.eyedropper.TargetDown({kLeft, 0, 0, 0});
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   platform.screen = [](Point p) { return p.x == 0 ? kWhite : kBlack; };
   MoveTo(0, 1);
   EXPECT_EQ(Channels(), "255,255,255");
@@ -142,16 +165,16 @@ TEST_F(Sampling, WhiteAndBlackPixels) {
 }
 
 TEST_F(Sampling, ArrowKeyNudgesThePointerAndThePickFollows) {
-  form.eyedropper.TargetDown({kLeft, 0, 0, 0});
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   MoveTo(100, 50);
-  form.NudgePointer(1, 0);
-  EXPECT_EQ(form.magnifierPanel.frame.caption, "像素坐标校准:X:101,Y:50");
+  rig.eyedropper.NudgePointer(1, 0);
+  EXPECT_EQ(rig.magnifierPanel.frame.caption, "像素坐标校准:X:101,Y:50");
   EXPECT_EQ(Channels(), "101,50,77");
-  form.NudgePointer(0, -10);
-  EXPECT_EQ(form.magnifierPanel.frame.caption, "像素坐标校准:X:101,Y:40");
-  form.eyedropper.TargetUp();
+  rig.eyedropper.NudgePointer(0, -10);
+  EXPECT_EQ(rig.magnifierPanel.frame.caption, "像素坐标校准:X:101,Y:40");
+  rig.eyedropper.TargetUp();
   platform.calls.clear();
-  form.NudgePointer(1, 0);  // no drag: the keys do nothing
+  rig.eyedropper.NudgePointer(1, 0);  // no drag: the keys do nothing
   EXPECT_TRUE(platform.calls.empty());
 }
 
@@ -159,41 +182,41 @@ TEST_F(Sampling, ArrowKeyNudgesThePointerAndThePickFollows) {
 // move would; only during a left drag, and only when the pointer has moved.
 TEST_F(Sampling, TickCatchesUpWithAPointerWhoseMovesWereLost) {
   platform.cursor = Point{10, 20};
-  form.eyedropper.TargetDown({kLeft, 0, 0, 0});
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   MoveTo(40, 50);
   platform.cursor = Point{300, 200};  // no move message reached the program
-  form.HoverTick();
+  Tick();
   EXPECT_EQ(Channels(), "44,200,77");
-  EXPECT_EQ(form.magnifierPanel.frame.caption, "像素坐标校准:X:300,Y:200");
-  form.channelPanel.boxes[0].text = "1";  // the tick at the same place changes nothing
-  form.HoverTick();
-  EXPECT_EQ(form.channelPanel.boxes[0].text, "1");
-  form.eyedropper.TargetUp();
+  EXPECT_EQ(rig.magnifierPanel.frame.caption, "像素坐标校准:X:300,Y:200");
+  rig.channelPanel.boxes[0].text = "1";  // the tick at the same place changes nothing
+  Tick();
+  EXPECT_EQ(rig.channelPanel.boxes[0].text, "1");
+  rig.eyedropper.TargetUp();
   platform.cursor = Point{5, 6};
-  form.HoverTick();
-  EXPECT_EQ(form.magnifierPanel.frame.caption, "像素坐标校准:X:300,Y:200");
+  Tick();
+  EXPECT_EQ(rig.magnifierPanel.frame.caption, "像素坐标校准:X:300,Y:200");
   // A right-button drag picks only at its press, as before.
-  form.eyedropper.TargetDown({kRight, 0, 0, 0});
+  rig.eyedropper.TargetDown({kRight, 0, 0, 0});
   platform.cursor = Point{7, 8};
-  form.HoverTick();
+  Tick();
   EXPECT_EQ(Channels(), "5,6,77");
 }
 
 TEST_F(Sampling, TickWithTheButtonUpCatchesUpAndEndsTheDrag) {
-  form.eyedropper.TargetDown({kLeft, 0, 0, 0});
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   MoveTo(40, 50);
   platform.cursor = Point{60, 70};
   platform.leftHeld = false;  // released out there, and the release never arrived
-  form.HoverTick();
+  Tick();
   EXPECT_EQ(Channels(), "60,70,77");
-  EXPECT_EQ(form.Pick(), PickMode::None);
-  EXPECT_EQ(form.eyedropperPanel.target.picture, PictureId::Target);
+  EXPECT_EQ(rig.pickMode, PickMode::None);
+  EXPECT_EQ(rig.eyedropperPanel.target.picture, PictureId::Target);
   platform.cursor = Point{90, 90};
-  form.HoverTick();
+  Tick();
   EXPECT_EQ(Channels(), "60,70,77");
 }
 
-TEST_F(Sampling, LostCaptureEndsTheDragAsAReleaseWould) {
+TEST_F(SamplingInTheWindow, LostCaptureEndsTheDragAsAReleaseWould) {
   form.eyedropper.TargetDown({kLeft, 0, 0, 0});
   form.CaptureLost(form.eyedropperPanel.target);
   EXPECT_EQ(form.Pick(), PickMode::None);
@@ -219,20 +242,20 @@ TEST_F(Sampling, CaptureGeometry) {
   // 800 %: W = 275, H = 244; cx 34 -> 35 (dw 280), cy 30 -> 31 (dh 248); origin pt - (17, 15).
   for (const CaptureCase& c : {CaptureCase{800, "495,369 35x31", 272}, CaptureCase{300, "467,344 92x82", 268},
                                CaptureCase{1000, "499,372 28x25", 272}, CaptureCase{25, "-38,-104 1100x976", 265}}) {
-    form.magnifier.SetZoomValue(c.zoom);
+    rig.magnifier.SetZoomValue(c.zoom);
     platform.blocks.clear();
-    form.magnifier.CaptureMagnifier({512, 384});
+    rig.magnifier.CaptureMagnifier({512, 384});
     EXPECT_EQ(platform.blocks, std::vector<std::string>{c.block}) << c.zoom;
   }
 }
 
 TEST_F(Sampling, PixelUnderThePointerLandsOnTheCrossHair) {
   for (int zoom : {800, 400}) {
-    form.magnifier.SetZoomValue(zoom);
-    form.zoomPanel.grid.value = 0;
+    rig.magnifier.SetZoomValue(zoom);
+    rig.zoomPanel.grid.value = 0;
     platform.screen = [](Point p) { return p.x == 512 && p.y == 384 ? kWhite : kBlack; };
-    form.magnifier.CaptureMagnifier({512, 384});
-    const Surface& view = form.magnifierPanel.view.surface;
+    rig.magnifier.CaptureMagnifier({512, 384});
+    const Surface& view = rig.magnifierPanel.view.surface;
     // At 800 % the pixel covers 128..135 x 120..127, around the lines at x 132 and y 125;
     // at 400 %, 128..131 x 120..123.
     EXPECT_EQ(view.Get(130, 122), kWhite) << zoom;
@@ -249,24 +272,24 @@ TEST(CrossHair, MarksThePickedPixelsCell) {
     FakePlatform platform;
     platform.dpi = dpi;
     platform.screen = [](Point p) { return p.x == 512 && p.y == 384 ? kWhite : kBlack; };
-    Form1 form(platform);
-    form.Initialise();
+    SamplingRig rig(platform);
+    Start(rig);
     for (int zoom : {300, 400, 800, 1000}) {
-      form.magnifier.SetZoomValue(zoom);
-      form.zoomPanel.grid.value = 0;
-      form.magnifier.CaptureMagnifier({512, 384});
-      const Surface& view = form.magnifierPanel.view.surface;
-      const int x = static_cast<int>(form.magnifierPanel.crossHairV.x1), y = static_cast<int>(form.magnifierPanel.crossHairH.y1);
+      rig.magnifier.SetZoomValue(zoom);
+      rig.zoomPanel.grid.value = 0;
+      rig.magnifier.CaptureMagnifier({512, 384});
+      const Surface& view = rig.magnifierPanel.view.surface;
+      const int x = static_cast<int>(rig.magnifierPanel.crossHairV.x1), y = static_cast<int>(rig.magnifierPanel.crossHairH.y1);
       EXPECT_EQ(view.Get(x, y), kWhite) << dpi << " dpi, " << zoom << " %";
-      EXPECT_GE(form.magnifierPanel.crossHairV.y2, static_cast<float>(view.Height())) << dpi;
-      EXPECT_GE(form.magnifierPanel.crossHairH.x2, static_cast<float>(view.Width())) << dpi;
+      EXPECT_GE(rig.magnifierPanel.crossHairV.y2, static_cast<float>(view.Height())) << dpi;
+      EXPECT_GE(rig.magnifierPanel.crossHairH.x2, static_cast<float>(view.Width())) << dpi;
       // The pointer's picture is centred on the crossing.
-      const ScreenRect image = form.units.ClientPixels(form.magnifierPanel.pointer), inner = form.units.ClientPixels(form.magnifierPanel.view);
+      const ScreenRect image = rig.units.ClientPixels(rig.magnifierPanel.pointer), inner = rig.units.ClientPixels(rig.magnifierPanel.view);
       EXPECT_EQ(image.left - inner.left - 2 + image.width / 2, x) << dpi << " dpi, " << zoom << " %";
       EXPECT_EQ(image.top - inner.top - 2 + image.height / 2, y) << dpi << " dpi, " << zoom << " %";
       if (dpi == 96 && zoom == 800) {
         EXPECT_EQ(std::pair(x, y), std::pair(132, 125));
-        EXPECT_EQ(std::pair(form.magnifierPanel.pointer.place.left, form.magnifierPanel.pointer.place.top), std::pair(116.0f * 15, 109.0f * 15));
+        EXPECT_EQ(std::pair(rig.magnifierPanel.pointer.place.left, rig.magnifierPanel.pointer.place.top), std::pair(116.0f * 15, 109.0f * 15));
       }
     }
   }
@@ -275,10 +298,10 @@ TEST(CrossHair, MarksThePickedPixelsCell) {
 TEST_F(Sampling, EveryZoomFillsTheViewWithTheScreen) {
   platform.screen = [](Point) { return ComposeColor(1, 2, 3); };
   for (int zoom : {25, 60, 100, 300, 1000}) {
-    form.magnifier.SetZoomValue(zoom);
-    form.zoomPanel.grid.value = 0;
-    form.magnifier.CaptureMagnifier({600, 500});
-    const Surface& view = form.magnifierPanel.view.surface;
+    rig.magnifier.SetZoomValue(zoom);
+    rig.zoomPanel.grid.value = 0;
+    rig.magnifier.CaptureMagnifier({600, 500});
+    const Surface& view = rig.magnifierPanel.view.surface;
     for (int y = 0; y < view.Height(); y += 7)
       for (int x = 0; x < view.Width(); x += 7)
         ASSERT_EQ(view.Get(x, y), ComposeColor(1, 2, 3)) << zoom << " at " << x << "," << y;
@@ -290,62 +313,62 @@ TEST_F(Sampling, GridFromThreeHundredPercent) {
   platform.screen = [](Point) { return kWhite; };
   struct Case { int zoom; bool grid; };
   for (const Case c : {Case{299, false}, {300, true}, {800, true}, {1000, true}}) {
-    form.magnifier.SetZoomValue(c.zoom);
-    form.magnifier.CaptureMagnifier({512, 384});
-    const Surface& view = form.magnifierPanel.view.surface;
+    rig.magnifier.SetZoomValue(c.zoom);
+    rig.magnifier.CaptureMagnifier({512, 384});
+    const Surface& view = rig.magnifierPanel.view.surface;
     EXPECT_EQ(view.Get(0, 0) == ComposeColor(128, 128, 128), c.grid) << c.zoom;
     EXPECT_EQ(view.Get(0, 1) == ComposeColor(192, 192, 192), c.grid) << c.zoom;
   }
   // Lines on multiples of the zoom from the view's corner: 0, 8, 16 ... at 800 %.
-  form.magnifier.SetZoomValue(800);
-  form.magnifier.CaptureMagnifier({512, 384});
-  EXPECT_NE(form.magnifierPanel.view.surface.Get(8, 3), kWhite);
-  EXPECT_EQ(form.magnifierPanel.view.surface.Get(9, 3), kWhite);
+  rig.magnifier.SetZoomValue(800);
+  rig.magnifier.CaptureMagnifier({512, 384});
+  EXPECT_NE(rig.magnifierPanel.view.surface.Get(8, 3), kWhite);
+  EXPECT_EQ(rig.magnifierPanel.view.surface.Get(9, 3), kWhite);
 }
 
 TEST_F(Sampling, ZoomTextBox) {
   struct Case { const char* typed; float factor; int scroll; const char* text; };
   for (const Case c : {Case{"50", 0.5f, 50, "50%"}, {"3333", 10.0f, 1000, "1000%"}, {"", 0.25f, 25, "25%"},
                        {"0", 0.25f, 25, "25%"}, {"99999999999999999999999", 10.0f, 1000, "1000%"}}) {
-    form.magnifier.ZoomBoxFocused();
-    form.zoomPanel.box.text = c.typed;
+    rig.magnifier.ZoomBoxFocused();
+    rig.zoomPanel.box.text = c.typed;
     int key = 13;
-    form.magnifier.ZoomBoxKeyPress(key);
+    rig.magnifier.ZoomBoxKeyPress(key);
     EXPECT_EQ(key, 0);
-    EXPECT_FLOAT_EQ(form.magnifier.zoomFactor, c.factor) << c.typed;
-    EXPECT_EQ(form.zoomPanel.bar.value, c.scroll) << c.typed;
-    form.magnifier.ZoomBoxLeft();
-    EXPECT_EQ(form.zoomPanel.box.text, c.text) << c.typed;
+    EXPECT_FLOAT_EQ(rig.magnifier.zoomFactor, c.factor) << c.typed;
+    EXPECT_EQ(rig.zoomPanel.bar.value, c.scroll) << c.typed;
+    rig.magnifier.ZoomBoxLeft();
+    EXPECT_EQ(rig.zoomPanel.box.text, c.text) << c.typed;
   }
-  form.zoomPanel.box.text = "800%";
-  form.magnifier.ZoomBoxFocused();
-  EXPECT_EQ(form.zoomPanel.box.text, "800");
-  EXPECT_EQ(form.zoomPanel.box.selLength, 3);
+  rig.zoomPanel.box.text = "800%";
+  rig.magnifier.ZoomBoxFocused();
+  EXPECT_EQ(rig.zoomPanel.box.text, "800");
+  EXPECT_EQ(rig.zoomPanel.box.selLength, 3);
   for (int key : {'a', '-', '.'}) {
     int k = key;
-    form.magnifier.ZoomBoxKeyPress(k);
+    rig.magnifier.ZoomBoxKeyPress(k);
     EXPECT_EQ(k, 0);
   }
   EXPECT_EQ(platform.beeps, 3);
   int digit = '7', backspace = 8;
-  form.magnifier.ZoomBoxKeyPress(digit);
-  form.magnifier.ZoomBoxKeyPress(backspace);
+  rig.magnifier.ZoomBoxKeyPress(digit);
+  rig.magnifier.ZoomBoxKeyPress(backspace);
   EXPECT_EQ(digit, '7');
   EXPECT_EQ(backspace, 8);
   EXPECT_EQ(platform.beeps, 3);
 }
 
 TEST_F(Sampling, RestingPointerRenewsThePictureOnThe250thStep) {
-  form.eyedropper.TargetDown({kLeft, 0, 0, 0});
-  form.HoverTick();  // first step at a new place takes a picture
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
+  Tick();  // first step at a new place takes a picture
   platform.blocks.clear();
-  for (int i = 1; i < 250; ++i) form.HoverTick();
+  for (int i = 1; i < 250; ++i) Tick();
   EXPECT_TRUE(platform.blocks.empty());
-  form.HoverTick();
+  Tick();
   EXPECT_EQ(platform.blocks.size(), 1u);
 }
 
-TEST_F(Sampling, NoPictureOutsideADragOrWhileMinimised) {
+TEST_F(SamplingInTheWindow, NoPictureOutsideADragOrWhileMinimised) {
   form.magnifier.SetZoomValue(400);
   form.HoverTick();
   EXPECT_TRUE(platform.blocks.empty());
@@ -356,13 +379,13 @@ TEST_F(Sampling, NoPictureOutsideADragOrWhileMinimised) {
   EXPECT_TRUE(platform.blocks.empty());
 }
 
-TEST_F(Sampling, IdleTickWithButtonsAtRestAsksTheSystemNothing) {
+TEST_F(SamplingInTheWindow, IdleTickWithButtonsAtRestAsksTheSystemNothing) {
   platform.queries = 0;
   for (int i = 0; i < 100; ++i) form.HoverTick();
   EXPECT_EQ(platform.queries, 0);
 }
 
-TEST_F(Sampling, ControlUnderThePointer) {
+TEST_F(SamplingInTheWindow, ControlUnderThePointer) {
   struct Case { int x, y; const char* name; };
   for (const Case c : {Case{10 + 3 + 40 + 16, 40 + 16 + 26 + 16, "Picture2"}, {20, 70, "Picture1"},
                        {50, 200, "picZoom"}, {150, 300, "Image8"}, {140, 58, "Label_R"}, {5, 5, ""}, {270, 145, "Frame4"}, {200, 60, "Picture3"}}) {

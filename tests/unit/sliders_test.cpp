@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_platform.h"
-#include "form1.h"
+#include "rigs.h"
 
 namespace velkaro {
 namespace {
@@ -11,37 +11,37 @@ constexpr float kTrackW = 1215;
 
 struct Sliders : testing::Test {
   FakePlatform platform;
-  Form1 form{platform};
+  SlidersRig rig{platform};
   void SetUp() override {
-    form.Initialise();
+    rig.workspace.ShowColour(kStartColour);
     platform.calls.clear();
   }
   // Drags a thumb from where it stands by dx twips.
   void DragThumb(int channel, float dx) {
     const float grab = 80;
-    form.sliders.ThumbDown({kLeft, 0, grab, 75});
-    form.sliders.ThumbMove(channel, {kLeft, 0, grab + dx, 75});
+    rig.sliders.ThumbDown({kLeft, 0, grab, 75});
+    rig.sliders.ThumbMove(channel, {kLeft, 0, grab + dx, 75});
   }
 };
 
 TEST_F(Sliders, ThumbPositionGivesTheChannel) {
   struct Case { float left; const char* text; };
   for (const Case c : {Case{0, "0"}, {kTrackW, "255"}, {607.5f, "127"}, {kTrackW + 500, "255"}, {-300, "0"}}) {
-    form.channelPanel.sliders[0].thumb.place.left = 100;
+    rig.channelPanel.sliders[0].thumb.place.left = 100;
     DragThumb(0, c.left - 100);
-    EXPECT_EQ(form.channelPanel.boxes[0].text, c.text) << c.left;
-    EXPECT_FLOAT_EQ(form.channelPanel.sliders[0].thumb.place.left, std::clamp(c.left, 0.0f, kTrackW)) << c.left;
+    EXPECT_EQ(rig.channelPanel.boxes[0].text, c.text) << c.left;
+    EXPECT_FLOAT_EQ(rig.channelPanel.sliders[0].thumb.place.left, std::clamp(c.left, 0.0f, kTrackW)) << c.left;
   }
-  EXPECT_EQ(form.channelPanel.boxes[0].backColor, ComposeColor(0, 0, 0));
+  EXPECT_EQ(rig.channelPanel.boxes[0].backColor, ComposeColor(0, 0, 0));
   // The readouts follow: red 0 with green 196 and blue 31.
-  EXPECT_EQ(form.notationPanel.rows[5].text, "0,196,31");
-  EXPECT_EQ(form.readoutPanel.hsvHue.text, DecimalText(RgbToHsv(0, 196, 31).h));
+  EXPECT_EQ(rig.notationPanel.rows[5].text, "0,196,31");
+  EXPECT_EQ(rig.readoutPanel.hsvHue.text, DecimalText(RgbToHsv(0, 196, 31).h));
 }
 
 TEST_F(Sliders, BlueAtTheEndIsPureBlue) {
   DragThumb(2, 5000);
-  EXPECT_EQ(form.channelPanel.boxes[2].text, "255");
-  EXPECT_EQ(form.channelPanel.boxes[2].backColor, ComposeColor(0, 0, 255));
+  EXPECT_EQ(rig.channelPanel.boxes[2].text, "255");
+  EXPECT_EQ(rig.channelPanel.boxes[2].backColor, ComposeColor(0, 0, 255));
 }
 
 TEST_F(Sliders, DragConfinesThePointerToTheSliderUntilRelease) {
@@ -52,63 +52,63 @@ TEST_F(Sliders, DragConfinesThePointerToTheSliderUntilRelease) {
   EXPECT_EQ(platform.clip->top, 264 + 91);
   EXPECT_EQ(platform.clip->width, 92);
   EXPECT_EQ(platform.clip->height, 19);
-  form.sliders.SliderUp();
+  rig.sliders.SliderUp();
   EXPECT_FALSE(platform.clip.has_value());
 }
 
 TEST_F(Sliders, BothButtonsOnlyShowTheHandAndLiftTheConfinement) {
   DragThumb(0, 30);
-  const std::string before = form.channelPanel.boxes[0].text;
+  const std::string before = rig.channelPanel.boxes[0].text;
   platform.calls.clear();
-  form.sliders.ThumbMove(0, {kLeft | kRight, 0, 400, 75});
+  rig.sliders.ThumbMove(0, {kLeft | kRight, 0, 400, 75});
   EXPECT_EQ(platform.calls, std::vector<std::string>{"SetHandCursor"});
   EXPECT_FALSE(platform.clip.has_value());
-  EXPECT_EQ(form.channelPanel.boxes[0].text, before);
+  EXPECT_EQ(rig.channelPanel.boxes[0].text, before);
 }
 
 TEST_F(Sliders, TrackPressKeepsTheThumbAndRewritesTheChannel) {
-  form.channelPanel.sliders[1].thumb.place.left = 600;  // floor(255 x 600 / 1215) = 125
-  form.channelPanel.boxes[1].text = "7";
-  form.sliders.TrackDown(1, {kLeft, 0, 40, 3});
-  EXPECT_FLOAT_EQ(form.channelPanel.sliders[1].thumb.place.left, 600);
-  EXPECT_EQ(form.channelPanel.boxes[1].text, "125");
+  rig.channelPanel.sliders[1].thumb.place.left = 600;  // floor(255 x 600 / 1215) = 125
+  rig.channelPanel.boxes[1].text = "7";
+  rig.sliders.TrackDown(1, {kLeft, 0, 40, 3});
+  EXPECT_FLOAT_EQ(rig.channelPanel.sliders[1].thumb.place.left, 600);
+  EXPECT_EQ(rig.channelPanel.boxes[1].text, "125");
   EXPECT_TRUE(platform.clip.has_value());
 }
 
 TEST_F(Sliders, TrackMovePutsTheThumbAtThePointer) {
-  form.sliders.TrackDown(0, {kLeft, 0, 10, 3});
-  form.sliders.TrackMove(0, {kLeft, 0, 40, 3});  // 40 px = 600 twips
-  EXPECT_FLOAT_EQ(form.channelPanel.sliders[0].thumb.place.left, 600);
-  EXPECT_EQ(form.channelPanel.boxes[0].text, "125");
-  form.sliders.TrackMove(0, {kLeft, 0, 200, 3});  // beyond the end
-  EXPECT_EQ(form.channelPanel.boxes[0].text, "255");
+  rig.sliders.TrackDown(0, {kLeft, 0, 10, 3});
+  rig.sliders.TrackMove(0, {kLeft, 0, 40, 3});  // 40 px = 600 twips
+  EXPECT_FLOAT_EQ(rig.channelPanel.sliders[0].thumb.place.left, 600);
+  EXPECT_EQ(rig.channelPanel.boxes[0].text, "125");
+  rig.sliders.TrackMove(0, {kLeft, 0, 200, 3});  // beyond the end
+  EXPECT_EQ(rig.channelPanel.boxes[0].text, "255");
 }
 
 TEST_F(Sliders, ThumbsFollowTheColour) {
-  form.workspace.ShowColour(ComposeColor(255, 0, 51));
-  EXPECT_FLOAT_EQ(form.channelPanel.sliders[0].thumb.place.left, kTrackW);
-  EXPECT_FLOAT_EQ(form.channelPanel.sliders[1].thumb.place.left, 0);
-  EXPECT_FLOAT_EQ(form.channelPanel.sliders[2].thumb.place.left, kTrackW / 255.0f * 51);
+  rig.workspace.ShowColour(ComposeColor(255, 0, 51));
+  EXPECT_FLOAT_EQ(rig.channelPanel.sliders[0].thumb.place.left, kTrackW);
+  EXPECT_FLOAT_EQ(rig.channelPanel.sliders[1].thumb.place.left, 0);
+  EXPECT_FLOAT_EQ(rig.channelPanel.sliders[2].thumb.place.left, kTrackW / 255.0f * 51);
 }
 
 TEST_F(Sliders, TrackRamps) {
-  form.sliders.DrawChannelRamps(10, 20, 30);
-  const Surface& red = form.channelPanel.sliders[0].track.surface;
-  const Surface& green = form.channelPanel.sliders[1].track.surface;
+  rig.sliders.DrawChannelRamps(10, 20, 30);
+  const Surface& red = rig.channelPanel.sliders[0].track.surface;
+  const Surface& green = rig.channelPanel.sliders[1].track.surface;
   ASSERT_EQ(red.Width(), 81);
   EXPECT_EQ(red.Get(0, 0), ComposeColor(0, 20, 30));
   EXPECT_EQ(red.Get(76, 5), ComposeColor(255, 20, 30));
   EXPECT_EQ(red.Get(80, 2), ComposeColor(255, 20, 30));
   EXPECT_EQ(green.Get(38, 1), ComposeColor(10, 128, 30));
-  EXPECT_EQ(form.channelPanel.sliders[2].track.surface.Get(1, 0), ComposeColor(10, 20, 3));
+  EXPECT_EQ(rig.channelPanel.sliders[2].track.surface.Get(1, 0), ComposeColor(10, 20, 3));
 }
 
 // ---- entry boxes ----
 
-void Type(Form1& form, TextBox& box, const std::string& keys) {
+void Type(SlidersRig& rig, TextBox& box, const std::string& keys) {
   for (char k : keys) {
     int key = static_cast<unsigned char>(k);
-    form.channelBoxes.ChannelKeyPress(key);
+    rig.channelBoxes.ChannelKeyPress(key);
     if (key == 8) {
       if (!box.text.empty()) box.text.pop_back();
     } else if (key != 0) {
@@ -117,31 +117,31 @@ void Type(Form1& form, TextBox& box, const std::string& keys) {
       box.text += static_cast<char>(key);
     }
     box.selLength = 0;
-    form.channelBoxes.ChannelKeyUp(box, key);
+    rig.channelBoxes.ChannelKeyUp(box, key);
   }
 }
 
 TEST_F(Sliders, TypingIntoAChannelBox) {
-  form.channelPanel.boxes[1].text.clear();
-  Type(form, form.channelPanel.boxes[1], "3");
-  EXPECT_EQ(form.channelPanel.boxes[1].text, "3");
-  Type(form, form.channelPanel.boxes[1], "0");
-  EXPECT_EQ(form.channelPanel.boxes[1].text, "30");
-  Type(form, form.channelPanel.boxes[1], "0");
-  EXPECT_EQ(form.channelPanel.boxes[1].text, "255");
-  EXPECT_EQ(form.channelPanel.boxes[1].selLength, 3);
+  rig.channelPanel.boxes[1].text.clear();
+  Type(rig, rig.channelPanel.boxes[1], "3");
+  EXPECT_EQ(rig.channelPanel.boxes[1].text, "3");
+  Type(rig, rig.channelPanel.boxes[1], "0");
+  EXPECT_EQ(rig.channelPanel.boxes[1].text, "30");
+  Type(rig, rig.channelPanel.boxes[1], "0");
+  EXPECT_EQ(rig.channelPanel.boxes[1].text, "255");
+  EXPECT_EQ(rig.channelPanel.boxes[1].selLength, 3);
   EXPECT_EQ(platform.clipboard, "255");
-  EXPECT_FLOAT_EQ(form.channelPanel.sliders[1].thumb.place.left, kTrackW);
-  EXPECT_EQ(form.notationPanel.rows[5].text, "144,255,31");
+  EXPECT_FLOAT_EQ(rig.channelPanel.sliders[1].thumb.place.left, kTrackW);
+  EXPECT_EQ(rig.notationPanel.rows[5].text, "144,255,31");
 }
 
 TEST_F(Sliders, EmptiedBoxBecomesZeroAndTheNextDigitReplacesIt) {
-  Type(form, form.channelPanel.boxes[2], "\b\b");
-  EXPECT_EQ(form.channelPanel.boxes[2].text, "0");
+  Type(rig, rig.channelPanel.boxes[2], "\b\b");
+  EXPECT_EQ(rig.channelPanel.boxes[2].text, "0");
   EXPECT_EQ(platform.clipboard, "0");
-  EXPECT_EQ(form.channelPanel.boxes[2].selLength, 1);
-  Type(form, form.channelPanel.boxes[2], "7");
-  EXPECT_EQ(form.channelPanel.boxes[2].text, "7");
+  EXPECT_EQ(rig.channelPanel.boxes[2].selLength, 1);
+  Type(rig, rig.channelPanel.boxes[2], "7");
+  EXPECT_EQ(rig.channelPanel.boxes[2].text, "7");
 }
 
 TEST_F(Sliders, KeyReleaseAtTheEdges) {
@@ -149,24 +149,24 @@ TEST_F(Sliders, KeyReleaseAtTheEdges) {
   for (const Case c : {Case{"0", "0", true, 0}, {"007", "007", false, 7}, {"255", "255", true, 255},
                        {"254", "254", false, 254}, {"1", "1", false, 1}}) {
     platform.clipboard.clear();
-    form.channelPanel.boxes[0].text = c.text;
-    form.channelBoxes.ChannelKeyUp(form.channelPanel.boxes[0], '0');
-    EXPECT_EQ(form.channelPanel.boxes[0].text, c.after) << c.text;
+    rig.channelPanel.boxes[0].text = c.text;
+    rig.channelBoxes.ChannelKeyUp(rig.channelPanel.boxes[0], '0');
+    EXPECT_EQ(rig.channelPanel.boxes[0].text, c.after) << c.text;
     EXPECT_EQ(!platform.clipboard.empty(), c.copied) << c.text;
-    EXPECT_EQ(SplitChannels(form.workspace.CurrentColour()).r, c.channel) << c.text;
-    EXPECT_EQ(form.readoutPanel.hsvValue.text, DecimalText(RgbToHsv(static_cast<std::int16_t>(c.channel), 196, 31).v));
+    EXPECT_EQ(SplitChannels(rig.workspace.CurrentColour()).r, c.channel) << c.text;
+    EXPECT_EQ(rig.readoutPanel.hsvValue.text, DecimalText(RgbToHsv(static_cast<std::int16_t>(c.channel), 196, 31).v));
   }
 }
 
 TEST_F(Sliders, OnlyDigitsAndBackspaceGetThrough) {
   for (int key : {int{'a'}, int{'-'}, int{'.'}, 13, 22, 3}) {
     int k = key;
-    form.channelBoxes.ChannelKeyPress(k);
+    rig.channelBoxes.ChannelKeyPress(k);
     EXPECT_EQ(k, 0) << key;
   }
   for (int key : {int{'0'}, int{'9'}, 8}) {
     int k = key;
-    form.channelBoxes.ChannelKeyPress(k);
+    rig.channelBoxes.ChannelKeyPress(k);
     EXPECT_EQ(k, key);
   }
   EXPECT_EQ(platform.beeps, 0);
@@ -177,11 +177,11 @@ TEST_F(Sliders, PastedJunkLeavesAChannelValue) {
   struct Case { const char* pasted; const char* text; };
   for (const Case c : {Case{"12a", "12"}, {"abc", "0"}, {"-5", "0"}, {"１２", "0"},
                        {"99999999999999999999", "255"}, {"12.7", "13"}, {" 40 ", "40"}}) {
-    form.channelPanel.boxes[1].text = c.pasted;
-    form.channelBoxes.ChannelTextChanged(form.channelPanel.boxes[1]);
-    EXPECT_EQ(form.channelPanel.boxes[1].text, c.text) << c.pasted;
-    const std::int32_t g = Workspace::ChannelOf(form.channelPanel.boxes[1]);
-    EXPECT_EQ(form.notationPanel.rows[1].text, NotationTexts(ComposeColor(144, g, 31))[1]) << c.pasted;
+    rig.channelPanel.boxes[1].text = c.pasted;
+    rig.channelBoxes.ChannelTextChanged(rig.channelPanel.boxes[1]);
+    EXPECT_EQ(rig.channelPanel.boxes[1].text, c.text) << c.pasted;
+    const std::int32_t g = Workspace::ChannelOf(rig.channelPanel.boxes[1]);
+    EXPECT_EQ(rig.notationPanel.rows[1].text, NotationTexts(ComposeColor(144, g, 31))[1]) << c.pasted;
   }
 }
 
@@ -191,21 +191,21 @@ TEST(SliderReadBack, EveryChannelAtEveryDensity) {
   for (int dpi : {96, 120, 144, 168, 192}) {
     FakePlatform platform;
     platform.dpi = dpi;
-    Form1 form(platform);
-    form.Initialise();
+    SlidersRig rig(platform);
+    rig.workspace.ShowColour(kStartColour);
     for (int ch = 0; ch < 3; ++ch) {
-      const TextBox& box = form.channelPanel.boxes[static_cast<std::size_t>(ch)];
+      const TextBox& box = rig.channelPanel.boxes[static_cast<std::size_t>(ch)];
       for (int v = 0; v <= 255; ++v) {
         Rgb c{144, 196, 31};
         (ch == 0 ? c.r : ch == 1 ? c.g : c.b) = static_cast<std::uint8_t>(v);
-        form.workspace.SetChannels(c);
+        rig.workspace.SetChannels(c);
         const float grab = 80;
-        form.sliders.ThumbDown({kLeft, 0, grab, 75});
-        form.sliders.ThumbMove(ch, {kLeft, 0, grab, 140});  // straight down
-        form.sliders.SliderUp();
+        rig.sliders.ThumbDown({kLeft, 0, grab, 75});
+        rig.sliders.ThumbMove(ch, {kLeft, 0, grab, 140});  // straight down
+        rig.sliders.SliderUp();
         ASSERT_EQ(box.text, DecimalText(v)) << "dpi " << dpi << " channel " << ch;
-        form.sliders.TrackDown(ch, {kLeft, 0, 3, 3});
-        form.sliders.SliderUp();
+        rig.sliders.TrackDown(ch, {kLeft, 0, 3, 3});
+        rig.sliders.SliderUp();
         ASSERT_EQ(box.text, DecimalText(v)) << "track press, dpi " << dpi << " channel " << ch;
       }
     }
@@ -227,16 +227,16 @@ TEST(SliderReadBack, OtherPlacesReadAsTheFloor) {
 
 TEST(SliderUnits, PixelsToTwips) {
   FakePlatform platform;
-  Form1 form(platform);
-  EXPECT_EQ(form.sliders.PixelsToTwips(0, 3), 0);
-  EXPECT_EQ(form.sliders.PixelsToTwips(10, 0), 150);
-  EXPECT_EQ(form.sliders.PixelsToTwips(0.5f, 0), 8);  // 7.5 to the even 8
+  SlidersRig rig(platform);
+  EXPECT_EQ(rig.sliders.PixelsToTwips(0, 3), 0);
+  EXPECT_EQ(rig.sliders.PixelsToTwips(10, 0), 150);
+  EXPECT_EQ(rig.sliders.PixelsToTwips(0.5f, 0), 8);  // 7.5 to the even 8
   EXPECT_TRUE(platform.messages.empty());
   platform.dpi = 0;
-  EXPECT_EQ(form.sliders.PixelsToTwips(10, 0), 0);
+  EXPECT_EQ(rig.sliders.PixelsToTwips(10, 0), 0);
   EXPECT_EQ(platform.messages, std::vector<std::string>{"Error: 11|Division by zero|error"});
   platform.dpi = 96;
-  EXPECT_EQ(form.sliders.PixelsToTwips(3e9f, 0), 0);
+  EXPECT_EQ(rig.sliders.PixelsToTwips(3e9f, 0), 0);
   EXPECT_EQ(platform.messages.back(), "Error: 6|Overflow|error");
 }
 

@@ -6,6 +6,28 @@
 namespace velkaro {
 namespace {
 
+// The command area alone: its panel, the window's state and the fakes.
+struct Commanded : testing::Test {
+  FakePlatform platform;
+  ControlList window;
+  CommandPanel panel{window};
+  WindowState windowState = WindowState::Normal;
+  int exits = 0;
+  Commands commands{panel, windowState, platform, platform, [this] { ++exits; }};
+};
+
+// The tray icon alone, added as at start-up.
+struct TrayAlone : testing::Test {
+  FakePlatform platform;
+  WindowState windowState = WindowState::Normal;
+  bool shown = true;
+  TrayIcon tray{windowState, shown, platform, platform, [] {}, [] {}};
+  void SetUp() override {
+    tray.AddTrayIcon("Velkaro Ver2.2.1");
+    platform.calls.clear();
+  }
+};
+
 struct Tray : testing::Test {
   FakePlatform platform;
   Form1 form{platform};
@@ -16,7 +38,7 @@ struct Tray : testing::Test {
 };
 
 // The whole string, exactly, in the table's order; the rest lands in unknownCommandBox.
-TEST_F(Tray, CommandTable) {
+TEST_F(Commanded, CommandTable) {
   struct Case { std::string command; std::vector<std::string> calls; std::string launched, text7; };
   const Case cases[] = {
       {"最小化", {"MinimiseWindow"}, "", ""},
@@ -34,22 +56,22 @@ TEST_F(Tray, CommandTable) {
   for (const Case& c : cases) {
     platform.calls.clear();
     platform.launched.clear();
-    form.commandPanel.unknown.text = "unchanged";
+    panel.unknown.text = "unchanged";
     int cancel = -1;
-    form.commands.CommandReceived(c.command, cancel);
+    commands.CommandReceived(c.command, cancel);
     EXPECT_EQ(cancel, 0) << c.command;
-    EXPECT_EQ(form.commandPanel.received.text, c.command);
+    EXPECT_EQ(panel.received.text, c.command);
     EXPECT_EQ(platform.calls, c.calls) << c.command;
     EXPECT_EQ(platform.launched, c.launched.empty() ? std::vector<std::string>{}
                                                     : std::vector<std::string>{c.launched}) << c.command;
     const bool known = !c.calls.empty() || !c.launched.empty();
-    EXPECT_EQ(form.commandPanel.unknown.text, known ? "unchanged" : c.text7) << c.command;
+    EXPECT_EQ(panel.unknown.text, known ? "unchanged" : c.text7) << c.command;
   }
 }
 
-TEST_F(Tray, MinimiseCommandLeavesTheWindowOnTheTaskbar) {
-  form.commands.ExecuteCommand("最小化");
-  EXPECT_EQ(form.State(), WindowState::Minimised);
+TEST_F(Commanded, MinimiseCommandLeavesTheWindowOnTheTaskbar) {
+  commands.ExecuteCommand("最小化");
+  EXPECT_EQ(windowState, WindowState::Minimised);
   EXPECT_EQ(std::count(platform.calls.begin(), platform.calls.end(), "HideWindow"), 0);
 }
 
@@ -62,17 +84,17 @@ TEST_F(Tray, ExitCommandEndsTheProgramWithoutTheIcon) {
   EXPECT_TRUE(platform.calls.empty());
 }
 
-TEST_F(Tray, LeftClickTogglesTheWindow) {
-  form.tray.Clicked(TrayClick::Left);
+TEST_F(TrayAlone, LeftClickTogglesTheWindow) {
+  tray.Clicked(TrayClick::Left);
   EXPECT_EQ(platform.calls, (std::vector<std::string>{"MinimiseWindow", "HideWindow"}));
-  EXPECT_EQ(form.State(), WindowState::Minimised);
+  EXPECT_EQ(windowState, WindowState::Minimised);
   platform.calls.clear();
-  form.tray.Clicked(TrayClick::Left);
+  tray.Clicked(TrayClick::Left);
   EXPECT_EQ(platform.calls, (std::vector<std::string>{"ShowWindowRestored", "FlashWindowOnce"}));
-  EXPECT_EQ(form.State(), WindowState::Normal);
-  EXPECT_TRUE(form.Shown());
+  EXPECT_EQ(windowState, WindowState::Normal);
+  EXPECT_TRUE(shown);
   platform.calls.clear();
-  form.tray.Clicked(TrayClick::Other);  // a move, a press, a double click, the middle button
+  tray.Clicked(TrayClick::Other);  // a move, a press, a double click, the middle button
   EXPECT_TRUE(platform.calls.empty());
 }
 
@@ -91,13 +113,13 @@ TEST_F(Tray, RightClickOpensTheMenu) {
                                                        "DeleteTrayIcon", "PostQuit 1", "TerminateProcess 0"}));
 }
 
-TEST_F(Tray, TaskbarRestartAddsTheIconAgain) {
-  form.tray.TaskbarCreated();
+TEST_F(TrayAlone, TaskbarRestartAddsTheIconAgain) {
+  tray.TaskbarCreated();
   EXPECT_EQ(platform.calls, std::vector<std::string>{"AddTrayIcon Velkaro Ver2.2.1"});
-  form.tray.RemoveTrayIcon();
+  tray.RemoveTrayIcon();
   platform.calls.clear();
-  form.tray.TaskbarCreated();
-  form.tray.Clicked(TrayClick::Left);
+  tray.TaskbarCreated();
+  tray.Clicked(TrayClick::Left);
   EXPECT_TRUE(platform.calls.empty());
 }
 

@@ -2,6 +2,7 @@
 
 #include "fake_platform.h"
 #include "form1.h"
+#include "rigs.h"
 #include "gradient.h"
 
 namespace velkaro {
@@ -11,11 +12,17 @@ constexpr int kLeft = 1, kRight = 2;
 
 struct CurrentColour : testing::Test {
   FakePlatform platform;
+  WorkspaceRig rig{platform};
+  void SetUp() override { rig.workspace.ShowColour(kStartColour); }
+};
+
+struct TheWindow : testing::Test {
+  FakePlatform platform;
   Form1 form{platform};
   void SetUp() override { form.Initialise(); }
 };
 
-TEST_F(CurrentColour, ShowsTheStartUpColourWithEveryReadout) {
+TEST_F(TheWindow, ShowsTheStartUpColourWithEveryReadout) {
   const std::pair<const TextBox*, const char*> expected[] = {
       {&form.channelPanel.boxes[0], "144"},       {&form.channelPanel.boxes[1], "196"},       {&form.channelPanel.boxes[2], "31"},
       {&form.readoutPanel.hsvHue, "79"},    {&form.readoutPanel.hsvSaturation, "84"},    {&form.readoutPanel.hsvValue, "77"},
@@ -45,14 +52,14 @@ TEST_F(CurrentColour, ShowsTheStartUpColourWithEveryReadout) {
 
 TEST_F(CurrentColour, StripsFollowTheColour) {
   const ColorValue current = ComposeColor(144, 196, 31), inverse = InvertColor(current);
-  const Surface& p14 = form.stripPanel.inverseStrip.surface;
+  const Surface& p14 = rig.stripPanel.inverseStrip.surface;
   EXPECT_EQ(p14.Width(), 126);
   EXPECT_EQ(p14.Get(p14.Width() - 1, 10), current);
-  EXPECT_EQ(form.stripPanel.shadeStrip.surface.Get(form.stripPanel.shadeStrip.surface.Width() - 1, 0), kBlack);
-  EXPECT_EQ(form.stripPanel.tintStrip.surface.Get(form.stripPanel.tintStrip.surface.Width() - 1, 0), current);
-  EXPECT_EQ(form.tuningPanel.lightness.track.surface.Get(form.tuningPanel.lightness.track.surface.Width() - 1, 2), current);
+  EXPECT_EQ(rig.stripPanel.shadeStrip.surface.Get(rig.stripPanel.shadeStrip.surface.Width() - 1, 0), kBlack);
+  EXPECT_EQ(rig.stripPanel.tintStrip.surface.Get(rig.stripPanel.tintStrip.surface.Width() - 1, 0), current);
+  EXPECT_EQ(rig.tuningPanel.lightness.track.surface.Get(rig.tuningPanel.lightness.track.surface.Width() - 1, 2), current);
   // The radial picture: the colour at the centre, half way to the inverse at the edge.
-  const Surface& zoom = form.magnifierPanel.view.surface;
+  const Surface& zoom = rig.magnifierPanel.view.surface;
   EXPECT_EQ(zoom.Width(), 265);
   EXPECT_EQ(zoom.Height(), 244);
   EXPECT_EQ(zoom.Get(132, 122), current);
@@ -60,41 +67,40 @@ TEST_F(CurrentColour, StripsFollowTheColour) {
 }
 
 TEST_F(CurrentColour, NegativeColourChangesNothing) {
-  form.workspace.ShowColour(kNoColor);
-  EXPECT_EQ(form.channelPanel.boxes[0].text, "144");
-  EXPECT_EQ(form.readoutPanel.hsvHue.text, "79");
+  rig.workspace.ShowColour(kNoColor);
+  EXPECT_EQ(rig.channelPanel.boxes[0].text, "144");
+  EXPECT_EQ(rig.readoutPanel.hsvHue.text, "79");
 }
 
 TEST_F(CurrentColour, PureRedColoursTheChannelBoxes) {
-  form.workspace.ShowColour(255);
-  EXPECT_EQ(form.channelPanel.boxes[0].text, "255");
-  EXPECT_EQ(form.channelPanel.boxes[1].text, "0");
-  EXPECT_EQ(form.channelPanel.boxes[2].text, "0");
-  EXPECT_EQ(form.channelPanel.boxes[0].backColor, ComposeColor(255, 0, 0));
-  EXPECT_EQ(form.channelPanel.boxes[0].foreColor, ComposeColor(0, 255, 255));
-  EXPECT_EQ(form.channelPanel.boxes[1].backColor, kBlack);
-  EXPECT_EQ(form.channelPanel.boxes[1].foreColor, kWhite);
-  EXPECT_EQ(form.channelPanel.boxes[2].backColor, kBlack);
-  EXPECT_EQ(form.channelPanel.boxes[2].foreColor, kWhite);
+  rig.workspace.ShowColour(255);
+  EXPECT_EQ(rig.channelPanel.boxes[0].text, "255");
+  EXPECT_EQ(rig.channelPanel.boxes[1].text, "0");
+  EXPECT_EQ(rig.channelPanel.boxes[2].text, "0");
+  EXPECT_EQ(rig.channelPanel.boxes[0].backColor, ComposeColor(255, 0, 0));
+  EXPECT_EQ(rig.channelPanel.boxes[0].foreColor, ComposeColor(0, 255, 255));
+  EXPECT_EQ(rig.channelPanel.boxes[1].backColor, kBlack);
+  EXPECT_EQ(rig.channelPanel.boxes[1].foreColor, kWhite);
+  EXPECT_EQ(rig.channelPanel.boxes[2].backColor, kBlack);
+  EXPECT_EQ(rig.channelPanel.boxes[2].foreColor, kWhite);
 }
 
 TEST_F(CurrentColour, HueThatRoundsTo360ShowsInBothHueBoxes) {
-  form.workspace.ShowColour(ComposeColor(255, 0, 1));
-  EXPECT_EQ(form.readoutPanel.hsvHue.text, "360");
-  EXPECT_EQ(form.readoutPanel.hlsHue.text, "360");
+  rig.workspace.ShowColour(ComposeColor(255, 0, 1));
+  EXPECT_EQ(rig.readoutPanel.hsvHue.text, "360");
+  EXPECT_EQ(rig.readoutPanel.hlsHue.text, "360");
 }
 
 TEST_F(CurrentColour, MinimisedWindowRefreshesNothing) {
-  bool cancel = false;
-  form.Unload(cancel);
-  const std::uint64_t strip = form.stripPanel.inverseStrip.surface.Revision();
-  form.channelPanel.boxes[0].text = "0";
-  form.workspace.RefreshValues();
-  form.workspace.RefreshDisplay();
-  EXPECT_EQ(form.readoutPanel.hsvHue.text, "79");
-  EXPECT_EQ(form.notationPanel.rows[5].text, "144,196,31");
-  EXPECT_EQ(form.stripPanel.inverseBox.text, "111,59,224");
-  EXPECT_EQ(form.stripPanel.inverseStrip.surface.Revision(), strip);
+  rig.windowState = WindowState::Minimised;
+  const std::uint64_t strip = rig.stripPanel.inverseStrip.surface.Revision();
+  rig.channelPanel.boxes[0].text = "0";
+  rig.workspace.RefreshValues();
+  rig.workspace.RefreshDisplay();
+  EXPECT_EQ(rig.readoutPanel.hsvHue.text, "79");
+  EXPECT_EQ(rig.notationPanel.rows[5].text, "144,196,31");
+  EXPECT_EQ(rig.stripPanel.inverseBox.text, "111,59,224");
+  EXPECT_EQ(rig.stripPanel.inverseStrip.surface.Revision(), strip);
 }
 
 // Pasted junk must not stop the program: a box counts as its leading number, clamped.
@@ -103,20 +109,20 @@ TEST_F(CurrentColour, JunkInAChannelBoxCountsAsItsLeadingNumber) {
   for (const Case c : {Case{"12a", "12a,196,31", 12}, {"abc", "abc,196,31", 0},
                        {"-5", "-5,196,31", 0}, {"99999999999999999999", "99999999999999999999,196,31", 255},
                        {"", ",196,31", 0}, {" 7", " 7,196,31", 7}, {"１２", "１２,196,31", 0}}) {
-    form.channelPanel.boxes[0].text = c.text;
-    EXPECT_EQ(Workspace::ChannelOf(form.channelPanel.boxes[0]), c.channel) << c.text;
-    form.workspace.RefreshValues();
-    EXPECT_EQ(form.notationPanel.rows[1].text, NotationTexts(ComposeColor(c.channel, 196, 31))[1]);
-    EXPECT_EQ(form.notationPanel.rows[5].text, c.shownRow);
+    rig.channelPanel.boxes[0].text = c.text;
+    EXPECT_EQ(Workspace::ChannelOf(rig.channelPanel.boxes[0]), c.channel) << c.text;
+    rig.workspace.RefreshValues();
+    EXPECT_EQ(rig.notationPanel.rows[1].text, NotationTexts(ComposeColor(c.channel, 196, 31))[1]);
+    EXPECT_EQ(rig.notationPanel.rows[5].text, c.shownRow);
   }
 }
 
 TEST_F(CurrentColour, ClickOnANotationRowCopiesIt) {
   for (int button : {kLeft, kRight}) {
     platform.clipboard.clear();
-    form.TextMouseUp(form.notationPanel.rows[6], {button, 0, 10, 5});
+    rig.notationPanel.rows[6].onMouseUp({button, 0, 10, 5});
     EXPECT_EQ(platform.clipboard, "1FC490");
-    EXPECT_EQ(form.notationPanel.rows[6].selLength, 6);
+    EXPECT_EQ(rig.notationPanel.rows[6].selLength, 6);
   }
 }
 
