@@ -206,6 +206,44 @@ bool WaitForScreenColour(POINT p, COLORREF colour, DWORD timeoutMs) {
 
 std::wstring Arg(int argc, wchar_t** argv, int i) { return i < argc ? argv[i] : L""; }
 
+Session::Session(int argc, wchar_t** argv) : exe(Arg(argc, argv, 1)), shot(Arg(argc, argv, 2)) {
+  for (int i = 3; i < argc; ++i) extra_.emplace_back(argv[i]);
+}
+
+std::wstring Session::Extra(int i) const {
+  return i >= 0 && i < static_cast<int>(extra_.size()) ? extra_[static_cast<std::size_t>(i)] : L"";
+}
+
+bool Session::Start(const std::wstring& arguments) {
+  program = std::make_unique<Program>(exe, arguments);
+  checks.Expect(program->Started(), "the program starts");
+  hwnd = WaitForPaintedWindow(*program, ids, checks);
+  return hwnd != nullptr;
+}
+
+POINT Session::At(std::string_view control, int dx, int dy) const {
+  return ScreenPoint(hwnd, ids.Layout(), ids.Get(control), dx, dy);
+}
+
+std::string Session::Text(std::string_view control) const { return ReadText(GetDlgItem(hwnd, ids.Id(control))); }
+
+long Session::EndSession() {
+  SendMessageTimeoutW(hwnd, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+  PostMessageW(hwnd, WM_ENDSESSION, TRUE, 0);
+  return program->WaitForExit(10000);
+}
+
+int RunDriver(int argc, wchar_t** argv, std::initializer_list<Scenario> scenarios, StartFirst start) {
+  Session session(argc, argv);
+  if (start == StartFirst::Yes && !session.Start()) return session.checks.Finish();
+  for (const Scenario& scenario : scenarios) {
+    std::printf("-- %s\n", scenario.name);
+    std::fflush(stdout);
+    scenario.run(session);
+  }
+  return session.checks.Finish();
+}
+
 void PointerTo(POINT p) {
   const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
   INPUT in{};

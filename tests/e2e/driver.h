@@ -5,9 +5,11 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "fake_platform.h"
 #include "form1.h"
@@ -123,5 +125,40 @@ void Pump(DWORD ms);
 HWND ShowBoard(const RECT& place, COLORREF a, COLORREF b, bool checker = false);
 // Saves the screen area of a window as a 32-bit BMP.
 bool SaveWindowBitmap(HWND hwnd, const std::wstring& path);
+
+// ---- the harness: a driver is a list of scenarios run on one session ----
+
+// One run of a driver: the program under test, its window, the control map and the
+// checks, handed to each scenario in turn.
+struct Session {
+  Session(int argc, wchar_t** argv);
+  std::wstring exe, shot;  // the program, and where the driver's screenshot goes
+  std::wstring Extra(int i) const;  // the driver's further arguments, from 0; empty past the end
+  Checks checks;
+  ControlMap ids;
+  std::unique_ptr<Program> program;
+  HWND hwnd = nullptr;
+  // Starts the program and waits for its window's first paint; false when it never came.
+  bool Start(const std::wstring& arguments = L"");
+  const Form1& Layout() const { return ids.Layout(); }
+  // The screen point of a control's client pixel, and a control's text as any program reads it.
+  POINT At(std::string_view control, int dx, int dy) const;
+  std::string Text(std::string_view control) const;
+  bool Screenshot() { return shot.empty() || SaveWindowBitmap(hwnd, shot); }
+  // Ends the program as the end of a session does; its exit code, -1 when it did not end.
+  long EndSession();
+
+ private:
+  std::vector<std::wstring> extra_;
+};
+
+struct Scenario {
+  const char* name;
+  std::function<void(Session&)> run;  // a driver's own state, if any, is captured here
+};
+enum class StartFirst { Yes, No };
+// Starts the program (unless told not to) and runs each scenario in order with its name
+// printed, then prints the closing line. No window at the start: nothing more runs.
+int RunDriver(int argc, wchar_t** argv, std::initializer_list<Scenario> scenarios, StartFirst start = StartFirst::Yes);
 
 }  // namespace velkaro::e2e

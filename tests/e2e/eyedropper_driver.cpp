@@ -38,8 +38,9 @@ std::string Rgb3(COLORREF c) {
   return std::to_string(GetRValue(c)) + "," + std::to_string(GetGValue(c)) + "," + std::to_string(GetBValue(c));
 }
 
-void CheckShows(Checks& checks, HWND hwnd, const ControlMap& ids, COLORREF c, const std::string& when) {
-  auto text = [&](const char* name) { return ReadText(GetDlgItem(hwnd, ids.Id(name))); };
+void CheckShows(Session& s, COLORREF c, const std::string& when) {
+  Checks& checks = s.checks;
+  auto text = [&](const char* name) { return s.Text(name); };
   const auto r = static_cast<std::uint8_t>(GetRValue(c)), g = static_cast<std::uint8_t>(GetGValue(c)),
              b = static_cast<std::uint8_t>(GetBValue(c));
   const Readouts o = ComputeReadouts(r, g, b);
@@ -68,97 +69,121 @@ double CpuSeconds(HANDLE process) {
   return seconds(kernel) + seconds(user);
 }
 
-}  // namespace
+const POINT kOnA{kBoardLeft + 40, kBoardTop + 90}, kOnB{kBoardLeft + kBoardWidth - 40, kBoardTop + 120};
 
-int wmain(int argc, wchar_t** argv) {
-  const std::wstring exe = Arg(argc, argv, 1), shot = Arg(argc, argv, 2);
-  Checks checks;
-  Program program(exe);
-  ControlMap ids;
-  const Form1& layout = ids.Layout();
-  HWND hwnd = WaitForPaintedWindow(program, ids, checks);
-  if (!hwnd) return checks.Finish();
+POINT Target(const Session& s) { return s.At("Picture2", 16, 16); }
+
+std::uint64_t Memory(const Session& s) {
+  return static_cast<std::uint64_t>(SendMessageW(s.hwnd, RegisterWindowMessageW(kMemoryUsageMessage), 0, 0));
+}
+
+// The magnified pixel under the pointer lands at the cross hair: at 800 % and 96 dpi its
+// cell is 128..135 x 120..127 of the view; a point inside it, off the lines.
+POINT CrossHairCell(const Session& s) {
+  const Surface& view = s.Layout().magnifierPanel.view.surface;
+  const int cellX = (view.Width() + 10) / 8 / 2 * 8 - 8, cellY = view.Height() / 8 / 2 * 8;
+  return s.At("picZoom", 2 + cellX + 2, 2 + cellY + 2);
+}
+
+// What the scenarios hand on: the memory as the program started.
+struct Run {
+  std::uint64_t memoryAtStart = 0;
+};
+
+void TheBoard(Session& s, Run& run) {
+  run.memoryAtStart = Memory(s);
   ShowBoard({kBoardLeft, kBoardTop, kBoardLeft + kBoardWidth, kBoardTop + kBoardHeight}, kColourA, kColourB);
   Pump(500);
-  const POINT target = ScreenPoint(hwnd, layout, ids.Get("Picture2"), 16, 16);
-  const POINT onA{kBoardLeft + 40, kBoardTop + 90}, onB{kBoardLeft + kBoardWidth - 40, kBoardTop + 120};
-  checks.Expect(ScreenColour(onA) == kColourA && ScreenColour(onB) == kColourB, "the board shows its colours");
-  const UINT memoryMessage = RegisterWindowMessageW(kMemoryUsageMessage);
-  auto memory = [&] { return static_cast<std::uint64_t>(SendMessageW(hwnd, memoryMessage, 0, 0)); };
-  const std::uint64_t atStart = memory();
+  s.checks.Expect(ScreenColour(kOnA) == kColourA && ScreenColour(kOnB) == kColourB, "the board shows its colours");
+}
 
-  // First drag, onto colour A: 250 moves.
-  Drag(target, onA, 250, true);
-  CheckShows(checks, hwnd, ids, kColourA, "after the drag onto A");
-  checks.ExpectText("caption after the drag onto A", ReadText(GetDlgItem(hwnd, ids.Id("Frame5"))),
-                    "像素坐标校准:X:" + std::to_string(onA.x) + ",Y:" + std::to_string(onA.y));
-  // The magnified pixel under the pointer lands at the cross hair: at 800 % and 96 dpi its
-  // cell is 128..135 x 120..127 of the view; a point inside it, off the lines.
-  const int viewW = layout.magnifierPanel.view.surface.Width(), viewH = layout.magnifierPanel.view.surface.Height();
-  const int cellX = (viewW + 10) / 8 / 2 * 8 - 8, cellY = viewH / 8 / 2 * 8;
-  const POINT crossHair = ScreenPoint(hwnd, layout, ids.Get("picZoom"), 2 + cellX + 2, 2 + cellY + 2);
-  checks.Expect(ScreenColour(crossHair) == kColourA, "the magnifier shows A at the cross hair");
-  if (!shot.empty()) checks.Expect(SaveWindowBitmap(hwnd, shot), "screenshot saved");
+// First drag, onto colour A: 250 moves; a second one onto B.
+void DragsOntoBothColours(Session& s) {
+  Drag(Target(s), kOnA, 250, true);
+  CheckShows(s, kColourA, "after the drag onto A");
+  s.checks.ExpectText("caption after the drag onto A", s.Text("Frame5"),
+                      "像素坐标校准:X:" + std::to_string(kOnA.x) + ",Y:" + std::to_string(kOnA.y));
+  s.checks.Expect(ScreenColour(CrossHairCell(s)) == kColourA, "the magnifier shows A at the cross hair");
+  s.checks.Expect(s.Screenshot(), "screenshot saved");
+  Drag(Target(s), kOnB, 60, true);
+  CheckShows(s, kColourB, "after the drag onto B");
+  s.checks.Expect(ScreenColour(CrossHairCell(s)) == kColourB, "the magnifier shows B at the cross hair");
+}
 
-  // A second drag, onto B.
-  Drag(target, onB, 60, true);
-  CheckShows(checks, hwnd, ids, kColourB, "after the drag onto B");
-  checks.Expect(ScreenColour(crossHair) == kColourB, "the magnifier shows B at the cross hair");
-
-  // Arrow keys during a drag: one pixel each, across the border between A and B.
+// Arrow keys during a drag: one pixel each, across the border between A and B.
+void ArrowKeysAcrossTheBorder(Session& s) {
   const POINT lastA{kBorderX - 1, kBoardTop + 50};
-  Drag(target, lastA, 40, false);
-  CheckShows(checks, hwnd, ids, kColourA, "dragged to A's last column");
+  Drag(Target(s), lastA, 40, false);
+  CheckShows(s, kColourA, "dragged to A's last column");
   Key(VK_RIGHT, true);
   Key(VK_RIGHT, false);
   Pump(400);
-  CheckShows(checks, hwnd, ids, kColourB, "one arrow right, on B");
-  checks.ExpectText("caption after the arrow", ReadText(GetDlgItem(hwnd, ids.Id("Frame5"))),
-                    "像素坐标校准:X:" + std::to_string(kBorderX) + ",Y:" + std::to_string(lastA.y));
+  CheckShows(s, kColourB, "one arrow right, on B");
+  s.checks.ExpectText("caption after the arrow", s.Text("Frame5"),
+                      "像素坐标校准:X:" + std::to_string(kBorderX) + ",Y:" + std::to_string(lastA.y));
   Key(VK_LEFT, true);
   Key(VK_LEFT, false);
   Pump(400);
-  CheckShows(checks, hwnd, ids, kColourA, "one arrow left, back on A");
+  CheckShows(s, kColourA, "one arrow left, back on A");
   Button(true, false);
   Pump(300);
+}
 
-  // A long drag: the program's memory stays where it was.
-  Drag(target, onA, 1000, true);
-  const std::uint64_t afterDrag = memory();
+// A long drag: the program's memory stays where it was at start-up.
+void MemoryOverALongDrag(Session& s, Run& run) {
+  const std::uint64_t atStart = run.memoryAtStart;
+  Drag(Target(s), kOnA, 1000, true);
+  const std::uint64_t afterDrag = Memory(s);
   const auto privateStart = atStart >> 32, privateAfter = afterDrag >> 32;
   std::printf("memory: private %llu KiB, working set %llu KiB after start-up; private %llu KiB, working set %llu KiB "
               "after 1,000 more drag moves\n",
               static_cast<unsigned long long>(privateStart), static_cast<unsigned long long>(atStart & 0xFFFFFFFF),
               static_cast<unsigned long long>(privateAfter), static_cast<unsigned long long>(afterDrag & 0xFFFFFFFF));
-  checks.Expect(privateAfter > 0 && privateAfter <= 10 * 1024, "private bytes at most 10 MB");
-  checks.Expect(privateAfter <= privateStart + 512, "no growth over the drags (under 512 KiB)");
+  s.checks.Expect(privateAfter > 0 && privateAfter <= 10 * 1024, "private bytes at most 10 MB");
+  s.checks.Expect(privateAfter <= privateStart + 512, "no growth over the drags (under 512 KiB)");
+}
 
-  // The magnifier's own timing of its pictures during the drags.
+// The magnifier's own timing of its pictures during the drags.
+void MagnifierTimings(Session& s) {
   const auto timings = static_cast<std::uint64_t>(
-      SendMessageW(hwnd, RegisterWindowMessageW(kMagnifierTimingsMessage), 0, 0));
+      SendMessageW(s.hwnd, RegisterWindowMessageW(kMagnifierTimingsMessage), 0, 0));
   const auto pictures = static_cast<unsigned>(timings >> 32);
   const double meanMicros = static_cast<double>(timings & 0xFFFFFFFF) / 10;
   std::printf("magnifier: %u pictures, mean %.1f us per picture at 800%%\n", pictures, meanMicros);
   // Moves that arrive while the program is busy are merged by the system, so not every
-  // one of the 350 reaches it; every one that does takes a picture.
-  checks.Expect(pictures >= 200, "the magnifier followed the drags (" + std::to_string(pictures) + " pictures)");
-  checks.Expect(meanMicros < 2000, "one picture takes under 2 ms");
+  // one of the drags' moves reaches it; every one that does takes a picture.
+  s.checks.Expect(pictures >= 200, "the magnifier followed the drags (" + std::to_string(pictures) + " pictures)");
+  s.checks.Expect(meanMicros < 2000, "one picture takes under 2 ms");
+}
 
-  // Idle with the 1 ms timer running, beside a program that only runs such a timer: the
-  // platform's own price for a hundred wake-ups a second, measured over the same 10 s.
-  // Without the yardstick (the runs at other densities) this part is left out.
-  const std::wstring yardstick = Arg(argc, argv, 3);
-  if (yardstick.empty()) return checks.Finish();
+// Idle with the 1 ms timer running, beside a program that only runs such a timer: the
+// platform's own price for a hundred wake-ups a second, measured over the same 10 s.
+// Without the yardstick (the runs at other densities) this part is left out.
+void IdleLoad(Session& s) {
+  const std::wstring yardstick = s.Extra(0);
+  if (yardstick.empty()) return;
   PointerTo({5, 5});
   auto bare = std::make_unique<Program>(yardstick);
   Pump(2000);
-  const double velkaroBefore = CpuSeconds(program.Process());
+  const double velkaroBefore = CpuSeconds(s.program->Process());
   const double bareBefore = CpuSeconds(bare->Process());
   Pump(10000);
-  const double load = (CpuSeconds(program.Process()) - velkaroBefore) * 10;
+  const double load = (CpuSeconds(s.program->Process()) - velkaroBefore) * 10;
   const double reference = (CpuSeconds(bare->Process()) - bareBefore) * 10;
   std::printf("idle load over 10 s: Velkaro %.2f %% of a core; a bare 1 ms timer %.2f %%; Velkaro's own share %.2f %%\n",
               load, reference, load - reference);
-  checks.Expect(load - reference < 0.5, "idle: Velkaro adds under 0.5 % of a core to the timer's own price");
-  return checks.Finish();
+  s.checks.Expect(load - reference < 0.5, "idle: Velkaro adds under 0.5 % of a core to the timer's own price");
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  Run run;
+  return RunDriver(argc, argv,
+                   {{"a board of two colours", [&run](Session& s) { TheBoard(s, run); }},
+                    {"drags onto both colours", DragsOntoBothColours},
+                    {"arrow keys across the border", ArrowKeysAcrossTheBorder},
+                    {"memory over a long drag", [&run](Session& s) { MemoryOverALongDrag(s, run); }},
+                    {"the magnifier's timing", MagnifierTimings},
+                    {"the idle load", IdleLoad}});
 }

@@ -49,71 +49,71 @@ std::vector<COLORREF> AreaPixels(RECT r) {
   return pixels;
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-  const std::wstring exe = Arg(argc, argv, 1), shot = Arg(argc, argv, 2), aboutShot = Arg(argc, argv, 3);
-  Checks checks;
-  Program program(exe);
-  HWND hwnd = program.WaitForWindow(20000);
-  checks.Expect(hwnd != nullptr, "the window shows");
-  if (!hwnd) return checks.Finish();
+DWORD ProcessOf(HWND hwnd) {
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
-  const ControlMap ids;
-  const Form1& layout = ids.Layout();
-  auto at = [&](const char* name, int dx, int dy) { return ScreenPoint(hwnd, layout, ids.Get(name), dx, dy); };
-  auto text = [&](const char* name) { return ReadText(GetDlgItem(hwnd, ids.Id(name))); };
-  SetForegroundWindow(hwnd);
-  Pump(500);
+  return pid;
+}
 
-  // Resting pictures, then hover and pressed by real moves.
+void Foreground(Session& s) {
+  SetForegroundWindow(s.hwnd);
+  Pump(500);
+}
+
+// Resting pictures, then hover and pressed by real moves.
+void ButtonPictures(Session& s) {
   struct Look { const char* button; int dx, dy; COLORREF resting, hover; };
   const Look looks[] = {{"关于我们0", 6, 17, RGB(45, 125, 215), RGB(30, 100, 185)},
                         {"系统调色板0", 6, 17, RGB(45, 125, 215), RGB(30, 100, 185)},
                         {"最小0", 3, 3, RGB(33, 33, 38), RGB(90, 90, 98)},
                         {"关闭0", 3, 3, RGB(33, 33, 38), RGB(215, 45, 45)}};
   for (const Look& l : looks) {
-    const POINT p = at(l.button, l.dx, l.dy);
-    checks.Expect(ScreenColour(p) == l.resting, std::string(l.button) + " rests at " + Hex(l.resting) + " (reads " +
+    const POINT p = s.At(l.button, l.dx, l.dy);
+    s.checks.Expect(ScreenColour(p) == l.resting, std::string(l.button) + " rests at " + Hex(l.resting) + " (reads " +
                                                     Hex(ScreenColour(p)) + ")");
-    PointerTo(at(l.button, 60 < l.dx ? 0 : 17, 17));
-    checks.Expect(WaitForScreenColour(p, l.hover, 3000), std::string(l.button) + " shows its hover picture (reads " +
+    PointerTo(s.At(l.button, 60 < l.dx ? 0 : 17, 17));
+    s.checks.Expect(WaitForScreenColour(p, l.hover, 3000), std::string(l.button) + " shows its hover picture (reads " +
                                                              Hex(ScreenColour(p)) + ")");
   }
-  if (!shot.empty()) checks.Expect(SaveWindowBitmap(hwnd, shot), "screenshot with the buttons saved");
-  PointerTo(at("picZoom", 100, 100));  // a drag surface: every button rests again
-  checks.Expect(WaitForScreenColour(at("关闭0", 3, 3), RGB(33, 33, 38), 3000), "moving over the magnifier puts the close button back");
+  s.checks.Expect(s.Screenshot(), "screenshot with the buttons saved");
+  PointerTo(s.At("picZoom", 100, 100));  // a drag surface: every button rests again
+  s.checks.Expect(WaitForScreenColour(s.At("关闭0", 3, 3), RGB(33, 33, 38), 3000), "moving over the magnifier puts the close button back");
+}
 
-  // Pressed, then released on the minimise button: the window is minimised, not hidden.
-  PointerTo(at("最小0", 17, 17));
+// Pressed, then released on the minimise button: the window is minimised, not hidden.
+void MinimiseButton(Session& s) {
+  PointerTo(s.At("最小0", 17, 17));
   Pump(200);
   Button(true, true);
-  checks.Expect(WaitForScreenColour(at("最小0", 3, 3), RGB(60, 60, 66), 3000), "a press shows the minimise button pressed");
+  s.checks.Expect(WaitForScreenColour(s.At("最小0", 3, 3), RGB(60, 60, 66), 3000), "a press shows the minimise button pressed");
   Button(true, false);
-  checks.Expect(WaitUntil([&] { return IsIconic(hwnd) && IsWindowVisible(hwnd); }, 5000),
+  s.checks.Expect(WaitUntil([&] { return IsIconic(s.hwnd) && IsWindowVisible(s.hwnd); }, 5000),
                 "最小0 minimises the window, which stays on the taskbar");
-  BringBack(hwnd);
-  checks.Expect(WaitUntil([&] { return !IsIconic(hwnd) && IsWindowVisible(hwnd); }, 5000), "the tray brings it back");
+  BringBack(s.hwnd);
+  s.checks.Expect(WaitUntil([&] { return !IsIconic(s.hwnd) && IsWindowVisible(s.hwnd); }, 5000), "the tray brings it back");
   Pump(500);
+}
 
-  // The close button hides the window to the tray; the program goes on.
-  PointerTo(at("关闭0", 17, 17));
+// The close button hides the window to the tray; the program goes on.
+void CloseButton(Session& s) {
+  PointerTo(s.At("关闭0", 17, 17));
   Pump(200);
   Button(true, true);
   Pump(100);
   Button(true, false);
-  checks.Expect(WaitUntil([&] { return !IsWindowVisible(hwnd); }, 5000), "关闭0 hides the window");
-  checks.Expect(program.Running(), "the program keeps running in the tray");
-  BringBack(hwnd);
-  checks.Expect(WaitUntil([&] { return IsWindowVisible(hwnd) && !IsIconic(hwnd); }, 5000),
+  s.checks.Expect(WaitUntil([&] { return !IsWindowVisible(s.hwnd); }, 5000), "关闭0 hides the window");
+  s.checks.Expect(s.program->Running(), "the program keeps running in the tray");
+  BringBack(s.hwnd);
+  s.checks.Expect(WaitUntil([&] { return IsWindowVisible(s.hwnd) && !IsIconic(s.hwnd); }, 5000),
                 "its tray icon still answers and shows the window");
   Pump(500);
+}
 
-  // A drag by the background (the title band right of the slogan) moves the window by the
-  // pointer's offset and stores the new place.
+// A drag by the background (the title band right of the slogan) moves the window by the
+// pointer's offset and stores the new place.
+void DragByTheBackground(Session& s) {
   RECT before{};
-  GetWindowRect(hwnd, &before);
+  GetWindowRect(s.hwnd, &before);
   POINT grab{before.left + 500, before.top + 20};
   PointerTo(grab);
   Pump(300);
@@ -127,14 +127,14 @@ int wmain(int argc, wchar_t** argv) {
   Button(true, false);
   Pump(500);
   RECT after{};
-  GetWindowRect(hwnd, &after);
-  checks.Expect(after.left - before.left == 40 && after.top - before.top == 30,
+  GetWindowRect(s.hwnd, &after);
+  s.checks.Expect(after.left - before.left == 40 && after.top - before.top == 30,
                 "a drag by the background moves the window by (" + std::to_string(after.left - before.left) + ", " +
                     std::to_string(after.top - before.top) + "), expected (40, 30)");
   PointerTo({after.left + 300, after.top + 20});  // a move after the drag saves the place
   Pump(500);
-  checks.ExpectText("stored Left", StoredPlacement(L"Left"), std::to_string(after.left * 15));
-  checks.ExpectText("stored Top", StoredPlacement(L"Top"), std::to_string(after.top * 15));
+  s.checks.ExpectText("stored Left", StoredPlacement(L"Left"), std::to_string(after.left * 15));
+  s.checks.ExpectText("stored Top", StoredPlacement(L"Top"), std::to_string(after.top * 15));
   PointerTo({after.left + 30, after.top + 60});  // a label: no drag
   Button(true, true);
   Pump(100);
@@ -143,60 +143,66 @@ int wmain(int argc, wchar_t** argv) {
   Button(true, false);
   Pump(300);
   RECT still{};
-  GetWindowRect(hwnd, &still);
-  checks.Expect(still.left == after.left && still.top == after.top, "pressing on a label does not drag the window");
+  GetWindowRect(s.hwnd, &still);
+  s.checks.Expect(still.left == after.left && still.top == after.top, "pressing on a label does not drag the window");
+}
 
-  // The taskbar menu's close hides the window.
-  PostMessageW(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
-  checks.Expect(WaitUntil([&] { return !IsWindowVisible(hwnd); }, 5000), "the system close hides the window");
-  checks.Expect(program.Running(), "and the program goes on");
-  BringBack(hwnd);
-  checks.Expect(WaitUntil([&] { return IsWindowVisible(hwnd); }, 5000), "shown again from the tray");
-  SetForegroundWindow(hwnd);
+// The taskbar menu's close hides the window.
+void TaskbarClose(Session& s) {
+  PostMessageW(s.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+  s.checks.Expect(WaitUntil([&] { return !IsWindowVisible(s.hwnd); }, 5000), "the system close hides the window");
+  s.checks.Expect(s.program->Running(), "and the program goes on");
+  BringBack(s.hwnd);
+  s.checks.Expect(WaitUntil([&] { return IsWindowVisible(s.hwnd); }, 5000), "shown again from the tray");
+  SetForegroundWindow(s.hwnd);
   Pump(500);
+}
 
-  // The colour dialog: 18, 52, 86 with OK, then cancel.
+// The colour dialog: 18, 52, 86 with OK, then cancel.
+void ColourDialog(Session& s) {
   for (const bool ok : {true, false}) {
-    PointerTo(at("系统调色板0", 60, 17));
+    PointerTo(s.At("系统调色板0", 60, 17));
     Pump(200);
     Button(true, true);
     Pump(100);
     Button(true, false);
     HWND dialog = nullptr;
-    checks.Expect(WaitUntil([&] { return (dialog = FindOwnedDialog(pid)) != nullptr; }, 5000), "the colour dialog opens");
-    if (!dialog) break;
+    s.checks.Expect(WaitUntil([&] { return (dialog = FindOwnedDialog(ProcessOf(s.hwnd))) != nullptr; }, 5000), "the colour dialog opens");
+    if (!dialog) return;
     Sleep(300);
     SetDlgItemInt(dialog, 706, 18, FALSE);
     SetDlgItemInt(dialog, 707, 52, FALSE);
     SetDlgItemInt(dialog, 708, 86, FALSE);
     Sleep(200);
     SendMessageW(GetDlgItem(dialog, ok ? IDOK : IDCANCEL), BM_CLICK, 0, 0);
-    checks.Expect(WaitUntil([&] { return !IsWindow(dialog); }, 5000), "the dialog closes");
+    s.checks.Expect(WaitUntil([&] { return !IsWindow(dialog); }, 5000), "the dialog closes");
     Pump(500);
-    const std::string channels = text("Text_R") + "," + text("Text_G") + "," + text("Text_B");
-    checks.ExpectText(ok ? "channels after OK" : "channels after cancel", channels, "18,52,86");
-    checks.ExpectText("BASIC notation", text("Color_TextBox(3)"), "5649426");
-    checks.ExpectText("HSV hue", text("Text_HSV_H"), DecimalText(RgbToHsv(18, 52, 86).h));
-    checks.ExpectText("Lab L", text("Text_Lab_L"), DecimalText(RgbToLab(18, 52, 86).l));
+    const std::string channels = s.Text("Text_R") + "," + s.Text("Text_G") + "," + s.Text("Text_B");
+    s.checks.ExpectText(ok ? "channels after OK" : "channels after cancel", channels, "18,52,86");
+    s.checks.ExpectText("BASIC notation", s.Text("Color_TextBox(3)"), "5649426");
+    s.checks.ExpectText("HSV hue", s.Text("Text_HSV_H"), DecimalText(RgbToHsv(18, 52, 86).h));
+    s.checks.ExpectText("Lab L", s.Text("Text_Lab_L"), DecimalText(RgbToLab(18, 52, 86).l));
   }
+}
 
-  // The About window: modal, its headline changes colour, its close box closes it.
-  PointerTo(at("关于我们0", 60, 17));
+// The About window: modal, its headline changes colour, its close box closes it.
+void AboutWindow(Session& s) {
+  PointerTo(s.At("关于我们0", 60, 17));
   Pump(200);
   Button(true, true);
   Pump(100);
   Button(true, false);
   HWND about = nullptr;
-  checks.Expect(WaitUntil([&] { return (about = FindWindowW(L"VelkaroAboutWindow", nullptr)) && IsWindowVisible(about); }, 5000),
+  s.checks.Expect(WaitUntil([&] { return (about = FindWindowW(L"VelkaroAboutWindow", nullptr)) && IsWindowVisible(about); }, 5000),
                 "the About window opens");
   if (about) {
     wchar_t caption[64] = {};
     GetWindowTextW(about, caption, 64);
-    checks.ExpectText("About caption", Narrow(caption), "关于我们!（#^.^#)");
-    checks.Expect(!IsWindowEnabled(hwnd), "the main window takes no input meanwhile");
+    s.checks.ExpectText("About caption", Narrow(caption), "关于我们!（#^.^#)");
+    s.checks.Expect(!IsWindowEnabled(s.hwnd), "the main window takes no input meanwhile");
     RECT client{};
     GetClientRect(about, &client);
-    checks.Expect(client.right == 561 && client.bottom == 208,
+    s.checks.Expect(client.right == 561 && client.bottom == 208,
                   "its client area is " + std::to_string(client.right) + " x " + std::to_string(client.bottom));
     POINT origin{0, 0};
     ClientToScreen(about, &origin);
@@ -204,8 +210,8 @@ int wmain(int argc, wchar_t** argv) {
     Sleep(400);
     const auto first = AreaPixels(headline);
     Sleep(700);
-    checks.Expect(AreaPixels(headline) != first, "its headline changes colour within a second");
-    if (!aboutShot.empty()) checks.Expect(SaveWindowBitmap(about, aboutShot), "screenshot of the About window saved");
+    s.checks.Expect(AreaPixels(headline) != first, "its headline changes colour within a second");
+    if (const std::wstring aboutShot = s.Extra(0); !aboutShot.empty()) s.checks.Expect(SaveWindowBitmap(about, aboutShot), "screenshot of the About window saved");
     RECT r{};
     GetWindowRect(about, &r);
     const int closeX = r.right - GetSystemMetrics(SM_CXFRAME) - GetSystemMetrics(SM_CXSIZE) / 2;
@@ -215,13 +221,25 @@ int wmain(int argc, wchar_t** argv) {
     Button(true, true);
     Pump(100);
     Button(true, false);
-    checks.Expect(WaitUntil([&] { return !IsWindow(about) || !IsWindowVisible(about); }, 5000),
+    s.checks.Expect(WaitUntil([&] { return !IsWindow(about) || !IsWindowVisible(about); }, 5000),
                   "its close box closes it");
-    checks.Expect(WaitUntil([&] { return IsWindowEnabled(hwnd) != FALSE; }, 3000), "and the main window takes input again");
+    s.checks.Expect(WaitUntil([&] { return IsWindowEnabled(s.hwnd) != FALSE; }, 3000), "and the main window takes input again");
   }
+}
 
-  SendMessageTimeoutW(hwnd, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
-  PostMessageW(hwnd, WM_ENDSESSION, TRUE, 0);
-  checks.Expect(program.WaitForExit(10000) == 0, "the program ends with exit code 0");
-  return checks.Finish();
+void End(Session& s) { s.checks.Expect(s.EndSession() == 0, "the program ends with exit code 0"); }
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  return RunDriver(argc, argv,
+                   {{"in front", Foreground},
+                    {"the image buttons' pictures", ButtonPictures},
+                    {"the minimise button", MinimiseButton},
+                    {"the close button", CloseButton},
+                    {"a drag by the background", DragByTheBackground},
+                    {"the taskbar menu's close", TaskbarClose},
+                    {"the colour dialog", ColourDialog},
+                    {"the About window", AboutWindow},
+                    {"the end of the session", End}});
 }

@@ -98,124 +98,139 @@ void SecondStart(Checks& checks, const std::wstring& exe, HWND first, DWORD firs
   checks.Expect(FindWindowW(kMainWindowClass, kMainWindowCaption) == first, "it is the same window (" + when + ")");
 }
 
+DWORD ProcessOf(HWND hwnd) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  return pid;
+}
+
+// A second start while the first copy is visible, minimised and hidden in the tray.
+void SecondStarts(Session& s) {
+  Sleep(500);
+  SecondStart(s.checks, s.exe, s.hwnd, ProcessOf(s.hwnd), "while the first is visible");
+  s.checks.Expect(SendExecute(L"最小化", true), "\"最小化\" is acknowledged");
+  s.checks.Expect(WaitUntil([&] { return IsIconic(s.hwnd) && IsWindowVisible(s.hwnd); }, 5000),
+                "\"最小化\" minimises without hiding");
+  SecondStart(s.checks, s.exe, s.hwnd, ProcessOf(s.hwnd), "while the first is minimised");
+  PostMessageW(s.hwnd, WM_CLOSE, 0, 0);
+  s.checks.Expect(WaitUntil([&] { return !IsWindowVisible(s.hwnd); }, 5000), "closing hides the window to the tray");
+  SecondStart(s.checks, s.exe, s.hwnd, ProcessOf(s.hwnd), "while the first is hidden in the tray");
+}
+
+// Each command in both forms, where its effect can be seen.
+void BothFormsOfEachCommand(Session& s) {
+  for (const bool ansi : {true, false}) {
+    const std::string form = ansi ? " (ANSI)" : " (Unicode)";
+    s.checks.Expect(SendExecute(L"最小化", ansi), "\"最小化\" acknowledged" + form);
+    s.checks.Expect(WaitUntil([&] { return IsIconic(s.hwnd) && IsWindowVisible(s.hwnd); }, 5000),
+                  "\"最小化\" minimises" + form);
+    s.checks.ExpectText("Text4" + form, s.Text("Text4"), "最小化");
+    s.checks.Expect(SendExecute(L"显示", ansi), "\"显示\" acknowledged" + form);
+    s.checks.Expect(WaitUntil([&] { return !IsIconic(s.hwnd) && IsWindowVisible(s.hwnd); }, 5000),
+                  "\"显示\" restores" + form);
+    for (const wchar_t* unknown : {L"显示 ", L"SHOW", L"退出\r\n"}) {
+      s.checks.Expect(SendExecute(unknown, ansi), "an unknown string is acknowledged too" + form);
+      Sleep(200);
+      s.checks.ExpectText("Text7" + form, s.Text("Text7"), Narrow(unknown));
+      s.checks.Expect(IsWindowVisible(s.hwnd) && !IsIconic(s.hwnd) && s.program->Running(),
+                    "an unknown string changes nothing visible" + form);
+    }
+  }
+}
+
+// The launch commands start their fixed programs.
+void LaunchCommands(Session& s) {
+  for (const bool ansi : {true, false}) {
+    auto before = Processes();
+    SendExecute(L"打开CMD", ansi);
+    s.checks.Expect(NewProcessAppears(L"cmd.exe", before), std::string("\"打开CMD\" starts cmd.exe") +
+                                                              (ansi ? " (ANSI)" : " (Unicode)"));
+    before = Processes();
+    SendExecute(L"打开C盘", ansi);
+    s.checks.Expect(NewProcessAppears(L"cmd.exe", before), std::string("\"打开C盘\" starts a command shell") +
+                                                              (ansi ? " (ANSI)" : " (Unicode)"));
+    Sleep(1000);
+    s.checks.Expect(s.program->Running() && Responsive(s.hwnd), "the program goes on after a launch");
+  }
+}
+
+// The tray icon's left click hides and shows.
+void TrayLeftClicks(Session& s) {
+  PostMessageW(s.hwnd, kTrayCallbackMessage, 0, WM_LBUTTONUP);
+  s.checks.Expect(WaitUntil([&] { return !IsWindowVisible(s.hwnd); }, 5000), "a left click on the icon hides the window");
+  PostMessageW(s.hwnd, kTrayCallbackMessage, 0, WM_LBUTTONUP);
+  s.checks.Expect(WaitUntil([&] { return IsWindowVisible(s.hwnd) && !IsIconic(s.hwnd); }, 5000),
+                "a second left click shows it again");
+}
+
+// Junk: random lengths up to 4 KB of random characters and near-misses; none starts anything.
+void Junk(Session& s) {
+  const auto before = ProcessNames();
+  std::mt19937 random(20261210);
+  const std::wstring nearMisses[] = {L"退出 ", L" 退出", L"最小化\n", L"显示\0x", L"打开CMD ", L"打开cmd",
+                                     L"打开C盘\\", L"打开百度?", L"打开百度 & calc", L"\"打开CMD\""};
+  int acked = 0;
+  for (int i = 0; i < 1000; ++i) {
+    std::wstring junk;
+    if (i % 10 == 0) {
+      junk = nearMisses[(i / 10) % std::size(nearMisses)];
+    } else {
+      junk.resize(std::uniform_int_distribution<int>(1, 2048)(random));
+      for (wchar_t& c : junk) c = static_cast<wchar_t>(std::uniform_int_distribution<int>(1, 0xD7FF)(random));
+    }
+    acked += SendExecute(junk, false) ? 1 : 0;
+  }
+  s.checks.Expect(acked == 1000, std::to_string(acked) + " of 1000 junk strings acknowledged");
+  s.checks.Expect(s.program->Running() && Responsive(s.hwnd), "the program still runs and answers after the junk");
+  s.checks.Expect(ProcessNames() == before, "no junk string started a program");
+  s.checks.Expect(s.Screenshot(), "screenshot saved");
+}
+
+// The menu: "退出" chosen with the keyboard ends the s.program->
+void ExitFromTheMenu(Session& s) {
+  PostMessageW(s.hwnd, kTrayCallbackMessage, 0, WM_RBUTTONUP);
+  s.checks.Expect(WaitUntil([] { return FindWindowW(L"#32768", nullptr) != nullptr; }, 5000),
+                "a right click on the icon opens the menu");
+  Sleep(300);
+  for (WORD vk : {WORD{VK_UP}, WORD{VK_RETURN}}) {
+    Key(vk, true);
+    Key(vk, false);
+    Sleep(100);
+  }
+  s.checks.Expect(s.program->WaitForExit(10000) == 0, "\"退出\" from the menu ends the program with 0");
+}
+
+// Twenty at once: exactly one goes on.
+void TwentyAtOnce(Session& s) {
+  std::vector<std::unique_ptr<Program>> copies;
+  for (int i = 0; i < 20; ++i) copies.push_back(std::make_unique<Program>(s.exe));
+  int zeros = 0, running = 0;
+  for (auto& p : copies) {
+    const long code = p->WaitForExit(20000);
+    zeros += code == 0 ? 1 : 0;
+    running += p->Running() ? 1 : 0;
+  }
+  s.checks.Expect(running == 1 && zeros == 19, "of 20 copies started at once, " + std::to_string(running) +
+                                                   " runs on and " + std::to_string(zeros) + " exit with 0");
+  HWND hwnd = FindWindowW(kMainWindowClass, kMainWindowCaption);
+  s.checks.Expect(WaitUntil([&] { return IsWindowVisible(hwnd); }, 10000), "the one that runs shows its window");
+  Program* survivor = nullptr;
+  for (auto& p : copies)
+    if (p->Running()) survivor = p.get();
+  s.checks.Expect(SendExecute(L"退出", false), "\"退出\" is acknowledged");
+  s.checks.Expect(survivor && survivor->WaitForExit(10000) == 0, "\"退出\" ends it with exit code 0");
+  s.checks.Expect(!IsWindow(hwnd), "and its window is gone");
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  const std::wstring exe = Arg(argc, argv, 1), shot = Arg(argc, argv, 2);
-  Checks checks;
-  const ControlMap ids;
-  auto text = [&](HWND hwnd, const char* name) { return ReadText(GetDlgItem(hwnd, ids.Id(name))); };
-  {
-    Program first(exe);
-    HWND hwnd = first.WaitForWindow(20000);
-    checks.Expect(hwnd != nullptr, "the first copy shows its window");
-    if (!hwnd) return checks.Finish();
-    DWORD firstPid = 0;
-    GetWindowThreadProcessId(hwnd, &firstPid);
-    Sleep(500);
-
-    SecondStart(checks, exe, hwnd, firstPid, "while the first is visible");
-    checks.Expect(SendExecute(L"最小化", true), "\"最小化\" is acknowledged");
-    checks.Expect(WaitUntil([&] { return IsIconic(hwnd) && IsWindowVisible(hwnd); }, 5000),
-                  "\"最小化\" minimises without hiding");
-    SecondStart(checks, exe, hwnd, firstPid, "while the first is minimised");
-    PostMessageW(hwnd, WM_CLOSE, 0, 0);
-    checks.Expect(WaitUntil([&] { return !IsWindowVisible(hwnd); }, 5000), "closing hides the window to the tray");
-    SecondStart(checks, exe, hwnd, firstPid, "while the first is hidden in the tray");
-
-    // Each command in both forms, where its effect can be seen.
-    for (const bool ansi : {true, false}) {
-      const std::string form = ansi ? " (ANSI)" : " (Unicode)";
-      checks.Expect(SendExecute(L"最小化", ansi), "\"最小化\" acknowledged" + form);
-      checks.Expect(WaitUntil([&] { return IsIconic(hwnd) && IsWindowVisible(hwnd); }, 5000),
-                    "\"最小化\" minimises" + form);
-      checks.ExpectText("Text4" + form, text(hwnd, "Text4"), "最小化");
-      checks.Expect(SendExecute(L"显示", ansi), "\"显示\" acknowledged" + form);
-      checks.Expect(WaitUntil([&] { return !IsIconic(hwnd) && IsWindowVisible(hwnd); }, 5000),
-                    "\"显示\" restores" + form);
-      for (const wchar_t* unknown : {L"显示 ", L"SHOW", L"退出\r\n"}) {
-        checks.Expect(SendExecute(unknown, ansi), "an unknown string is acknowledged too" + form);
-        Sleep(200);
-        checks.ExpectText("Text7" + form, text(hwnd, "Text7"), Narrow(unknown));
-        checks.Expect(IsWindowVisible(hwnd) && !IsIconic(hwnd) && first.Running(),
-                      "an unknown string changes nothing visible" + form);
-      }
-    }
-
-    // The launch commands start their fixed programs.
-    for (const bool ansi : {true, false}) {
-      auto before = Processes();
-      SendExecute(L"打开CMD", ansi);
-      checks.Expect(NewProcessAppears(L"cmd.exe", before), std::string("\"打开CMD\" starts cmd.exe") +
-                                                                (ansi ? " (ANSI)" : " (Unicode)"));
-      before = Processes();
-      SendExecute(L"打开C盘", ansi);
-      checks.Expect(NewProcessAppears(L"cmd.exe", before), std::string("\"打开C盘\" starts a command shell") +
-                                                                (ansi ? " (ANSI)" : " (Unicode)"));
-      Sleep(1000);
-      checks.Expect(first.Running() && Responsive(hwnd), "the program goes on after a launch");
-    }
-
-    // The tray icon's left click hides and shows.
-    PostMessageW(hwnd, kTrayCallbackMessage, 0, WM_LBUTTONUP);
-    checks.Expect(WaitUntil([&] { return !IsWindowVisible(hwnd); }, 5000), "a left click on the icon hides the window");
-    PostMessageW(hwnd, kTrayCallbackMessage, 0, WM_LBUTTONUP);
-    checks.Expect(WaitUntil([&] { return IsWindowVisible(hwnd) && !IsIconic(hwnd); }, 5000),
-                  "a second left click shows it again");
-
-    // Junk: random lengths up to 4 KB of random characters and near-misses; none starts anything.
-    const auto before = ProcessNames();
-    std::mt19937 random(20261210);
-    const std::wstring nearMisses[] = {L"退出 ", L" 退出", L"最小化\n", L"显示\0x", L"打开CMD ", L"打开cmd",
-                                       L"打开C盘\\", L"打开百度?", L"打开百度 & calc", L"\"打开CMD\""};
-    int acked = 0;
-    for (int i = 0; i < 1000; ++i) {
-      std::wstring junk;
-      if (i % 10 == 0) {
-        junk = nearMisses[(i / 10) % std::size(nearMisses)];
-      } else {
-        junk.resize(std::uniform_int_distribution<int>(1, 2048)(random));
-        for (wchar_t& c : junk) c = static_cast<wchar_t>(std::uniform_int_distribution<int>(1, 0xD7FF)(random));
-      }
-      acked += SendExecute(junk, false) ? 1 : 0;
-    }
-    checks.Expect(acked == 1000, std::to_string(acked) + " of 1000 junk strings acknowledged");
-    checks.Expect(first.Running() && Responsive(hwnd), "the program still runs and answers after the junk");
-    checks.Expect(ProcessNames() == before, "no junk string started a program");
-    if (!shot.empty()) checks.Expect(SaveWindowBitmap(hwnd, shot), "screenshot saved");
-
-    // The menu: "退出" chosen with the keyboard ends the program.
-    PostMessageW(hwnd, kTrayCallbackMessage, 0, WM_RBUTTONUP);
-    checks.Expect(WaitUntil([] { return FindWindowW(L"#32768", nullptr) != nullptr; }, 5000),
-                  "a right click on the icon opens the menu");
-    Sleep(300);
-    for (WORD vk : {WORD{VK_UP}, WORD{VK_RETURN}}) {
-      Key(vk, true);
-      Key(vk, false);
-      Sleep(100);
-    }
-    checks.Expect(first.WaitForExit(10000) == 0, "\"退出\" from the menu ends the program with 0");
-  }
-  {
-    // Twenty at once: exactly one goes on.
-    std::vector<std::unique_ptr<Program>> copies;
-    for (int i = 0; i < 20; ++i) copies.push_back(std::make_unique<Program>(exe));
-    int zeros = 0, running = 0;
-    for (auto& p : copies) {
-      const long code = p->WaitForExit(20000);
-      zeros += code == 0 ? 1 : 0;
-      running += p->Running() ? 1 : 0;
-    }
-    checks.Expect(running == 1 && zeros == 19, "of 20 copies started at once, " + std::to_string(running) +
-                                                   " runs on and " + std::to_string(zeros) + " exit with 0");
-    HWND hwnd = FindWindowW(kMainWindowClass, kMainWindowCaption);
-    checks.Expect(WaitUntil([&] { return IsWindowVisible(hwnd); }, 10000), "the one that runs shows its window");
-    Program* survivor = nullptr;
-    for (auto& p : copies)
-      if (p->Running()) survivor = p.get();
-    checks.Expect(SendExecute(L"退出", false), "\"退出\" is acknowledged");
-    checks.Expect(survivor && survivor->WaitForExit(10000) == 0, "\"退出\" ends it with exit code 0");
-    checks.Expect(!IsWindow(hwnd), "and its window is gone");
-  }
-  return checks.Finish();
+  return RunDriver(argc, argv,
+                   {{"second starts", SecondStarts},
+                    {"both forms of each command", BothFormsOfEachCommand},
+                    {"the launch commands", LaunchCommands},
+                    {"the tray icon's left clicks", TrayLeftClicks},
+                    {"junk command strings", Junk},
+                    {"exit from the menu", ExitFromTheMenu},
+                    {"twenty copies at once", TwentyAtOnce}});
 }

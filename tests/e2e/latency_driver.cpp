@@ -89,59 +89,62 @@ HWND WaitForClass(const wchar_t* name) {
   return found;
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-  const std::wstring exe = Arg(argc, argv, 1), shot = Arg(argc, argv, 2), reference = Arg(argc, argv, 3);
-  Checks checks;
+// The board, beside the window at any density.
+RECT Board() {
   const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  const RECT board{screenWidth - 290, 60, screenWidth - 30, 260};
-  ShowBoard(board, kColourA, kColourB);
+  return {screenWidth - 290, 60, screenWidth - 30, 260};
+}
+POINT OnA() { return {Board().left + 60, 160}; }
+POINT OnB() { return {Board().right - 60, 160}; }
+
+// The yardstick first, then the program, in the same run.
+void BareWindow(Session& s, Series& bare) {
+  ShowBoard(Board(), kColourA, kColourB);
   Pump(300);
-  const POINT onA{board.left + 60, 160}, onB{board.right - 60, 160};
+  Program yardstick(s.Extra(0));
+  HWND window = WaitForClass(L"VelkaroLatencyReference");
+  s.checks.Expect(window != nullptr, "the bare window appears");
+  if (!window) return;
+  RECT r;
+  GetWindowRect(window, &r);
+  bare = Measure(GetDlgItem(window, 100), {r.left + 130, r.bottom - 10}, OnA(), OnB());
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  yardstick.WaitForExit(5000);
+}
 
-  // The yardstick first, then the program, in the same run.
-  Series bare;
-  {
-    Program yardstick(reference);
-    HWND window = WaitForClass(L"VelkaroLatencyReference");
-    checks.Expect(window != nullptr, "the bare window appears");
-    if (!window) return checks.Finish();
-    RECT r;
-    GetWindowRect(window, &r);
-    bare = Measure(GetDlgItem(window, 100), {r.left + 130, r.bottom - 10}, onA, onB);
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    yardstick.WaitForExit(5000);
-  }
-
-  Program program(exe);
-  ControlMap ids;
-  const Form1& layout = ids.Layout();
-  HWND hwnd = WaitForPaintedWindow(program, ids, checks);
-  if (!hwnd) return checks.Finish();
+void Velkaro(Session& s, const Series& bare) {
+  if (!s.Start()) return;
   Pump(500);
-  const ScreenRect target = layout.units.ClientPixels(ids.Get("Picture2"));
-  const Series velkaro = Measure(GetDlgItem(hwnd, ids.Id("Text_R")),
-                                 ScreenPoint(hwnd, layout, ids.Get("Picture2"), target.width / 2, target.height / 2),
-                                 onA, onB);
-
-  const int dpi = layout.units.Dpi();
-  std::printf("at %d dpi\n", dpi);
+  const ScreenRect target = s.Layout().units.ClientPixels(s.ids.Get("Picture2"));
+  const Series velkaro =
+      Measure(GetDlgItem(s.hwnd, s.ids.Id("Text_R")), s.At("Picture2", target.width / 2, target.height / 2), OnA(), OnB());
+  std::printf("at %d dpi\n", s.Layout().units.Dpi());
   Report("bare window", bare);
   Report("Velkaro", velkaro);
   std::printf("Velkaro p95 %.1f ms against one frame %.1f ms; p50 %.2f x the bare window's p50\n",
               velkaro.Percentile(0.95), kFrameMs, velkaro.Percentile(0.5) / std::max(bare.Percentile(0.5), 0.001));
   const UINT query = RegisterWindowMessageW(kMoveTimingsMessage);
   for (int part = 0; part < static_cast<int>(ViewPart::kCount); ++part) {
-    const auto t = static_cast<std::uint64_t>(SendMessageW(hwnd, query, static_cast<WPARAM>(part), 0));
+    const auto t = static_cast<std::uint64_t>(SendMessageW(s.hwnd, query, static_cast<WPARAM>(part), 0));
     std::printf("  %-13s %6u times, mean %8.1f us\n", kViewPartNames[part], static_cast<unsigned>(t >> 32),
                 static_cast<double>(t & 0xFFFFFFFF) / 10);
   }
-  const auto magnifier = static_cast<std::uint64_t>(SendMessageW(hwnd, RegisterWindowMessageW(kMagnifierTimingsMessage), 0, 0));
+  const auto magnifier =
+      static_cast<std::uint64_t>(SendMessageW(s.hwnd, RegisterWindowMessageW(kMagnifierTimingsMessage), 0, 0));
   std::printf("  %-13s %6u times, mean %8.1f us\n", "magnifier", static_cast<unsigned>(magnifier >> 32),
               static_cast<double>(magnifier & 0xFFFFFFFF) / 10);
-  checks.Expect(bare.lost == 0 && velkaro.lost == 0, "every move showed (lost: bare " + std::to_string(bare.lost) +
-                                                          ", Velkaro " + std::to_string(velkaro.lost) + ")");
-  if (!shot.empty()) checks.Expect(SaveWindowBitmap(hwnd, shot), "screenshot saved");
-  return checks.Finish();
+  s.checks.Expect(bare.lost == 0 && velkaro.lost == 0, "every move showed (lost: bare " + std::to_string(bare.lost) +
+                                                            ", Velkaro " + std::to_string(velkaro.lost) + ")");
+  s.checks.Expect(s.Screenshot(), "screenshot saved");
+}
+
+}  // namespace
+
+// The argument after the program and the screenshot: the bare window's program.
+int wmain(int argc, wchar_t** argv) {
+  Series bare;
+  return RunDriver(argc, argv,
+                   {{"the bare window", [&bare](Session& s) { BareWindow(s, bare); }},
+                    {"Velkaro", [&bare](Session& s) { Velkaro(s, bare); }}},
+                   StartFirst::No);
 }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The fast drag out of the window (lostmove_driver), RUNS times, each in a fresh Wine
+# The fast drag out of the window (lost_moves_driver), RUNS times, each in a fresh Wine
 # prefix: every run must pick exactly the colour under the release.
 set -uo pipefail
 driver=$1 exe=$2 logdir=$3 runs=${4:-10}

@@ -29,27 +29,18 @@ int RunBoard() {
   return 0;
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-  if (Arg(argc, argv, 1) == L"--board") return RunBoard();
-  const std::wstring exe = Arg(argc, argv, 1);
-  Checks checks;
-  Program program(exe);
-  HWND hwnd = program.WaitForWindow(20000);
-  checks.Expect(hwnd != nullptr, "Velkaro's window appears");
-  if (!hwnd) return checks.Finish();
+// The fast drag onto another program's colour area, and the pick there.
+void FastDragOutOfTheWindow(Session& s) {
   wchar_t self[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, self, MAX_PATH);
   Program board(self, L"--board");
   const POINT onBoard{1087, 340};
-  checks.Expect(WaitForScreenColour(onBoard, kBoardColour, 10000), "the other program shows its colour area");
-  const ControlMap ids;
-  const POINT target = ScreenPoint(hwnd, ids.Layout(), ids.Get("Picture2"), 16, 16);
+  s.checks.Expect(WaitForScreenColour(onBoard, kBoardColour, 10000), "the other program shows its colour area");
+  const POINT target = s.At("Picture2", 16, 16);
   RECT window{};
-  GetWindowRect(hwnd, &window);
-  checks.Expect(onBoard.x - window.right >= 100, "the release point is " + std::to_string(onBoard.x - window.right) +
-                                                    " px right of the window");
+  GetWindowRect(s.hwnd, &window);
+  s.checks.Expect(onBoard.x - window.right >= 100, "the release point is " + std::to_string(onBoard.x - window.right) +
+                                                      " px right of the window");
   PointerTo(target);
   Sleep(300);
   Button(true, true);
@@ -60,11 +51,17 @@ int wmain(int argc, wchar_t** argv) {
   }
   Button(true, false);
   Sleep(600);
-  auto text = [&](const char* name) { return ReadText(GetDlgItem(hwnd, ids.Id(name))); };
-  checks.ExpectText("the picked channels", text("Text_R") + "," + text("Text_G") + "," + text("Text_B"), "201,37,118");
-  checks.ExpectText("the caption", text("Frame5"),
-                    "像素坐标校准:X:" + std::to_string(onBoard.x) + ",Y:" + std::to_string(onBoard.y));
-  checks.Expect(WaitForScreenColour(ScreenPoint(hwnd, ids.Layout(), ids.Get("Picture1"), 3, 3), kBoardColour, 2000),
-                "the swatch shows the picked colour");
-  return checks.Finish();
+  s.checks.ExpectText("the picked channels", s.Text("Text_R") + "," + s.Text("Text_G") + "," + s.Text("Text_B"),
+                      "201,37,118");
+  s.checks.ExpectText("the caption", s.Text("Frame5"),
+                      "像素坐标校准:X:" + std::to_string(onBoard.x) + ",Y:" + std::to_string(onBoard.y));
+  s.checks.Expect(WaitForScreenColour(s.At("Picture1", 3, 3), kBoardColour, 2000), "the swatch shows the picked colour");
+}
+
+}  // namespace
+
+// With --board, this program is the other program: it shows the colour area.
+int wmain(int argc, wchar_t** argv) {
+  if (Arg(argc, argv, 1) == L"--board") return RunBoard();
+  return RunDriver(argc, argv, {{"a fast drag out of the window", FastDragOutOfTheWindow}});
 }

@@ -188,79 +188,91 @@ struct Soak {
   }
 };
 
-}  // namespace
+// How long, how often memory is sampled, which random sequence; and what the soak left.
+struct Run {
+  double minutes = 30;
+  int sampleSeconds = 60;
+  unsigned seed = 1;
+  int actions = 0;
+};
 
-int wmain(int argc, wchar_t** argv) {
-  const std::wstring exe = Arg(argc, argv, 1), shot = Arg(argc, argv, 2);
-  const double minutes = argc > 3 ? _wtof(argv[3]) : 30;
-  const int sampleSeconds = argc > 4 ? _wtoi(argv[4]) : 60;
-  const unsigned seed = argc > 5 ? static_cast<unsigned>(_wtoi(argv[5])) : 1;
-  std::printf("soak: %.1f minutes, a memory sample every %d s, seed %u\n", minutes, sampleSeconds, seed);
-  Checks checks;
-  const ControlMap ids;
-  Program program(exe);
-  HWND hwnd = WaitForPaintedWindow(program, ids, checks);
-  if (!hwnd) return checks.Finish();
+long long PrivateKiB(const Session& s) {
+  DWORD_PTR r = 0;
+  SendMessageTimeoutW(s.hwnd, RegisterWindowMessageW(kMemoryUsageMessage), 0, 0, SMTO_NORMAL, 5000, &r);
+  return static_cast<long long>(static_cast<std::uint64_t>(r) >> 32);
+}
+
+// Random actions for the time asked, memory sampled; the program runs through, answers
+// promptly and does not grow.
+void RandomInput(Session& s, Run& run) {
+  std::printf("soak: %.1f minutes, a memory sample every %d s, seed %u\n", run.minutes, run.sampleSeconds, run.seed);
   DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
+  GetWindowThreadProcessId(s.hwnd, &pid);
   // Colours to pick besides the black desktop.
   ShowBoard({20, 20, 220, 180}, RGB(230, 60, 20), RGB(40, 200, 120));
   ShowBoard({1000, 800, 1240, 1000}, RGB(250, 250, 250), RGB(10, 10, 120));
-  const UINT memoryMessage = RegisterWindowMessageW(kMemoryUsageMessage);
-  auto privateKiB = [&] {
-    DWORD_PTR r = 0;
-    SendMessageTimeoutW(hwnd, memoryMessage, 0, 0, SMTO_NORMAL, 5000, &r);
-    return static_cast<long long>(static_cast<std::uint64_t>(r) >> 32);
-  };
-
-  Soak soak{hwnd, pid, ids, std::mt19937(seed)};
-  std::vector<long long> samples{privateKiB()};
+  Soak soak{s.hwnd, pid, s.ids, std::mt19937(run.seed)};
+  std::vector<long long> samples{PrivateKiB(s)};
   std::printf("memory at 0 s: %lld KiB private\n", samples.back());
-  const ULONGLONG start = GetTickCount64(), end = start + static_cast<ULONGLONG>(minutes * 60000);
-  ULONGLONG nextSample = start + static_cast<ULONGLONG>(sampleSeconds) * 1000;
-  while (GetTickCount64() < end && program.Running()) {
+  const ULONGLONG start = GetTickCount64(), end = start + static_cast<ULONGLONG>(run.minutes * 60000);
+  ULONGLONG nextSample = start + static_cast<ULONGLONG>(run.sampleSeconds) * 1000;
+  while (GetTickCount64() < end && s.program->Running()) {
     soak.OneAction();
     if (GetTickCount64() >= nextSample) {
-      samples.push_back(privateKiB());
+      samples.push_back(PrivateKiB(s));
       std::printf("memory at %llu s: %lld KiB private (%d actions)\n", (GetTickCount64() - start) / 1000,
                   samples.back(), soak.actions);
       std::fflush(stdout);
-      nextSample += static_cast<ULONGLONG>(sampleSeconds) * 1000;
+      nextSample += static_cast<ULONGLONG>(run.sampleSeconds) * 1000;
     }
   }
   Button(true, false);
   Button(false, false);
   soak.Tidy();
   Pump(500);
+  run.actions = soak.actions;
 
-  checks.Expect(program.Running(), "the program ran through " + std::to_string(soak.actions) + " actions");
+  s.checks.Expect(s.program->Running(), "the program ran through " + std::to_string(soak.actions) + " actions");
   DWORD_PTR answer = 0;
-  checks.Expect(SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &answer) != 0, "it answers at the end");
-  checks.Expect(soak.slowAnswers == 0, "no answer took 2 s or more (slowest " + std::to_string(soak.slowest) +
-                                           " ms)");
+  s.checks.Expect(SendMessageTimeoutW(s.hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &answer) != 0, "it answers at the end");
+  s.checks.Expect(soak.slowAnswers == 0, "no answer took 2 s or more (slowest " + std::to_string(soak.slowest) +
+                                             " ms)");
   // Baseline after the first interval: what first use allocates once is not growth.
   if (samples.size() >= 3) {
     const long long base = samples[1], last = samples.back();
     const long long peak = *std::max_element(samples.begin() + 1, samples.end());
-    checks.Expect(peak - base < 1024, "memory grew " + std::to_string(last - base) + " KiB from the first sample " +
-                                          std::to_string(base) + " KiB to the last, peak " + std::to_string(peak) +
-                                          " KiB (limit 1024 KiB)");
+    s.checks.Expect(peak - base < 1024, "memory grew " + std::to_string(last - base) + " KiB from the first sample " +
+                                            std::to_string(base) + " KiB to the last, peak " + std::to_string(peak) +
+                                            " KiB (limit 1024 KiB)");
   }
+}
+
+// Afterwards nothing is held: no confinement, and a move with no button picks nothing.
+void NothingLeftHeld(Session& s) {
   RECT clip{};
   GetClipCursor(&clip);
-  checks.Expect(clip.left == 0 && clip.top == 0 && clip.right >= GetSystemMetrics(SM_CXSCREEN) &&
-                    clip.bottom >= GetSystemMetrics(SM_CYSCREEN),
-                "no confinement is left");
-  auto channels = [&] {
-    return ReadText(GetDlgItem(hwnd, ids.Id("Text_R"))) + "," + ReadText(GetDlgItem(hwnd, ids.Id("Text_G"))) + "," +
-           ReadText(GetDlgItem(hwnd, ids.Id("Text_B")));
-  };
+  s.checks.Expect(clip.left == 0 && clip.top == 0 && clip.right >= GetSystemMetrics(SM_CXSCREEN) &&
+                      clip.bottom >= GetSystemMetrics(SM_CYSCREEN),
+                  "no confinement is left");
+  auto channels = [&] { return s.Text("Text_R") + "," + s.Text("Text_G") + "," + s.Text("Text_B"); };
   const std::string before = channels();
   for (const POINT p : {POINT{60, 60}, POINT{180, 100}, POINT{1100, 900}, POINT{1200, 900}}) {
     PointerTo(p);
     Pump(150);
   }
-  checks.ExpectText("with no button held a move over other colours picks nothing", channels(), before);
-  if (!shot.empty()) checks.Expect(SaveWindowBitmap(hwnd, shot), "screenshot saved");
-  return checks.Finish();
+  s.checks.ExpectText("with no button held a move over other colours picks nothing", channels(), before);
+  s.checks.Expect(s.Screenshot(), "screenshot saved");
+}
+
+}  // namespace
+
+// Arguments after the program and the screenshot: minutes, seconds between memory
+// samples, seed.
+int wmain(int argc, wchar_t** argv) {
+  Run run;
+  if (argc > 3) run.minutes = _wtof(argv[3]);
+  if (argc > 4) run.sampleSeconds = _wtoi(argv[4]);
+  if (argc > 5) run.seed = static_cast<unsigned>(_wtoi(argv[5]));
+  return RunDriver(argc, argv,
+                   {{"random input", [&run](Session& s) { RandomInput(s, run); }}, {"nothing left held", NothingLeftHeld}});
 }

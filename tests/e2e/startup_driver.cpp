@@ -25,25 +25,14 @@ bool FontHasGlyphs(const wchar_t* face, const wchar_t* text) {
   return true;
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-  const std::wstring exe = Arg(argc, argv, 1), shot = Arg(argc, argv, 2);
-  Checks checks;
-  Program program(exe);
-  checks.Expect(program.Started(), "the program starts");
-  HWND hwnd = program.WaitForWindow(20000);
-  checks.Expect(hwnd != nullptr, "a visible window captioned Velkaro appears");
-  if (!hwnd) return checks.Finish();
-  const ControlMap ids;
-  const POINT swatch = ScreenPoint(hwnd, ids.Layout(), ids.Get("Picture1"), 5, 5);
-  checks.Expect(WaitForScreenColour(swatch, RGB(144, 196, 31), 10000), "the swatch shows 144,196,31");
-
+void ClientSize(Session& s) {
   RECT client{};
-  GetClientRect(hwnd, &client);
-  checks.Expect(client.right == 654 && client.bottom == 495,
-                "client area is " + std::to_string(client.right) + " x " + std::to_string(client.bottom));
+  GetClientRect(s.hwnd, &client);
+  s.checks.Expect(client.right == 654 && client.bottom == 495,
+                  "client area is " + std::to_string(client.right) + " x " + std::to_string(client.bottom));
+}
 
+void EveryReadoutOfTheStartColour(Session& s) {
   const std::pair<const char*, const char*> expected[] = {
       {"Text_R", "144"},        {"Text_G", "196"},        {"Text_B", "31"},
       {"Text_HSV_H", "79"},     {"Text_HSV_S", "84"},     {"Text_HSV_V", "77"},
@@ -56,21 +45,34 @@ int wmain(int argc, wchar_t** argv) {
       {"Color_TextBox(4)", "#c90C41F"},  {"Color_TextBox(5)", "144,196,31"},
       {"Color_TextBox(6)", "1FC490"},
   };
-  for (const auto& [name, text] : expected)
-    checks.ExpectText(name, ReadText(GetDlgItem(hwnd, ids.Id(name))), text);
+  for (const auto& [name, text] : expected) s.checks.ExpectText(name, s.Text(name), text);
+}
 
-  checks.Expect(FontHasGlyphs(L"微软雅黑", L"基色拖动靶标"), "the window font has Chinese glyphs");
-  if (!shot.empty()) checks.Expect(SaveWindowBitmap(hwnd, shot), "screenshot saved");
+void ChineseGlyphs(Session& s) {
+  s.checks.Expect(FontHasGlyphs(L"微软雅黑", L"基色拖动靶标"), "the window font has Chinese glyphs");
+  s.checks.Expect(s.Screenshot(), "screenshot saved");
+}
 
-  PostMessageW(hwnd, WM_CLOSE, 0, 0);
+void CloseHidesToTheTray(Session& s) {
+  PostMessageW(s.hwnd, WM_CLOSE, 0, 0);
   Sleep(1000);
-  checks.Expect(!IsWindowVisible(hwnd), "closing hides the window");
-  checks.Expect(program.Running(), "the program keeps running after the close");
-  checks.Expect(IsIconic(hwnd) != FALSE, "the hidden window is minimised");
+  s.checks.Expect(!IsWindowVisible(s.hwnd), "closing hides the window");
+  s.checks.Expect(s.program->Running(), "the program keeps running after the close");
+  s.checks.Expect(IsIconic(s.hwnd) != FALSE, "the hidden window is minimised");
+}
 
-  // The end of the session ends the program the way Exit does.
-  SendMessageTimeoutW(hwnd, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
-  PostMessageW(hwnd, WM_ENDSESSION, TRUE, 0);
-  checks.Expect(program.WaitForExit(10000) == 0, "the program ends with exit code 0");
-  return checks.Finish();
+// The end of the session ends the program the way Exit does.
+void SessionEndEndsTheProgram(Session& s) {
+  s.checks.Expect(s.EndSession() == 0, "the program ends with exit code 0");
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  return RunDriver(argc, argv,
+                   {{"the client area", ClientSize},
+                    {"every readout of the start colour", EveryReadoutOfTheStartColour},
+                    {"Chinese text", ChineseGlyphs},
+                    {"closing hides to the tray", CloseHidesToTheTray},
+                    {"the end of the session", SessionEndEndsTheProgram}});
 }
