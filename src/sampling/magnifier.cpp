@@ -43,11 +43,18 @@ void Magnifier::PreviewStep(std::optional<Point> pos) {
   ++previewTicks;
   if (!pos) return;
   if (pos->x != lastPreviewX || pos->y != lastPreviewY || previewTicks >= kRenewEveryTicks) {
-    CaptureMagnifier(*pos);
+    due_ = *pos;
     previewTicks = 0;
   }
   lastPreviewX = pos->x;
   lastPreviewY = pos->y;
+}
+
+void Magnifier::TakeDuePicture() {
+  if (!due_) return;
+  const Point at = *due_;
+  due_.reset();
+  CaptureMagnifier(at);
 }
 
 /* With z the zoom, W = view width + 10 and H = view height:

@@ -41,8 +41,14 @@ class Magnifier {
             const bool& shown, const Units& units, ScreenPointer& screen, WindowHost& window, SystemServices& system)
       : panel_(panel), zoom_(zoom), pickMode_(pickMode), windowState_(windowState), shown_(shown), units_(units),
         screen_(screen), window_(window), system_(system) {}
-  void PreviewStep();  // one preview step: a new picture when the pointer moved, or every 250th
+  // One preview step: a new picture is due when the pointer moved, or every 250th step.
+  void PreviewStep();
   void PreviewStep(std::optional<Point> pointer);  // the same, the pointer already asked
+  // The due picture is taken on its own, once the step's readouts are out: the window
+  // takes it before it paints, so both show together, and a program reading a readout
+  // is not kept waiting for the screen copy.
+  bool PictureDue() const { return due_.has_value(); }
+  void TakeDuePicture();
   void CaptureMagnifier(Point pt);
   void DrawZoomGrid();
   float ClampZoom(float z) const;
@@ -76,6 +82,7 @@ class Magnifier {
     double x, y, zoom;
   };
   Cell PointerCell() const;
+  std::optional<Point> due_;  // where the next picture is to be taken
   MagnifierPanel& panel_;
   ZoomPanel& zoom_;
   const PickMode& pickMode_;

@@ -104,6 +104,11 @@ class Form1 : public WindowPanels, private FrameActions {
   enum class ClipboardKey { Copy, Paste };
   bool ClipboardShortcut(TextBox& box, ClipboardKey key);
 
+  // The magnifier's picture that the last event made due: the view takes it in a message
+  // of its own, before it paints.
+  bool PictureDue() const { return magnifier.PictureDue(); }
+  void TakeDuePicture() { magnifier.TakeDuePicture(); }
+
   // ---- what the view asks ----
   // The topmost control at a client pixel that takes mouse events, or nullptr.
   Control* ControlAt(int x, int y) const;

@@ -163,6 +163,7 @@ TEST(ExtrasMagnifier, TheMagnifierOutlinesTheAveragedCellsAtEveryDensity) {
       form.HotkeyPressed();
       platform.cursor = Point{300, 300};
       form.eyedropper.HotkeyPickMove(shift);
+      form.TakeDuePicture();
       const Surface& view = form.magnifierPanel.view.surface;
       int white = 0, black = 0, left = view.Width(), right = -1;
       for (int y = 0; y < view.Height(); ++y)

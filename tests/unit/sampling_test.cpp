@@ -33,10 +33,12 @@ struct Sampling : testing::Test {
     platform.cursor = Point{x, y};
     rig.eyedropper.TargetMove({button, 0, 3, 4});
   }
-  // The window's tick as the pick sees it: the magnifier's step, then the catch-up.
+  // The window's tick as the pick sees it: the magnifier's step, then the catch-up; and
+  // the picture that made due, as the window takes it next.
   void Tick() {
     rig.magnifier.PreviewStep();
     rig.eyedropper.FollowPointer();
+    rig.magnifier.TakeDuePicture();
   }
 };
 
@@ -237,6 +239,21 @@ struct CaptureCase {
   std::string block;
   int viewWidthCovered;
 };
+
+// A move shows its pick at once; its picture is taken when the window asks for it (before
+// it paints), once.
+TEST_F(Sampling, AMovesPictureIsTakenWhenTheWindowAsks) {
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
+  platform.blocks.clear();
+  MoveTo(512, 384);
+  EXPECT_EQ(Channels(), "0,128,77");
+  EXPECT_TRUE(platform.blocks.empty());
+  EXPECT_TRUE(rig.magnifier.PictureDue());
+  rig.magnifier.TakeDuePicture();
+  rig.magnifier.TakeDuePicture();
+  EXPECT_EQ(platform.blocks, std::vector<std::string>{"495,369 35x31"});
+  EXPECT_FALSE(rig.magnifier.PictureDue());
+}
 
 TEST_F(Sampling, CaptureGeometry) {
   // 800 %: W = 275, H = 244; cx 34 -> 35 (dw 280), cy 30 -> 31 (dh 248); origin pt - (17, 15).
