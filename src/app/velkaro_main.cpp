@@ -20,6 +20,12 @@ void CALLBACK OnHoverTimer(HWND, UINT, UINT_PTR, DWORD) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // A library loaded by name comes from the system folder only, never from this program's
+  // folder (Downloads, say) or the current one, where anyone may have left a file of that
+  // name.
+  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  SetDllDirectoryW(L"");
+  SetSearchPathMode(BASE_SEARCH_PATH_ENABLE_SAFE_SEARCHMODE | BASE_SEARCH_PATH_PERMANENT);
   velkaro::Win32Platform platform;
   velkaro::Form1 form(platform.Roles());
   velkaro::MainWindow window(form, instance);

@@ -16,6 +16,7 @@ double MicrosSince(std::chrono::steady_clock::time_point t) {
 }  // namespace
 
 ColorValue PointAt(const Surface& picture, float x, float y) {
+  if (x < 0 || y < 0) return kNoColor;
   return picture.Get(static_cast<int>(RoundTiesToEven(x)), static_cast<int>(RoundTiesToEven(y)));
 }
 

@@ -58,12 +58,12 @@ class Palette {
   void PaletteMove(PictureBox& picture, const MouseEvent& e);
   void PaletteUp();
 
-  // A marker's place, in its picture's pixels. Its size and the pictures' sizes are whole
-  // pixels, as the window shows them: the right-end tests below compare with those.
+  // A marker's place and size, in its picture's pixels (11.25 wide at 120 dpi); the
+  // pictures' sizes are whole pixels, as the window shows them.
   float MarkerLeft(const Shape& marker) const { return marker.place.left / units_.TwipsPerPixelX(); }
   float MarkerTop(const Shape& marker) const { return marker.place.top / units_.TwipsPerPixelY(); }
-  float MarkerWidth(const Shape& marker) const { return static_cast<float>(units_.PixelsX(marker.place.width)); }
-  float MarkerHeight(const Shape& marker) const { return static_cast<float>(units_.PixelsY(marker.place.height)); }
+  float MarkerWidth(const Shape& marker) const { return marker.place.width / units_.TwipsPerPixelX(); }
+  float MarkerHeight(const Shape& marker) const { return marker.place.height / units_.TwipsPerPixelY(); }
   void SetMarkerLeft(Shape& marker, float x) const { marker.place.left = x * units_.TwipsPerPixelX(); }
   void SetMarkerTop(Shape& marker, float y) const { marker.place.top = y * units_.TwipsPerPixelY(); }
   static float ScaleWidth(const PictureBox& p) { return static_cast<float>(p.surface.Width()); }
@@ -97,7 +97,8 @@ class Palette {
   DialogServices& dialogs_;
 };
 
-// The colour at a picture's point, the nearest pixel to it; kNoColor outside.
+// The colour at a picture's point, the nearest pixel to it; kNoColor outside, a point left
+// of or above the picture included (a marker's corner half a pixel off the edge).
 ColorValue PointAt(const Surface& picture, float x, float y);
 
 }  // namespace velkaro

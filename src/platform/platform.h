@@ -98,6 +98,10 @@ class Clipboard {
 
 enum class MessageIcon { Error };
 enum class LaunchWindow { Normal, Maximised };
+// The programs the launch commands start, each with fixed arguments: a command shell, one
+// that opens drive C in the file manager, the file manager on a search portal's page.
+// Nothing of a received string is ever added to them.
+enum class LaunchCommand { CommandShell, DriveC, SearchPortal };
 
 // The process and what the system says to the user.
 class SystemServices {
@@ -110,22 +114,29 @@ class SystemServices {
   virtual void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) = 0;
 };
 
+// Command strings longer than this are taken and ignored, never copied.
+inline constexpr std::size_t kLongestCommand = 64 * 1024;
+
 // Other copies of the program, and the programs this one starts.
 class InstanceServices {
  public:
   virtual ~InstanceServices() = default;
-  // Creates the named mutex, owned by this copy for the rest of its life; true when
-  // another copy already holds it, in which case this copy's handle is given up at once.
-  virtual bool MutexAlreadyExists(const std::string& name) = 0;
-  // Sends one command string to the copy that serves (application, topic). It gives up
-  // after a few seconds when nobody answers; failures are not reported.
+  // Creates the named mutex, owned by this copy for the rest of its life. Exists: another
+  // copy already holds it, and this copy's handle is given up at once. Denied: the name
+  // exists but this copy may not open it (a copy running elevated holds it).
+  enum class MutexOpen { Created, Exists, Denied };
+  virtual MutexOpen OpenMutex(const std::string& name) = 0;
+  // Sends one command string to the copy that serves (application, topic), letting that
+  // copy take the foreground. It gives up after a few seconds when nobody answers;
+  // failures are not reported.
   virtual void SendCommand(const std::string& application, const std::string& topic,
                            const std::string& command) = 0;
   // Starts taking command strings on (application, topic); each reaches the main window's
   // execute handler on the user-interface thread, after the messages already queued.
   virtual void ServeCommands(const std::string& application, const std::string& topic) = 0;
-  // Starts a fixed command line, its window shown as asked; failures ignored.
-  virtual void Launch(const std::string& commandLine, LaunchWindow show) = 0;
+  // Starts one of the fixed programs from the system's own folders, its window shown as
+  // asked; failures ignored.
+  virtual void Launch(LaunchCommand command, LaunchWindow show) = 0;
 };
 
 enum class TrayMenuItem { None, About, Exit, Recent };
@@ -159,6 +170,7 @@ class DialogServices {
   virtual std::optional<ColorValue> ChooseColour() = 0;
   // Shows the About window modally; returns when the user has closed it.
   virtual void ShowAboutWindow(AboutBox& about) = 0;
+  virtual void BringAboutWindowToFront() = 0;
   virtual void OpenUrl(const std::string& address) = 0;  // failures ignored
 };
 

@@ -67,11 +67,15 @@ void Form1::InitialiseDisplay() {
     workspace.RefreshValues();
 }
 
-// Closing only hides the window: the program lives on in the tray until ExitProgram.
+// Closing only hides the window: the program lives on in the tray until ExitProgram. With
+// no icon there (the shell refused it, and again now) the window is only minimised, so
+// that the taskbar still leads back to it.
 void Form1::Unload(bool& cancel) {
   cancel = true;
   windowState_ = WindowState::Minimised;
   platform_.window.MinimiseWindow();
+  if (!tray.Installed()) tray.AddTrayIcon(ShownTrayTip());
+  if (!tray.Installed()) return;
   platform_.window.HideWindow();
   shown_ = false;
   tray.ModifyTrayIcon(ShownTrayTip());

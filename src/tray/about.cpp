@@ -4,8 +4,16 @@
 
 namespace velkaro {
 
+// One window at a time: the tray's menu still answers while it is open (its messages
+// reach the disabled main window), and a second request brings the open one forward.
 void AboutBox::Show(bool fromTray) {
+  if (open_) {
+    dialogs_.BringAboutWindowToFront();
+    return;
+  }
+  open_ = true;
   dialogs_.ShowAboutWindow(*this);
+  open_ = false;
   if (fromTray) dialogs_.OpenUrl(kMakerSite);
 }
 

@@ -36,6 +36,7 @@ class AboutBox {
  private:
   double Random();  // the next value in [0, 1)
   DialogServices& dialogs_;
+  bool open_ = false;
   // Never seeded: every run shows the same sequence, continued across openings.
   std::minstd_rand generator_;
 };

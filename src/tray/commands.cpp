@@ -5,7 +5,8 @@ namespace velkaro {
 CommandPanel::CommandPanel(ControlList& w)
     : received{w, "Text4", nullptr, Px(1056, 260, 80, 18), ""}, unknown{w, "Text7", nullptr, Px(1056, 284, 80, 18), ""} {}
 
-bool Commands::IsAlreadyRunning() { return instance_.MutexAlreadyExists(kLinkTopic); }
+// A mutex this copy may not open is held by a copy running elevated: that one runs too.
+bool Commands::IsAlreadyRunning() { return instance_.OpenMutex(kLinkTopic) != InstanceServices::MutexOpen::Created; }
 
 void Commands::SendDdeCommand(const std::string& command) {
   instance_.SendCommand(kApplicationTitle, kLinkTopic, command);
@@ -15,6 +16,7 @@ void Commands::ServeCommands() { instance_.ServeCommands(kApplicationTitle, kLin
 
 void Commands::CommandReceived(const std::string& command, int& cancel) {
   cancel = 0;
+  if (command.size() > kLongestCommand) return;
   panel_.received.text = command;
   ExecuteCommand(command);
 }
@@ -30,11 +32,11 @@ void Commands::ExecuteCommand(const std::string& command) {
     window_.FlashWindowOnce();
     window_.ShowWindowRestored();
   } else if (command == kCommandOpenCmd) {
-    instance_.Launch(kCmdLine, LaunchWindow::Normal);
+    instance_.Launch(LaunchCommand::CommandShell, LaunchWindow::Normal);
   } else if (command == kCommandOpenDriveC) {
-    instance_.Launch(kDriveCLine, LaunchWindow::Normal);
+    instance_.Launch(LaunchCommand::DriveC, LaunchWindow::Normal);
   } else if (command == kCommandOpenSearch) {
-    instance_.Launch(kSearchLine, LaunchWindow::Maximised);
+    instance_.Launch(LaunchCommand::SearchPortal, LaunchWindow::Maximised);
   } else {
     panel_.unknown.text = command;
   }

@@ -21,11 +21,6 @@ inline constexpr char kCommandOpenCmd[] = "打开CMD";
 inline constexpr char kCommandOpenDriveC[] = "打开C盘";
 inline constexpr char kCommandOpenSearch[] = "打开百度";
 
-// The fixed command lines the launch commands start; nothing of a received string is
-// ever added to them.
-inline constexpr char kCmdLine[] = "cmd.exe";
-inline constexpr char kDriveCLine[] = "cmd /c explorer.exe \"c:\\\"";
-inline constexpr char kSearchLine[] = "explorer.exe https://www.baidu.com/";
 
 // Two boxes right of the window's visible area, never seen: the link the command strings
 // arrive on, and where the unknown ones are put.

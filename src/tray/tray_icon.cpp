@@ -3,22 +3,29 @@
 namespace velkaro {
 
 // No balloon: a blank one at every start tells the user nothing.
+// At log-on the shell may not take the icon yet: what it refused is asked for again at the
+// next change, and when the taskbar announces itself.
 void TrayIcon::AddTrayIcon(const std::string& tip) {
   tip_ = tip;
+  wanted_ = true;
   if (installed_) {
     tray_.ModifyTrayIcon(tip_);
     return;
   }
-  tray_.AddTrayIcon(tip_);
-  installed_ = true;
+  installed_ = tray_.AddTrayIcon(tip_);
 }
 
 void TrayIcon::ModifyTrayIcon(const std::string& tip) {
   tip_ = tip;
+  if (!installed_) {
+    if (wanted_) installed_ = tray_.AddTrayIcon(tip_);
+    return;
+  }
   tray_.ModifyTrayIcon(tip_);
 }
 
 void TrayIcon::RemoveTrayIcon() {
+  wanted_ = false;
   if (!installed_) return;
   tray_.DeleteTrayIcon();
   installed_ = false;
@@ -56,7 +63,7 @@ void TrayIcon::Clicked(TrayClick click) {
 
 // The shell forgot every icon when the taskbar went; ours is added again as it was.
 void TrayIcon::TaskbarCreated() {
-  if (installed_) tray_.AddTrayIcon(tip_);
+  if (wanted_) installed_ = tray_.AddTrayIcon(tip_);
 }
 
 }  // namespace velkaro

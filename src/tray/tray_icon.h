@@ -27,6 +27,7 @@ class TrayIcon {
   void AddTrayIcon(const std::string& tip);
   void ModifyTrayIcon(const std::string& tip);
   void RemoveTrayIcon();  // nothing when no icon is installed
+  // The icon really is in the notification area (the shell took it).
   bool Installed() const { return installed_; }
 
   void Clicked(TrayClick click);
@@ -40,7 +41,8 @@ class TrayIcon {
   std::function<void()> exitProgram_, showAbout_;
   std::function<const std::vector<ColorValue>&()> recent_;
   std::function<void(ColorValue)> chooseRecent_;
-  bool installed_ = false;
+  bool wanted_ = false;     // from the add to the removal
+  bool installed_ = false;  // the shell took it
   std::string tip_;
 };
 

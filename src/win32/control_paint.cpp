@@ -1,6 +1,8 @@
 #include "control_paint.h"
 
+#include <bit>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "icons.h"
@@ -33,6 +35,8 @@ bool IsImageButtonPicture(PictureId p) { return p >= PictureId::AboutRest && p <
 RECT ToRect(const ScreenRect& r) { return {r.left, r.top, r.left + r.width, r.top + r.height}; }
 
 std::uint64_t Mix(std::uint64_t h, std::uint64_t v) { return (h ^ v) * 1099511628211ull; }
+// A place as its bits: any change shows, and a negative place is no undefined cast.
+std::uint64_t Mix(std::uint64_t h, float v) { return Mix(h, std::uint64_t{std::bit_cast<std::uint32_t>(v)}); }
 
 }  // namespace
 
@@ -71,19 +75,19 @@ std::uint64_t ControlPainter::Signature(const Control& c) {
       return Mix(h, static_cast<const PictureBox&>(c).surface.Revision());
     case ControlKind::Shape: {
       const auto& s = static_cast<const Shape&>(c);
-      return Mix(Mix(Mix(Mix(h, s.borderColor), s.fillColor), static_cast<std::uint64_t>(s.place.left)),
-                 static_cast<std::uint64_t>(s.place.top));
+      return Mix(Mix(Mix(Mix(h, static_cast<std::uint64_t>(s.borderColor)), static_cast<std::uint64_t>(s.fillColor)),
+                     s.place.left),
+                 s.place.top);
     }
     case ControlKind::Line: {
       const auto& l = static_cast<const Line&>(c);
-      return Mix(Mix(Mix(h, l.borderColor), static_cast<std::uint64_t>(l.x1 * 16)), static_cast<std::uint64_t>(l.y1 * 16));
+      return Mix(Mix(Mix(h, static_cast<std::uint64_t>(l.borderColor)), l.x1), l.y1);
     }
     case ControlKind::Frame:
       return Mix(h, std::hash<std::string>{}(static_cast<const Frame&>(c).caption));
     case ControlKind::Image:
-      return Mix(Mix(Mix(h, static_cast<std::uint64_t>(static_cast<const Image&>(c).picture)),
-                     static_cast<std::uint64_t>(c.place.left * 16)),
-                 static_cast<std::uint64_t>(c.place.top * 16));
+      return Mix(Mix(Mix(h, static_cast<std::uint64_t>(static_cast<const Image&>(c).picture)), c.place.left),
+                 c.place.top);
     default:
       return h;
   }
@@ -139,7 +143,14 @@ void ControlPainter::PaintPictureBox(HDC dc, const PictureBox& box, RECT r) {
                     0, 0, 0, static_cast<UINT>(s.Height()), s.Pixels(), &info, DIB_RGB_COLORS);
 }
 
+// A marker is clipped to its picture, as lines are: near an edge it may stand half outside.
 void ControlPainter::PaintShape(HDC dc, const Shape& shape, const RECT& r) {
+  std::optional<ClipRegion> clip;
+  if (shape.parent) {
+    const RECT area = ClientRect(*shape.parent);
+    const int inset = BorderInsetPx(*shape.parent);
+    clip.emplace(dc, RECT{area.left + inset, area.top + inset, area.right - inset, area.bottom - inset});
+  }
   GdiObject<HPEN> pen(CreatePen(PS_INSIDEFRAME, kShapeLine, ToColorRef(shape.borderColor)));
   Selected p(dc, pen.get());
   Selected b(dc, GetStockObject(NULL_BRUSH));

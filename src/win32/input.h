@@ -22,6 +22,12 @@ inline int ButtonOf(UINT msg) {
   }
 }
 
+// The primary button, physically: GetAsyncKeyState reports the buttons as they are wired,
+// and with the buttons swapped the primary one is the right.
+inline bool PrimaryButtonHeld() {
+  return GetAsyncKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) < 0;
+}
+
 inline int MouseShiftState(WPARAM wp) {
   return ((wp & MK_SHIFT) ? 1 : 0) | ((wp & MK_CONTROL) ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);
 }

@@ -150,6 +150,8 @@ void MainWindow::OnCreate() {
   fineTuneTimingsMessage_ = RegisterWindowMessageW(kFineTuneTimingsMessage);
   moveTimingsMessage_ = RegisterWindowMessageW(kMoveTimingsMessage);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  // Run elevated, the window would not hear a normal shell's restart otherwise.
+  ChangeWindowMessageFilterEx(Handle(), taskbarCreatedMessage_, MSGFLT_ALLOW, nullptr);
   painter_.LoadPictures(GetSystemMetrics(SM_CXCURSOR) >= kLargeCursor ? kLargeCursor : kSmallCursor);
   const auto& controls = form_.Controls();
   signatures_.assign(controls.size(), 0);

@@ -20,7 +20,6 @@
 namespace velkaro {
 
 inline constexpr int kFirstControlId = 1000;  // control id = this + index in Form1::Controls()
-inline constexpr wchar_t kMainWindowClass[] = L"VelkaroMainWindow";
 inline constexpr wchar_t kMainWindowCaption[] = L"Velkaro";
 class MainWindow : public BaseWindow<MainWindow> {
  public:

@@ -31,6 +31,10 @@ void Win32Dialogs::ShowAboutWindow(AboutBox& about) {
   window.RunModal(instance_, main_, icon_);
 }
 
+void Win32Dialogs::BringAboutWindowToFront() {
+  if (HWND about = FindWindowW(kAboutWindowClass, nullptr)) SetForegroundWindow(about);
+}
+
 void Win32Dialogs::OpenUrl(const std::string& address) {
   ShellExecuteW(nullptr, L"open", Widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -12,6 +12,7 @@ namespace velkaro {
 namespace {
 
 constexpr DWORD kLinkTimeoutMs = 3000;    // one execute request
+constexpr DWORD kLongestCommandBytes = kLongestCommand;
 constexpr DWORD kSenderGiveUpMs = 5000;   // the whole send, connecting included
 
 // DDEML's callbacks carry no pointer of ours; there is one server per process.
@@ -92,17 +93,19 @@ Win32Instance::~Win32Instance() {
   g_server = nullptr;
 }
 
-bool Win32Instance::MutexAlreadyExists(const std::string& name) {
+InstanceServices::MutexOpen Win32Instance::OpenMutex(const std::string& name) {
   HANDLE h = CreateMutexW(nullptr, TRUE, Widen(name).c_str());
-  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+  const DWORD error = GetLastError();
+  if (!h && error == ERROR_ACCESS_DENIED) return MutexOpen::Denied;  // held by an elevated copy
+  if (error == ERROR_ALREADY_EXISTS) {
     if (h) {
       ReleaseMutex(h);
       CloseHandle(h);
     }
-    return true;
+    return MutexOpen::Exists;
   }
   mutex_ = h;  // never closed: the process's end gives it up
-  return false;
+  return MutexOpen::Created;
 }
 
 // A copy that is hung, stopped or still starting must not hold this one: the send runs
@@ -110,6 +113,13 @@ bool Win32Instance::MutexAlreadyExists(const std::string& name) {
 // it.
 void Win32Instance::SendCommand(const std::string& application, const std::string& topic,
                                 const std::string& command) {
+  // The copy asked to show itself runs in the background and may not take the foreground
+  // on its own: this copy, which the user just started, lets it.
+  DWORD first = 0;
+  if (HWND window = FindWindowW(kMainWindowClass, nullptr); window && GetWindowThreadProcessId(window, &first))
+    AllowSetForegroundWindow(first);
+  else
+    AllowSetForegroundWindow(ASFW_ANY);
   auto* job = new SendJob{Widen(application), Widen(topic), Widen(command)};
   HANDLE thread = CreateThread(nullptr, 0, &SendInBackground, job, 0, nullptr);
   if (!thread) {
@@ -159,6 +169,10 @@ HDDEDATA CALLBACK Win32Instance::DdeCallback(UINT type, UINT, HCONV, HSZ topic, 
       return reinterpret_cast<HDDEDATA>(static_cast<ULONG_PTR>(
           DdeCmpStringHandles(topic, self->topic_) == 0 && DdeCmpStringHandles(service, self->service_) == 0));
     case XTYP_EXECUTE: {
+      // The longest command is a few bytes: a string beyond the bound is taken and dropped
+      // unread, so no other program can make this one copy megabytes (or fail to).
+      if (DdeGetData(data, nullptr, 0, 0) > kLongestCommandBytes)
+        return reinterpret_cast<HDDEDATA>(static_cast<ULONG_PTR>(DDE_FACK));
       auto* command = new std::string(Narrow(self->ExecuteText(data)));
       if (!PostMessageW(self->main_, kCommandArrivedMessage, 0, reinterpret_cast<LPARAM>(command))) delete command;
       return reinterpret_cast<HDDEDATA>(static_cast<ULONG_PTR>(DDE_FACK));
@@ -187,14 +201,48 @@ std::wstring Win32Instance::ExecuteText(HDDEDATA data) const {
   return text;
 }
 
-void Win32Instance::Launch(const std::string& commandLine, LaunchWindow show) {
-  std::wstring line = Widen(commandLine);
+namespace {
+// A program in one of the system's folders, by full path: the search path would look in
+// this program's own folder and the current one first, where anyone may have put a file
+// of that name.
+std::wstring InSystemFolder(const wchar_t* program) {
+  wchar_t folder[MAX_PATH] = {};
+  const UINT n = GetSystemDirectoryW(folder, MAX_PATH);
+  return n > 0 && n < MAX_PATH ? std::wstring(folder) + L"\\" + program : std::wstring();
+}
+std::wstring InWindowsFolder(const wchar_t* program) {
+  wchar_t folder[MAX_PATH] = {};
+  const UINT n = GetWindowsDirectoryW(folder, MAX_PATH);
+  return n > 0 && n < MAX_PATH ? std::wstring(folder) + L"\\" + program : std::wstring();
+}
+std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
+}  // namespace
+
+void Win32Instance::Launch(LaunchCommand command, LaunchWindow show) {
+  const std::wstring shell = InSystemFolder(L"cmd.exe"), explorer = InWindowsFolder(L"explorer.exe");
+  if (shell.empty() || explorer.empty()) return;
+  std::wstring program, line;
+  switch (command) {
+    case LaunchCommand::CommandShell:
+      program = shell;
+      line = Quoted(shell);
+      break;
+    case LaunchCommand::DriveC:
+      // The shell strips the outer quotes of what follows /c, leaving the quoted path.
+      program = shell;
+      line = Quoted(shell) + L" /c \"" + Quoted(explorer) + L" \"c:\\\"\"";
+      break;
+    case LaunchCommand::SearchPortal:
+      program = explorer;
+      line = Quoted(explorer) + L" https://www.baidu.com/";
+      break;
+  }
   STARTUPINFOW si{};
   si.cb = sizeof si;
   si.dwFlags = STARTF_USESHOWWINDOW;
   si.wShowWindow = show == LaunchWindow::Maximised ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
   PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
+  if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
 }

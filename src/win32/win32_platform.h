@@ -107,10 +107,10 @@ class Win32Instance : public InstanceServices {
  public:
   ~Win32Instance() override;
   void SetMainWindow(HWND hwnd) { main_ = hwnd; }
-  bool MutexAlreadyExists(const std::string& name) override;
+  MutexOpen OpenMutex(const std::string& name) override;
   void SendCommand(const std::string& application, const std::string& topic, const std::string& command) override;
   void ServeCommands(const std::string& application, const std::string& topic) override;
-  void Launch(const std::string& commandLine, LaunchWindow show) override;
+  void Launch(LaunchCommand command, LaunchWindow show) override;
 
  private:
   static HDDEDATA CALLBACK DdeCallback(UINT type, UINT format, HCONV, HSZ topic, HSZ service, HDDEDATA data,
@@ -156,6 +156,7 @@ class Win32Dialogs : public DialogServices {
   void SetDensity(int dpi) { dpi_ = dpi; }
   std::optional<ColorValue> ChooseColour() override;
   void ShowAboutWindow(AboutBox& about) override;
+  void BringAboutWindowToFront() override;
   void OpenUrl(const std::string& address) override;
 
  private:

@@ -1,6 +1,7 @@
 // The screen and the pointer on Windows.
 #include <algorithm>
 
+#include "input.h"
 #include "surface.h"
 #include "win32_platform.h"
 
@@ -50,10 +51,7 @@ bool Win32Screen::SetHandCursor() {
 }
 
 // The logical left button, as the user sees it with swapped buttons too.
-bool Win32Screen::LeftButtonHeld() {
-  const int key = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
-  return GetAsyncKeyState(key) < 0;
-}
+bool Win32Screen::LeftButtonHeld() { return PrimaryButtonHeld(); }
 
 void Win32Screen::ClipCursor(const std::optional<ScreenRect>& area) {
   if (!area) {

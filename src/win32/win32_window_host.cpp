@@ -1,4 +1,5 @@
 // The main window and the hover timer, as the model asks for them.
+#include "input.h"
 #include "win32_platform.h"
 
 namespace velkaro {
@@ -30,7 +31,7 @@ void Win32WindowHost::AddTaskbarMenu() {
   SetWindowLongPtrW(main_, GWL_STYLE, GetWindowLongPtrW(main_, GWL_STYLE) | WS_SYSMENU | WS_MINIMIZEBOX);
 }
 
-// The system's move loop takes over while the left button is held. It is not entered
+// The system's move loop takes over while the primary button is held. It is not entered
 // otherwise: the window must not start moving on a plain hover.
 // The system's loop moves the window from where the pointer is when it starts, which is
 // already the first move away from the press: that first step is made here, so the window
@@ -39,7 +40,7 @@ void Win32WindowHost::DragMainWindow() {
   ReleaseCapture();
   const bool fromPress = pressed_;
   pressed_ = false;
-  if (GetAsyncKeyState(VK_LBUTTON) >= 0) return;
+  if (!PrimaryButtonHeld()) return;
   POINT now{};
   RECT r{};
   if (fromPress && GetCursorPos(&now) && GetWindowRect(main_, &r))
@@ -51,7 +52,6 @@ void Win32WindowHost::DragMainWindow() {
 
 bool Win32WindowHost::IsMainWindowForeground() { return GetForegroundWindow() == main_; }
 
-// The view decides how to paint; the model only asks for it now.
 std::uint32_t Win32WindowHost::StartHoverTimer(int periodMs) {
   return static_cast<std::uint32_t>(SetTimer(nullptr, 0, static_cast<UINT>(periodMs), timerProc_));
 }

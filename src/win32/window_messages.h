@@ -1,11 +1,13 @@
-// The window messages and identifiers of the program's own, in one place: the view posts
-// and answers them, and the end-to-end drivers send them as the shell or a second copy
-// would.
+// The window messages, identifiers and class of the program's own, in one place: the view
+// posts and answers them, a second copy finds the first by them, and the end-to-end
+// drivers send them as the shell or a second copy would.
 #pragma once
 
 #include <windows.h>
 
 namespace velkaro {
+
+inline constexpr wchar_t kMainWindowClass[] = L"VelkaroMainWindow";
 
 // The tray icon reports the mouse over it with this message, the mouse message in lParam.
 inline constexpr UINT kTrayCallbackMessage = WM_USER + 0x100;

@@ -49,12 +49,12 @@ POINT WindowCorner(HWND hwnd) {
   return {r.left, r.top};
 }
 
-Program::Program(const std::wstring& exe, const std::wstring& arguments) {
+Program::Program(const std::wstring& exe, const std::wstring& arguments, const std::wstring& directory) {
   STARTUPINFOW si{};
   si.cb = sizeof si;
   std::wstring cmd = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
-  if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                      &process_))
+  if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      directory.empty() ? nullptr : directory.c_str(), &si, &process_))
     process_ = {};
 }
 

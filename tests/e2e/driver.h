@@ -39,7 +39,8 @@ class Checks {
 
 class Program {
  public:
-  explicit Program(const std::wstring& exe, const std::wstring& arguments = L"");
+  // Started in `directory` when one is given, else in this program's current directory.
+  explicit Program(const std::wstring& exe, const std::wstring& arguments = L"", const std::wstring& directory = L"");
   ~Program();
   bool Started() const { return process_.hProcess != nullptr; }
   HWND WaitForWindow(DWORD timeoutMs);

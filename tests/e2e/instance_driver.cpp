@@ -222,6 +222,43 @@ void TwentyAtOnce(Session& s) {
   s.checks.Expect(!IsWindow(hwnd), "and its window is gone");
 }
 
+// A cmd.exe and an explorer.exe of someone else's, beside the program and in the folder it
+// is started in: the launch commands start the system's own, never these.
+void PlantedProgramsNeverRun(Session& s) {
+  const std::wstring planted = s.Extra(0);
+  if (planted.empty()) return;
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring root = std::wstring(temp) + L"velkaro_planted", app = root + L"\\app", cwd = root + L"\\cwd";
+  CreateDirectoryW(root.c_str(), nullptr);
+  std::vector<std::wstring> marks;
+  for (const std::wstring& folder : {app, cwd}) {
+    CreateDirectoryW(folder.c_str(), nullptr);
+    for (const wchar_t* name : {L"cmd.exe", L"explorer.exe"}) {
+      const std::wstring copy = folder + L"\\" + name;
+      CopyFileW(planted.c_str(), copy.c_str(), FALSE);
+      DeleteFileW((copy + L".ran").c_str());
+      marks.push_back(copy + L".ran");
+    }
+  }
+  const std::wstring exe = app + L"\\velkaro.exe";
+  s.checks.Expect(CopyFileW(s.exe.c_str(), exe.c_str(), FALSE) != FALSE, "the program copied beside the planted ones");
+  Program program(exe, L"", cwd);
+  HWND hwnd = program.WaitForWindow(20000);
+  s.checks.Expect(hwnd != nullptr, "started from that folder, its window appears");
+  if (!hwnd) return;
+  for (const wchar_t* command : {L"打开CMD", L"打开C盘"}) {
+    const auto before = Processes();
+    s.checks.Expect(SendExecute(command, true), "\"" + Narrow(command) + "\" is acknowledged");
+    s.checks.Expect(NewProcessAppears(L"cmd.exe", before), "\"" + Narrow(command) + "\" starts the system's cmd.exe");
+  }
+  Sleep(2000);
+  int ran = 0;
+  for (const std::wstring& mark : marks) ran += GetFileAttributesW(mark.c_str()) != INVALID_FILE_ATTRIBUTES ? 1 : 0;
+  s.checks.Expect(ran == 0, "no planted program ran (" + std::to_string(ran) + " marks)");
+  EndSession(hwnd, program);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -232,5 +269,6 @@ int wmain(int argc, wchar_t** argv) {
                     {"the tray icon's left clicks", TrayLeftClicks},
                     {"junk command strings", Junk},
                     {"exit from the menu", ExitFromTheMenu},
-                    {"twenty copies at once", TwentyAtOnce}});
+                    {"twenty copies at once", TwentyAtOnce},
+                    {"planted programs never run", PlantedProgramsNeverRun}});
 }

@@ -136,9 +136,10 @@ class FakeSystem : public SystemServices, public virtual FakeLog {
 class FakeInstance : public InstanceServices, public virtual FakeLog {
  public:
   bool otherCopyRunning = false;
-  bool MutexAlreadyExists(const std::string& name) override {
+  bool otherCopyElevated = false;  // the name exists but this copy may not open it
+  MutexOpen OpenMutex(const std::string& name) override {
     calls.push_back("Mutex " + name);
-    return otherCopyRunning;
+    return otherCopyElevated ? MutexOpen::Denied : otherCopyRunning ? MutexOpen::Exists : MutexOpen::Created;
   }
   void SendCommand(const std::string& application, const std::string& topic, const std::string& command) override {
     calls.push_back("SendCommand " + application + "|" + topic + " " + command);
@@ -146,9 +147,11 @@ class FakeInstance : public InstanceServices, public virtual FakeLog {
   void ServeCommands(const std::string& application, const std::string& topic) override {
     calls.push_back("ServeCommands " + application + "|" + topic);
   }
-  std::vector<std::string> launched;  // "command line|normal or maximised"
-  void Launch(const std::string& commandLine, LaunchWindow show) override {
-    launched.push_back(commandLine + "|" + (show == LaunchWindow::Maximised ? "maximised" : "normal"));
+  std::vector<std::string> launched;  // "program|normal or maximised"
+  void Launch(LaunchCommand command, LaunchWindow show) override {
+    const char* names[] = {"command shell", "drive C", "search portal"};
+    launched.push_back(std::string(names[static_cast<int>(command)]) + "|" +
+                       (show == LaunchWindow::Maximised ? "maximised" : "normal"));
   }
 };
 
@@ -161,9 +164,12 @@ class FakeTray : public TrayServices, public virtual FakeLog {
     calls.push_back("RegisterPickHotkey");
     return hotkeyFree;
   }
+  int trayAddsRefused = 0;  // how many adds the shell refuses, as at a slow log-on
   bool AddTrayIcon(const std::string& tip) override {
     calls.push_back("AddTrayIcon " + tip);
-    return true;
+    if (trayAddsRefused == 0) return true;
+    --trayAddsRefused;
+    return false;
   }
   bool ModifyTrayIcon(const std::string& tip) override {
     calls.push_back("ModifyTrayIcon " + tip);
@@ -194,6 +200,7 @@ class FakeDialogs : public DialogServices, public virtual FakeLog {
     calls.push_back("ShowAboutWindow");
     whileAboutOpen(about);
   }
+  void BringAboutWindowToFront() override { calls.push_back("BringAboutWindowToFront"); }
   void OpenUrl(const std::string& address) override { calls.push_back("OpenUrl " + address); }
 };
 

@@ -200,6 +200,27 @@ TEST_F(Frame, ColourDialog) {
   EXPECT_EQ(form.notationPanel.rows[5].text, "0,0,0");
 }
 
+// Asked again while it is open (the tray's menu still answers): the open window comes
+// forward; no second one opens inside the first.
+TEST(About, OneWindowAtATime) {
+  FakePlatform platform;
+  Form1 form(platform);
+  form.Initialise();
+  platform.whileAboutOpen = [&](AboutBox&) {
+    platform.menuChoice = TrayMenuItem::About;
+    form.TrayClicked(TrayClick::Right);  // the tray's "关于软件" while it is open
+  };
+  platform.calls.clear();
+  form.MouseDown(form.buttonPanel.about, {kLeft, 0, 5, 5});
+  form.MouseUp(form.buttonPanel.about, {kLeft, 0, 5, 5});
+  EXPECT_EQ(platform.calls, (std::vector<std::string>{"ShowAboutWindow", "BringMainWindowToFront", "PopUpTrayMenu",
+                                                       "BringAboutWindowToFront"}));
+  platform.whileAboutOpen = [](AboutBox&) {};
+  platform.calls.clear();
+  form.MouseUp(form.buttonPanel.about, {kLeft, 0, 5, 5});  // closed: the next request opens it again
+  EXPECT_EQ(platform.calls, std::vector<std::string>{"ShowAboutWindow"});
+}
+
 TEST(About, TextHasNineLines) {
   const std::string text = AboutBox::AboutText();
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 9);

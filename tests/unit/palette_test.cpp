@@ -94,10 +94,28 @@ TEST_F(Palettes, PressCentresTheMarkerAndPicksAtItsCorner) {
   EXPECT_EQ(rig->channelPanel.boxes[2].text, "68");
 }
 
+// A pointer less than 4.5 pixels from the left or top edge puts the marker's corner off
+// the strip: the colour stays the one under the pointer.
 TEST_F(Palettes, PressNearTheEdgeKeepsThePointersColour) {
-  palette().PaletteDown(rig->hueStripPanel.strip, {kRight, 0, 2, 40});  // the corner lies off the strip
-  EXPECT_FLOAT_EQ(MarkerLeft(), -2.5f);
-  EXPECT_EQ(Current(), Strip(2));
+  struct Case { float x, y; };
+  for (const Case c : {Case{2, 40}, {4, 40}, {100, 4}, {4, 4}}) {
+    palette().PaletteDown(rig->hueStripPanel.strip, {kRight, 0, c.x, c.y});
+    EXPECT_FLOAT_EQ(MarkerLeft(), c.x - 4.5f);
+    EXPECT_EQ(Current(), Strip(static_cast<int>(c.x), static_cast<int>(c.y))) << c.x << "," << c.y;
+  }
+  palette().PaletteDown(rig->hueStripPanel.strip, {kLeft, 0, 100, 4});
+  EXPECT_EQ(Current(), ComposeColor(255, 170, 0));
+  palette().PaletteDown(rig->hueStripPanel.strip, {kLeft, 0, 100, 5});  // 4.5 px: the corner is on the strip
+  EXPECT_EQ(Current(), Strip(96, 0));
+}
+
+// The marker is 135 twips, 11.25 pixels at 120 dpi: its corner lies 5.625 pixels before
+// the pointer.
+TEST_F(Palettes, TheMarkersSizeAtOtherDensities) {
+  Start(120);
+  palette().PaletteDown(rig->hueStripPanel.strip, {kLeft, 0, 201, 40});
+  EXPECT_FLOAT_EQ(MarkerLeft(), 201 - 5.625f);
+  EXPECT_EQ(Current(), ComposeColor(102, 255, 0));
 }
 
 TEST_F(Palettes, DragClampsTheMarkerAndPicksUnderThePointer) {

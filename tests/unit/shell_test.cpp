@@ -44,17 +44,21 @@ TEST(ShutDown, ExitProgramStopsTheTimerQuitsAndEnds) {
                                                        "TerminateProcess 0"}));
 }
 
-// A second copy asks the first to show itself and ends before its window is ever shown.
+// A second copy asks the first to show itself and ends before its window is ever shown;
+// so does one that may not open the mutex because the first runs elevated.
 TEST(StartUp, SecondCopySendsShowAndEnds) {
-  FakePlatform platform;
-  platform.otherCopyRunning = true;
-  Form1 form(platform);
-  form.Initialise();
-  EXPECT_EQ(platform.calls,
-            (std::vector<std::string>{"EnableDebugPrivilege", "Mutex Velkarov2.2",
-                                      "SendCommand Velkarov2.2|Velkarov2.2 显示", "KillHoverTimer 0", "PostQuit 1",
-                                      "TerminateProcess 0"}));
-  EXPECT_FALSE(form.tray.Installed());
+  for (const bool elevated : {false, true}) {
+    FakePlatform platform;
+    (elevated ? platform.otherCopyElevated : platform.otherCopyRunning) = true;
+    Form1 form(platform);
+    form.Initialise();
+    EXPECT_EQ(platform.calls,
+              (std::vector<std::string>{"EnableDebugPrivilege", "Mutex Velkarov2.2",
+                                        "SendCommand Velkarov2.2|Velkarov2.2 显示", "KillHoverTimer 0", "PostQuit 1",
+                                        "TerminateProcess 0"}))
+        << elevated;
+    EXPECT_FALSE(form.tray.Installed());
+  }
 }
 
 TEST(StartUp, ColourComesFromTheSwatchUnderTheMarkerAtAnyDensity) {

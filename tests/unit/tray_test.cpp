@@ -43,15 +43,16 @@ TEST_F(Commanded, CommandTable) {
   const Case cases[] = {
       {"最小化", {"MinimiseWindow"}, "", ""},
       {"显示", {"FlashWindowOnce", "ShowWindowRestored"}, "", ""},
-      {"打开CMD", {}, "cmd.exe|normal", ""},
-      {"打开C盘", {}, "cmd /c explorer.exe \"c:\\\"|normal", ""},
-      {"打开百度", {}, "explorer.exe https://www.baidu.com/|maximised", ""},
+      {"打开CMD", {}, "command shell|normal", ""},
+      {"打开C盘", {}, "drive C|normal", ""},
+      {"打开百度", {}, "search portal|maximised", ""},
       {"显示 ", {}, "", "显示 "},
       {"显示\r\n", {}, "", "显示\r\n"},
       {"SHOW", {}, "", "SHOW"},
       {"退出 ", {}, "", "退出 "},
       {"打开CMD & calc", {}, "", "打开CMD & calc"},
       {"", {}, "", ""},
+      {std::string(kLongestCommand, 'x'), {}, "", std::string(kLongestCommand, 'x')},
   };
   for (const Case& c : cases) {
     platform.calls.clear();
@@ -67,6 +68,19 @@ TEST_F(Commanded, CommandTable) {
     const bool known = !c.calls.empty() || !c.launched.empty();
     EXPECT_EQ(panel.unknown.text, known ? "unchanged" : c.text7) << c.command;
   }
+}
+
+// A string past the bound is taken and ignored: no box gets it, nothing runs.
+TEST_F(Commanded, OverlongStringsAreIgnored) {
+  panel.received.text = panel.unknown.text = "unchanged";
+  int cancel = -1;
+  commands.CommandReceived(std::string(kLongestCommand + 1, 'x'), cancel);
+  commands.CommandReceived(std::string(kLongestCommand * 16, '\0') + "退出", cancel);
+  EXPECT_EQ(cancel, 0);
+  EXPECT_EQ(panel.received.text, "unchanged");
+  EXPECT_EQ(panel.unknown.text, "unchanged");
+  EXPECT_EQ(exits, 0);
+  EXPECT_TRUE(platform.calls.empty());
 }
 
 TEST_F(Commanded, MinimiseCommandLeavesTheWindowOnTheTaskbar) {
@@ -120,6 +134,42 @@ TEST_F(TrayAlone, TaskbarRestartAddsTheIconAgain) {
   platform.calls.clear();
   tray.TaskbarCreated();
   tray.Clicked(TrayClick::Left);
+  EXPECT_TRUE(platform.calls.empty());
+}
+
+// The shell refused the icon (a slow log-on): a close asks again, and when it is refused
+// again the window is only minimised, so that the taskbar still leads back to it.
+TEST(TrayRefused, CloseWithoutAnIconKeepsTheWindowOnTheTaskbar) {
+  FakePlatform platform;
+  platform.trayAddsRefused = 2;
+  Form1 form(platform);
+  form.Initialise();
+  EXPECT_FALSE(form.tray.Installed());
+  platform.calls.clear();
+  form.CloseRequested();
+  EXPECT_EQ(platform.calls, (std::vector<std::string>{"MinimiseWindow", "AddTrayIcon Velkaro Ver2.2.1"}));
+  EXPECT_EQ(form.State(), WindowState::Minimised);
+  EXPECT_TRUE(form.Shown());
+  form.Restored();
+  platform.calls.clear();
+  form.CloseRequested();  // the shell takes it now: the close hides to the tray as ever
+  EXPECT_EQ(platform.calls, (std::vector<std::string>{"MinimiseWindow", "AddTrayIcon Velkaro Ver2.2.1", "HideWindow",
+                                                       "ModifyTrayIcon Velkaro Ver2.2.1"}));
+  EXPECT_TRUE(form.tray.Installed());
+  EXPECT_FALSE(form.Shown());
+}
+
+TEST(TrayRefused, TheTaskbarsRestartAddsTheRefusedIcon) {
+  FakePlatform platform;
+  platform.trayAddsRefused = 1;
+  Form1 form(platform);
+  form.Initialise();
+  EXPECT_FALSE(form.tray.Installed());
+  form.TaskbarCreated();
+  EXPECT_TRUE(form.tray.Installed());
+  form.ExitProgram();
+  platform.calls.clear();
+  form.TaskbarCreated();  // removed for good: not added again
   EXPECT_TRUE(platform.calls.empty());
 }
 
