@@ -43,7 +43,9 @@ class ScreenPointer {
   virtual std::optional<Point> CursorPos() = 0;
   virtual bool SetCursorPos(Point p) = 0;
   virtual bool SetHandCursor() = 0;  // false when the system has no hand pointer
-  virtual bool LeftButtonHeld() = 0;  // the physical state, whatever messages say
+  // The primary button (the right one when the user swapped them), as it physically is,
+  // whatever messages say.
+  virtual bool LeftButtonHeld() = 0;
   // Pointer confinement; nothing lifts it.
   virtual void ClipCursor(const std::optional<ScreenRect>& area) = 0;
 

@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include <utility>
+
 namespace velkaro {
 
 Form1::Form1(Platform platform)
@@ -60,6 +62,12 @@ bool Form1::ClipboardShortcut(TextBox& box, ClipboardKey key) {
 void Form1::CloseRequested() {
   bool cancel = false;
   Unload(cancel);
+}
+
+void Form1::RunDueModal() {
+  // Taken first: the modal window's own loop may deliver an event that asks for another.
+  const std::function<void()> modal = std::exchange(dueModal_, nullptr);
+  if (modal) modal();
 }
 
 void Form1::CommandArrived(const std::string& command) {

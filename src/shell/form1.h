@@ -108,6 +108,11 @@ class Form1 : public WindowPanels, private FrameActions {
   // of its own, before it paints.
   bool PictureDue() const { return magnifier.PictureDue(); }
   void TakeDuePicture() { magnifier.TakeDuePicture(); }
+  // A modal window (the colour dialog, the About window) an event asked for: the view opens
+  // it in a message of its own, once the window shows what the event changed (a button
+  // back at rest, say), since nothing is painted again until the modal window runs.
+  bool ModalDue() const { return static_cast<bool>(dueModal_); }
+  void RunDueModal();
 
   // ---- what the view asks ----
   // The topmost control at a client pixel that takes mouse events, or nullptr.
@@ -155,16 +160,21 @@ class Form1 : public WindowPanels, private FrameActions {
                 platform_.window,
                 platform_.tray,
                 [this] { ExitProgram(); },
-                [this] { about.Show(true); },
+                [this] { dueModal_ = [this] { about.Show(true); }; },
                 [this]() -> const std::vector<ColorValue>& { return history.Items(); },
                 [this](ColorValue c) { ChooseRecent(c); }};
 
  private:
   std::vector<TextBox*> tabOrder_;
-  void ShowAboutWindow() override { about.Show(false); }
-  void CallColourDialog() override {
-    if (palette.ChooseFromColourDialog()) history.Add(workspace.CurrentColour());
+  void ShowAboutWindow() override {
+    dueModal_ = [this] { about.Show(false); };
   }
+  void CallColourDialog() override {
+    dueModal_ = [this] {
+      if (palette.ChooseFromColourDialog()) history.Add(workspace.CurrentColour());
+    };
+  }
+  std::function<void()> dueModal_;
   void CloseMainWindow() override { CloseRequested(); }
   void WireDragSurfaces();
   bool loaded_ = false;

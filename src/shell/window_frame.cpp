@@ -128,8 +128,10 @@ bool WindowFrame::HoverPicturesAtRest() const {
 
 // A minimised window's rectangle is the system's parking place, not the user's: saving it
 // would lose the window's place at the next start, so neither save runs while minimised.
+// Only the primary button drags (the right one when the user swapped them); a hover or
+// the secondary button held leaves the window where it is.
 void WindowFrame::DragWindow() {
-  window_.DragMainWindow();
+  if (screen_.LeftButtonHeld()) window_.DragMainWindow();
   RememberWindowRect();
   if (windowState_ != WindowState::Minimised) placement_.SavePlacement();
 }

@@ -114,6 +114,11 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_HOTKEY:
       if (wp == static_cast<WPARAM>(kPickHotkeyId)) OnHotkey();
       return 0;
+    case kModalDueMessage:
+      modalPosted_ = false;
+      form_.RunDueModal();
+      Sync();
+      return 0;
     case kPictureDueMessage:
       picturePosted_ = false;
       form_.TakeDuePicture();
@@ -204,6 +209,7 @@ void MainWindow::Sync() {
   if (!Handle()) return;
   const Timed timed(timings_, ViewPart::Sync);
   if (form_.PictureDue() && !picturePosted_) picturePosted_ = PostMessageW(Handle(), kPictureDueMessage, 0, 0) != FALSE;
+  if (form_.ModalDue() && !modalPosted_) modalPosted_ = PostMessageW(Handle(), kModalDueMessage, 0, 0) != FALSE;
   edits_.Sync();
   for (Caption& c : captions_) {
     if (c.frame->caption == c.shown) continue;

@@ -95,6 +95,7 @@ class MainWindow : public BaseWindow<MainWindow> {
   UINT swallowRelease_ = 0;  // the release of the click that ended a hotkey pick
   bool movePosted_ = false;  // a hotkey pick's move waits in the queue
   bool picturePosted_ = false;  // the magnifier's due picture waits in the queue
+  bool modalPosted_ = false;    // a due modal window waits in the queue
 };
 
 }  // namespace velkaro

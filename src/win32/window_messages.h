@@ -16,6 +16,7 @@ inline constexpr UINT kTrayCallbackMessage = WM_USER + 0x100;
 inline constexpr UINT kCommandArrivedMessage = WM_APP + 1;
 inline constexpr UINT kHotkeyPickMoveMessage = WM_APP + 2;  // the pointer moved during a hotkey pick
 inline constexpr UINT kPictureDueMessage = WM_APP + 3;     // the magnifier's picture is to be taken
+inline constexpr UINT kModalDueMessage = WM_APP + 4;       // a modal window is to be opened
 inline constexpr int kPickHotkeyId = 1;  // Ctrl+Alt+C, registered for the main window
 
 // Registered messages the main window answers with its own measurements, for the tests.

@@ -4,6 +4,7 @@
 // driven by its controls, and the About window.
 #include <string>
 
+#include "about_window.h"
 #include "driver.h"
 
 using namespace velkaro;
@@ -37,6 +38,21 @@ HWND FindOwnedDialog(DWORD pid) {
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+// Visible top-level windows of a class.
+int CountWindows(const wchar_t* cls) {
+  struct Count { const wchar_t* cls; int n; } count{cls, 0};
+  EnumWindows(
+      [](HWND hwnd, LPARAM p) -> BOOL {
+        auto* c = reinterpret_cast<Count*>(p);
+        wchar_t name[64] = {};
+        GetClassNameW(hwnd, name, 64);
+        if (IsWindowVisible(hwnd) && std::wstring(name) == c->cls) ++c->n;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count.n;
 }
 
 // The colours of a screen area, to see a headline change.
@@ -170,6 +186,13 @@ void ColourDialog(Session& s) {
     s.checks.Expect(WaitUntil([&] { return (dialog = FindOwnedDialog(ProcessOf(s.hwnd))) != nullptr; }, 5000), "the colour dialog opens");
     if (!dialog) return;
     Sleep(300);
+    // The window showed the button at rest before the dialog took over.
+    const POINT plate = s.At("系统调色板0", 6, 17);
+    RECT over{};
+    GetWindowRect(dialog, &over);
+    if (!PtInRect(&over, plate))
+      s.checks.Expect(ScreenColour(plate) == RGB(45, 125, 215), "the palette button rests while the dialog is open (reads " +
+                                                                   Hex(ScreenColour(plate)) + ")");
     SetDlgItemInt(dialog, 706, 18, FALSE);
     SetDlgItemInt(dialog, 707, 52, FALSE);
     SetDlgItemInt(dialog, 708, 86, FALSE);
@@ -186,7 +209,7 @@ void ColourDialog(Session& s) {
 }
 
 // The About window: modal, its headline changes colour, its close box closes it.
-void AboutWindow(Session& s) {
+void TheAboutWindow(Session& s) {
   PointerTo(s.At("关于我们0", 60, 17));
   Pump(200);
   Button(true, true);
@@ -211,7 +234,22 @@ void AboutWindow(Session& s) {
     const auto first = AreaPixels(headline);
     Sleep(700);
     s.checks.Expect(AreaPixels(headline) != first, "its headline changes colour within a second");
-    if (const std::wstring aboutShot = s.Extra(0); !aboutShot.empty()) s.checks.Expect(SaveWindowBitmap(about, aboutShot), "screenshot of the About window saved");
+    if (const std::wstring aboutShot = s.Extra(0); !aboutShot.empty())
+      s.checks.Expect(SaveWindowBitmap(about, aboutShot), "screenshot of the About window saved");
+    // The tray's "关于软件" while it is open (the icon's messages still reach the window):
+    // the open one comes forward, no second opens.
+    PostMessageW(s.hwnd, kTrayCallbackMessage, 0, WM_RBUTTONUP);
+    s.checks.Expect(WaitUntil([] { return FindWindowW(L"#32768", nullptr) != nullptr; }, 5000),
+                    "the tray menu opens over the About window");
+    Sleep(300);
+    for (WORD vk : {WORD{VK_UP}, WORD{VK_UP}, WORD{VK_RETURN}}) {
+      Key(vk, true);
+      Key(vk, false);
+      Sleep(100);
+    }
+    Pump(800);
+    s.checks.Expect(CountWindows(kAboutWindowClass) == 1, "still one About window (" +
+                                                              std::to_string(CountWindows(kAboutWindowClass)) + ")");
     RECT r{};
     GetWindowRect(about, &r);
     const int closeX = r.right - GetSystemMetrics(SM_CXFRAME) - GetSystemMetrics(SM_CXSIZE) / 2;
@@ -240,6 +278,6 @@ int wmain(int argc, wchar_t** argv) {
                     {"a drag by the background", DragByTheBackground},
                     {"the taskbar menu's close", TaskbarClose},
                     {"the colour dialog", ColourDialog},
-                    {"the About window", AboutWindow},
+                    {"the About window", TheAboutWindow},
                     {"the end of the session", End}});
 }

@@ -222,6 +222,34 @@ void TwentyAtOnce(Session& s) {
   s.checks.Expect(!IsWindow(hwnd), "and its window is gone");
 }
 
+// Strings far past the longest command: each acknowledged and dropped unread, and the
+// program answers at once afterwards. Memory is reported beside strings just under the
+// bound, which the program does read: under Wine the DDE layer keeps a share of every
+// string in the receiving process whatever the program does with it (see the log).
+void MegabyteStrings(Session& s) {
+  const UINT memoryMessage = RegisterWindowMessageW(kMemoryUsageMessage);
+  auto privateKiB = [&] {
+    return static_cast<long long>(static_cast<std::uint64_t>(SendMessageW(s.hwnd, memoryMessage, 0, 0)) >> 32);
+  };
+  auto send = [&](std::size_t chars, int times) {
+    const std::wstring text(chars, L'x');
+    int acked = 0;
+    for (int i = 0; i < times; ++i) acked += SendExecute(text, false) ? 1 : 0;
+    return acked;
+  };
+  const long long start = privateKiB();
+  const int small = send(30 * 1024, 200);  // 60 KiB each: read, and ignored as unknown
+  const long long afterSmall = privateKiB();
+  const int huge = send(512 * 1024, 200);  // 1 MB each
+  const long long afterHuge = privateKiB();
+  std::printf("memory: %lld KiB private at first; %+lld KiB after 200 strings of 60 KiB (read); %+lld KiB after "
+              "200 of 1 MB (dropped unread)\n",
+              start, afterSmall - start, afterHuge - afterSmall);
+  s.checks.Expect(small == 200 && huge == 200, std::to_string(small) + " of 200 strings of 60 KiB and " +
+                                                   std::to_string(huge) + " of 200 of 1 MB acknowledged");
+  s.checks.Expect(s.program->Running() && Responsive(s.hwnd), "the program answers at once afterwards");
+}
+
 // A cmd.exe and an explorer.exe of someone else's, beside the program and in the folder it
 // is started in: the launch commands start the system's own, never these.
 void PlantedProgramsNeverRun(Session& s) {
@@ -268,6 +296,7 @@ int wmain(int argc, wchar_t** argv) {
                     {"the launch commands", LaunchCommands},
                     {"the tray icon's left clicks", TrayLeftClicks},
                     {"junk command strings", Junk},
+                    {"strings of a megabyte", MegabyteStrings},
                     {"exit from the menu", ExitFromTheMenu},
                     {"twenty copies at once", TwentyAtOnce},
                     {"planted programs never run", PlantedProgramsNeverRun}});

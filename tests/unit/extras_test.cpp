@@ -222,6 +222,7 @@ TEST(History, ADamagedValueCountsAsEmpty) {
 TEST_F(Extras, TheHistoryRecordsDialogChoicesAndConfirmedTypingAndTheTrayMenuListsIt) {
   platform.chosenColour = ComposeColor(1, 2, 3);
   form.frame.ImageButtonUp(form.buttonPanel.colourDialog);
+  form.RunDueModal();
   form.channelPanel.boxes[0].text = "9";
   form.KeyUp(form.channelPanel.boxes[0], '9', 0);  // typing alone is not confirming
   EXPECT_EQ(form.history.Items(), (std::vector<ColorValue>{ComposeColor(1, 2, 3)}));
@@ -229,6 +230,7 @@ TEST_F(Extras, TheHistoryRecordsDialogChoicesAndConfirmedTypingAndTheTrayMenuLis
   EXPECT_EQ(form.history.Items(), (std::vector<ColorValue>{ComposeColor(9, 2, 3), ComposeColor(1, 2, 3)}));
   platform.chosenColour.reset();  // a cancelled dialog adds nothing
   form.frame.ImageButtonUp(form.buttonPanel.colourDialog);
+  form.RunDueModal();
   EXPECT_EQ(form.history.Items().size(), 2u);
 
   // The next run lists them in the tray menu; choosing the older sets it and copies it.

@@ -88,6 +88,7 @@ TEST_F(Frame, RightHeldPlateStaysPressedUntilTheRelease) {
   EXPECT_EQ(form.buttonPanel.about.picture, P::AboutPressed);
   EXPECT_TRUE(form.frame.HoverPicturesAtRest());
   form.MouseUp(form.buttonPanel.about, {kRight, 0, 500, 5});  // released off the button: still its action
+  form.RunDueModal();
   EXPECT_EQ(form.buttonPanel.about.picture, P::AboutRest);
   EXPECT_EQ(form.frame.aboutButtonState, 0);
   EXPECT_EQ(platform.calls.back(), "ShowAboutWindow");
@@ -115,6 +116,7 @@ TEST_F(Frame, ReleasesRunTheButtonsActions) {
   EXPECT_EQ(form.buttonPanel.about.picture, P::AboutPressed);
   EXPECT_EQ(form.frame.aboutButtonState, 1);
   form.MouseUp(form.buttonPanel.about, {kLeft, 0, 5, 5});
+  form.RunDueModal();
   EXPECT_EQ(platform.calls, std::vector<std::string>{"ShowAboutWindow"});  // no site from the button
 }
 
@@ -153,6 +155,17 @@ TEST_F(Frame, DragSurfacesMoveTheWindowAndLabelsDoNot) {
 }
 
 // Every move saves the place, but only what changed reaches the store.
+// Only the primary button drags the window: with it up (a hover, or the secondary button
+// held, the left one when the user swapped them) the window stays.
+TEST_F(Frame, OnlyThePrimaryButtonDrags) {
+  for (const bool held : {true, false}) {
+    platform.leftHeld = held;
+    platform.calls.clear();
+    form.MouseMove(form.magnifierPanel.view, {kLeft, 0, 3, 3});
+    EXPECT_EQ(std::count(platform.calls.begin(), platform.calls.end(), "DragMainWindow"), held ? 1 : 0) << held;
+  }
+}
+
 TEST_F(Frame, DragSavesOnlyChangedValues) {
   struct CountingSettings : FakePlatform {
     int writes = 0;
@@ -184,7 +197,15 @@ TEST_F(Frame, SystemCloseExactlyBecomesACloseRequest) {
 TEST_F(Frame, ColourDialog) {
   platform.chosenColour = ComposeColor(18, 52, 86);
   form.MouseDown(form.buttonPanel.colourDialog, {kLeft, 0, 5, 5});
+  platform.calls.clear();
   form.MouseUp(form.buttonPanel.colourDialog, {kLeft, 0, 5, 5});
+  // The button is back at rest before the dialog runs: the window shows it so meanwhile.
+  EXPECT_TRUE(form.ModalDue());
+  EXPECT_EQ(form.buttonPanel.colourDialog.picture, P::DialogRest);
+  EXPECT_TRUE(platform.calls.empty());
+  form.RunDueModal();
+  EXPECT_FALSE(form.ModalDue());
+  EXPECT_EQ(platform.calls, std::vector<std::string>{"ChooseColour"});
   EXPECT_EQ(form.channelPanel.boxes[0].text + "," + form.channelPanel.boxes[1].text + "," + form.channelPanel.boxes[2].text, "18,52,86");
   EXPECT_EQ(form.readoutPanel.hsvHue.text, DecimalText(RgbToHsv(18, 52, 86).h));
   EXPECT_EQ(form.notationPanel.rows[3].text, "5649426");
@@ -209,15 +230,18 @@ TEST(About, OneWindowAtATime) {
   platform.whileAboutOpen = [&](AboutBox&) {
     platform.menuChoice = TrayMenuItem::About;
     form.TrayClicked(TrayClick::Right);  // the tray's "关于软件" while it is open
+    form.RunDueModal();                  // as the window runs it, from the About window's loop
   };
   platform.calls.clear();
   form.MouseDown(form.buttonPanel.about, {kLeft, 0, 5, 5});
   form.MouseUp(form.buttonPanel.about, {kLeft, 0, 5, 5});
+  form.RunDueModal();
   EXPECT_EQ(platform.calls, (std::vector<std::string>{"ShowAboutWindow", "BringMainWindowToFront", "PopUpTrayMenu",
                                                        "BringAboutWindowToFront"}));
   platform.whileAboutOpen = [](AboutBox&) {};
   platform.calls.clear();
   form.MouseUp(form.buttonPanel.about, {kLeft, 0, 5, 5});  // closed: the next request opens it again
+  form.RunDueModal();
   EXPECT_EQ(platform.calls, std::vector<std::string>{"ShowAboutWindow"});
 }
 

@@ -37,6 +37,11 @@ class Soak {
     std::string event = AnyEvent();
     if (form_ && before == WindowState::Minimised && form_->State() == WindowState::Normal)
       form_->Restored();
+    // As the window does after each message: the due picture, the due modal window.
+    if (form_) {
+      form_->TakeDuePicture();
+      form_->RunDueModal();
+    }
     return event;
   }
 

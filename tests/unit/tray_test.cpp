@@ -118,6 +118,7 @@ TEST_F(Tray, RightClickOpensTheMenu) {
   platform.calls.clear();
   platform.menuChoice = TrayMenuItem::About;  // the About window, then the site once it is closed
   form.tray.Clicked(TrayClick::Right);
+  form.RunDueModal();
   EXPECT_EQ(platform.calls, (std::vector<std::string>{"BringMainWindowToFront", "PopUpTrayMenu", "ShowAboutWindow",
                                                        "OpenUrl https://velkaro.example/"}));
   platform.calls.clear();
