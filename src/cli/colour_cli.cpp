@@ -346,9 +346,14 @@ std::optional<Options> ReadOptions(const std::vector<std::string>& args, std::os
     err << "velkaro-color: " << what << " (see --help)\n";
     return std::nullopt;
   };
+  bool optionsEnded = false;  // after "--" every argument is a word, as in any command-line tool
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--tsv") {
+    if (optionsEnded) {
+      o.words.push_back(a);
+    } else if (a == "--") {
+      optionsEnded = true;
+    } else if (a == "--tsv") {
       o.tsv = true;
     } else if (a == "--exact") {
       o.exact = true;
@@ -396,8 +401,15 @@ class Session {
     if (!given.empty()) {
       for (std::size_t i = 0; i < given.size(); ++i) one(given[i], "argument", static_cast<long long>(i) + 1);
     } else {
+      // Windows editors start a UTF-8 file with a byte-order mark; blank lines carry no colour.
+      constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
       std::string line;
-      for (long long number = 1; std::getline(in_, line); ++number) one(line, "line", number);
+      for (long long number = 1; std::getline(in_, line); ++number) {
+        std::string_view text = line;
+        if (number == 1 && text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+        if (Trim(text).empty()) continue;
+        one(text, "line", number);
+      }
     }
   }
 

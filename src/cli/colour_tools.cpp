@@ -53,16 +53,6 @@ double Pow7(double x) {
 
 }  // namespace
 
-double RelativeLuminance(ColorValue c) {
-  const Rgb rgb = SplitChannels(c);
-  return 0.2126 * SrgbToLinear(rgb.r) + 0.7152 * SrgbToLinear(rgb.g) + 0.0722 * SrgbToLinear(rgb.b);
-}
-
-double ContrastRatio(ColorValue a, ColorValue b) {
-  const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 LabValues LabOf(ColorValue c) {
   const Rgb rgb = SplitChannels(c);
   return RgbToLabValues(rgb.r, rgb.g, rgb.b);

@@ -11,10 +11,8 @@
 
 namespace velkaro::cli {
 
-// WCAG 2.x: relative luminance 0.2126 R + 0.7152 G + 0.0722 B of the linearised
-// channels, and the ratio (lighter + 0.05) / (darker + 0.05), 1 to 21.
-double RelativeLuminance(ColorValue c);
-double ContrastRatio(ColorValue a, ColorValue b);
+using velkaro::ContrastRatio;
+using velkaro::RelativeLuminance;
 // The thresholds are compared with the ratio as computed, not as printed: 4.499 fails AA.
 inline constexpr double kLargeTextAA = 3, kNormalTextAA = 4.5, kLargeTextAAA = 4.5, kNormalTextAAA = 7;
 

@@ -148,6 +148,14 @@ LabValues RgbToLabValues(double R, double G, double B);
 // The sRGB transfer function: a channel 0-255 as linear light 0..1.
 double SrgbToLinear(double channel);
 
+// WCAG 2.x: relative luminance 0.2126 R + 0.7152 G + 0.0722 B of the linearised
+// channels, and the ratio (lighter + 0.05) / (darker + 0.05), 1 to 21.
+double RelativeLuminance(ColorValue c);
+double ContrastRatio(ColorValue a, ColorValue b);
+// Text on `back`: the inverse colour where it stands out from it (2:1 or more), otherwise
+// black or white, whichever stands out more.
+ColorValue ReadableOn(ColorValue back);
+
 // The same results for 8-bit channels, computed fast: exact, because every case whose
 // rounding the fast arithmetic cannot decide is handed to RgbToLab.
 LabColor RgbToLabFast(std::uint8_t R, std::uint8_t G, std::uint8_t B);

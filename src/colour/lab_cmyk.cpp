@@ -1,8 +1,9 @@
 // CMYK and CIE L*a*b* readouts in their literal form: the reference the fast Lab is
 // checked against on every 8-bit colour.
-#include "colour.h"
-
+#include <algorithm>
 #include <cmath>
+
+#include "colour.h"
 
 namespace velkaro {
 
@@ -50,6 +51,23 @@ LabValues RgbToLabValues(double R, double G, double B) {
 LabColor RgbToLab(double R, double G, double B) {
   const LabValues v = RgbToLabValues(R, G, B);
   return {Round16(v.l), Round16(v.a), Round16(v.b)};
+}
+
+double RelativeLuminance(ColorValue c) {
+  const Rgb rgb = SplitChannels(c);
+  return 0.2126 * SrgbToLinear(rgb.r) + 0.7152 * SrgbToLinear(rgb.g) + 0.0722 * SrgbToLinear(rgb.b);
+}
+
+double ContrastRatio(ColorValue a, ColorValue b) {
+  const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+ColorValue ReadableOn(ColorValue back) {
+  constexpr double kLegible = 2;
+  const ColorValue inverse = InvertColor(back);
+  if (ContrastRatio(inverse, back) >= kLegible) return inverse;
+  return ContrastRatio(kBlack, back) >= ContrastRatio(kWhite, back) ? kBlack : kWhite;
 }
 
 }  // namespace velkaro

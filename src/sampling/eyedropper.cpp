@@ -130,8 +130,10 @@ bool Eyedropper::EndHotkeyPick(bool keep) {
   if (keep) {
     if (pickEnded) pickEnded();
   } else {
+    // The magnifier rests as before the pick: its resting picture, no pointer over it.
     workspace_.ShowColour(colourBefore_);
     shown_.frame.caption = "像素坐标校准:";
+    shown_.pointer.picture = PictureId::None;
   }
   return true;
 }

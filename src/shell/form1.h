@@ -136,6 +136,7 @@ class Form1 : public WindowPanels, private FrameActions {
   PickMode pickMode_ = PickMode::None;
   std::uint32_t hoverTimerId_ = 0;
   bool hotkeyUnavailable_ = false;
+  ColorValue pendingColour_ = kNoColor;  // a recent colour chosen while the window was hidden
 
  public:
   // ---- the areas ----

@@ -1,6 +1,8 @@
 // Start-up and shut-down of the main window.
 #include "form1.h"
 
+#include <utility>
+
 namespace velkaro {
 
 namespace {
@@ -97,13 +99,19 @@ void Form1::EndHotkeyPick(bool keep) {
     platform_.clipboard.SetClipboardText(NotationTexts(workspace.CurrentColour())[1].str());
 }
 
+// Chosen while the window is hidden, the colour waits for the window: the boxes alone
+// would otherwise tell of a colour the readouts do not (automation reads them all).
 void Form1::ChooseRecent(ColorValue colour) {
-  workspace.ShowColour(colour);
+  if (windowState_ == WindowState::Minimised)
+    pendingColour_ = colour;
+  else
+    workspace.ShowColour(colour);
   platform_.clipboard.SetClipboardText(NotationTexts(colour)[1].str());
 }
 
 void Form1::Restored() {
   windowState_ = WindowState::Normal;
+  if (pendingColour_ >= 0) workspace.ShowColour(std::exchange(pendingColour_, kNoColor));
   if (workspace.StaleWhileMinimised()) workspace.RefreshValues();
 }
 

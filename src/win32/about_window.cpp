@@ -31,6 +31,12 @@ void AboutWindow::RunModal(HINSTANCE instance, HWND owner, HICON icon) {
   SetForegroundWindow(Handle());
   MSG msg;
   while (!closed_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    // Esc closes it, as it closes any modal window, whichever of its parts has the focus.
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE &&
+        (msg.hwnd == Handle() || IsChild(Handle(), msg.hwnd))) {
+      SendMessageW(Handle(), WM_CLOSE, 0, 0);
+      continue;
+    }
     if (IsDialogMessageW(Handle(), &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

@@ -348,8 +348,10 @@ bool MainWindow::PreTranslate(const MSG& msg) {
     Sync();
     return false;
   }
-  if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && form_.HotkeyPicking()) {
-    EndHotkeyPick(false);
+  // Esc cancels a hotkey pick; Enter and Space take the pixel, as a left click does.
+  if (msg.message == WM_KEYDOWN && form_.HotkeyPicking() &&
+      (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN || msg.wParam == VK_SPACE)) {
+    EndHotkeyPick(msg.wParam != VK_ESCAPE);
     return true;
   }
   if (msg.message != WM_KEYDOWN || form_.Pick() == PickMode::None) return false;

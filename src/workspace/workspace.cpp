@@ -153,7 +153,7 @@ void Workspace::PaintSwatches(ColorValue current, ColorValue inverse) {
   DrawLinearGradient(strips_.inverseStrip.surface, inverse, current);
   DrawLinearGradient(strips_.shadeStrip.surface, current, kBlack);
   strips_.inverseBox.backColor = inverse;
-  strips_.inverseBox.foreColor = current;
+  strips_.inverseBox.foreColor = ReadableOn(inverse);  // the colour itself, where it can be read
   shown_.crossHairV.borderColor = shown_.crossHairH.borderColor = inverse;
 }
 
@@ -219,13 +219,14 @@ void Workspace::TintAndRefresh(std::int32_t r, std::int32_t g, std::int32_t b) {
 }
 
 void Workspace::WriteNotations(ColorValue current) {
-  const ColorValue inverse = InvertColor(current);
   const NotationRows rows = NotationTexts(current);
   for (int i = 0; i < kNotationRows; ++i) notations_.rows[i].text = rows[i].str();
   notations_.rows[5].text = Channel(0).text + "," + Channel(1).text + "," + Channel(2).text;  // as they stand
+  // The inverse on the colour, unless the two are too close to read (a mid grey).
+  const ColorValue text = ReadableOn(current);
   for (TextBox& row : notations_.rows) {
     row.backColor = current;
-    row.foreColor = inverse;
+    row.foreColor = text;
   }
 }
 

@@ -263,6 +263,19 @@ void TheAboutWindow(Session& s) {
                   "its close box closes it");
     s.checks.Expect(WaitUntil([&] { return IsWindowEnabled(s.hwnd) != FALSE; }, 3000), "and the main window takes input again");
   }
+  // Opened again, Esc closes it, as it closes any modal window.
+  PointerTo(s.At("关于我们0", 60, 17));
+  Pump(200);
+  Button(true, true);
+  Pump(100);
+  Button(true, false);
+  s.checks.Expect(WaitUntil([&] { return (about = FindWindowW(kAboutWindowClass, nullptr)) && IsWindowVisible(about); }, 5000),
+                  "the About window opens again");
+  Pump(500);
+  Key(VK_ESCAPE, true);
+  Key(VK_ESCAPE, false);
+  s.checks.Expect(WaitUntil([&] { return !IsWindow(about) || !IsWindowVisible(about); }, 5000), "Esc closes it");
+  s.checks.Expect(WaitUntil([&] { return IsWindowEnabled(s.hwnd) != FALSE; }, 3000), "and the main window takes input again");
 }
 
 void End(Session& s) { s.checks.Expect(s.EndSession() == 0, "the program ends with exit code 0"); }

@@ -66,7 +66,9 @@ TEST_F(Extras, CancellingBringsBackTheColourFromBefore) {
   form.HotkeyPressed();
   HotkeyMoveTo(200, 100);
   EXPECT_EQ(Channels(), "200,100,77");
+  EXPECT_NE(form.magnifierPanel.pointer.picture, PictureId::None);
   form.EndHotkeyPick(false);
+  EXPECT_EQ(form.magnifierPanel.pointer.picture, PictureId::None);  // no pointer left over the resting picture
   EXPECT_EQ(Channels(), before);
   EXPECT_EQ(form.notationPanel.rows[1].text, html);
   EXPECT_EQ(form.readoutPanel.labA.text, lab);
@@ -251,8 +253,9 @@ TEST_F(Extras, TheHistoryRecordsDialogChoicesAndConfirmedTypingAndTheTrayMenuLis
 namespace velkaro {
 namespace {
 
-// With the window hidden the readouts are not refreshed: the copy is made from the colour
-// itself, and the window shows the colour once it is back.
+// With the window hidden the colour waits for it: the copy is made from the colour itself,
+// no box or readout changes while hidden (all tell of one colour), and the window shows the
+// colour once it is back.
 TEST_F(Extras, ARecentColourChosenWhileHiddenIsCopiedAndShownOnReturn) {
   form.history.Add(ComposeColor(1, 2, 3));
   form.history.Add(ComposeColor(4, 5, 6));
@@ -260,10 +263,13 @@ TEST_F(Extras, ARecentColourChosenWhileHiddenIsCopiedAndShownOnReturn) {
   form.Unload(cancel);
   platform.menuChoice = TrayMenuItem::Recent;
   platform.recentChoice = 1;
+  const std::string before = form.channelPanel.boxes[0].text + "," + form.notationPanel.rows[5].text;
   form.tray.Clicked(TrayClick::Right);
   EXPECT_EQ(platform.clipboard, "#010203");
+  EXPECT_EQ(form.channelPanel.boxes[0].text + "," + form.notationPanel.rows[5].text, before);
   form.tray.Clicked(TrayClick::Left);  // shown again
   form.Restored();                      // as the view reports the restore
+  EXPECT_EQ(form.notationPanel.rows[5].text, "1,2,3");
   EXPECT_EQ(form.notationPanel.rows[1].text, "#010203");
   EXPECT_EQ(form.readoutPanel.hsvValue.text, DecimalText(RgbToHsv(1, 2, 3).v));
 }

@@ -126,5 +126,24 @@ TEST_F(CurrentColour, ClickOnANotationRowCopiesIt) {
   }
 }
 
+// The rows' text is the inverse on the colour unless the two are too close to read; then
+// black or white, whichever stands out more. The inverse box, the inverse way round.
+TEST_F(CurrentColour, NotationTextStaysReadable) {
+  struct Case { ColorValue colour, rowText, boxText; };
+  const ColorValue start = kStartColour;
+  for (const Case c : {Case{ComposeColor(128, 128, 128), kBlack, kBlack}, {ComposeColor(200, 100, 50), kBlack, kBlack},
+                       {kBlack, kWhite, kBlack}, {start, InvertColor(start), start}}) {
+    rig.workspace.ShowColour(c.colour);
+    for (const TextBox& row : rig.notationPanel.rows) EXPECT_EQ(row.foreColor, c.rowText) << c.colour;
+    EXPECT_EQ(rig.stripPanel.inverseBox.foreColor, c.boxText) << c.colour;
+  }
+  for (int r = 0; r < 256; r += 3)
+    for (int g = 0; g < 256; g += 3)
+      for (int b = 0; b < 256; b += 3) {
+        const ColorValue colour = ComposeColor(r, g, b);
+        ASSERT_GE(ContrastRatio(ReadableOn(colour), colour), 2.0) << colour;
+      }
+}
+
 }  // namespace
 }  // namespace velkaro
