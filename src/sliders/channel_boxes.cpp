@@ -9,6 +9,19 @@ namespace velkaro {
 namespace {
 constexpr int kBackspace = 8;
 constexpr int kEnterKey = 13;
+constexpr int kShift = 1, kCtrl = 2;
+
+// The keys whose release may follow a change of the text: digits (top row and keypad),
+// Backspace and Delete, Enter, and the keyboard's paste and cut. Navigation and modifier
+// keys (Tab arriving, arrows, Home, End, Shift, Ctrl, Ctrl+A) change nothing, and
+// normalising on them would select and copy the box, losing the user's clipboard.
+bool MayHaveChangedTheText(int keyCode, int shift) {
+  constexpr int kDelete = 0x2E, kInsert = 0x2D, kNumpad0 = 0x60, kNumpad9 = 0x69;
+  if ((keyCode >= '0' && keyCode <= '9') || (keyCode >= kNumpad0 && keyCode <= kNumpad9)) return true;
+  if (keyCode == kBackspace || keyCode == kDelete || keyCode == kEnterKey) return true;
+  if ((shift & kCtrl) != 0 && (keyCode == 'V' || keyCode == 'X')) return true;
+  return (shift & kShift) != 0 && keyCode == kInsert;
+}
 
 std::string Trimmed(const std::string& t) {
   const auto first = t.find_first_not_of(" \t");
@@ -25,7 +38,8 @@ ChannelBoxes::ChannelBoxes(std::array<TextBox, 3>& boxes, Workspace& workspace)
     : boxes_(boxes), workspace_(workspace) {
   for (TextBox& box : boxes_) {
     box.onKeyPress = [](int& keyAscii) { ChannelKeyPress(keyAscii); };
-    box.onKeyUp = [this, &box](int keyCode, int) {
+    box.onKeyUp = [this, &box](int keyCode, int shift) {
+      if (!MayHaveChangedTheText(keyCode, shift)) return;
       ChannelKeyUp(box, keyCode);
       if (keyCode == kEnterKey && valueConfirmed) valueConfirmed();
     };

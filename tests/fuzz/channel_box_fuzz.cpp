@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   box.text.assign(reinterpret_cast<const char*>(data + 1), size - 1);
   if (paste)
     form.TextChanged(box);
-  else
-    form.KeyUp(box, data[0] >> 3, 0);
+  else  // the text arrived by typing: the release of a key that edits (a digit, Backspace, Delete)
+    form.KeyUp(box, (data[0] >> 3) % 12 < 10 ? '0' + (data[0] >> 3) % 12 : (data[0] >> 3) % 12 == 10 ? 8 : 0x2E, 0);
   for (const TextBox* b : boxes) fuzz::Require(fuzz::IsChannelText(b->text), b->name + " holds a channel value");
   fuzz::RequireReadoutsOfCurrentColour(form);
   return 0;

@@ -158,6 +158,35 @@ TEST_F(Sliders, KeyReleaseAtTheEdges) {
   }
 }
 
+// Keys that change nothing leave the box and the clipboard alone: Tab arriving, arrows,
+// Home, End, Shift, Ctrl, Ctrl+A. At 255, End then Backspace gives 25.
+TEST_F(Sliders, NavigationKeysLeaveTheClipboardAlone) {
+  constexpr int kCtrl = 2;
+  struct Key { int code, shift; };
+  for (const char* text : {"0", "255"}) {
+    for (const Key k : {Key{9, 0}, {37, 0}, {39, 0}, {36, 0}, {35, 0}, {16, 0}, {17, 0}, {'A', kCtrl}, {'C', kCtrl}}) {
+      TextBox& green = rig.channelPanel.boxes[1];
+      green.text = text;
+      green.selLength = 0;
+      platform.clipboard = "77";
+      green.onKeyUp(k.code, k.shift);
+      EXPECT_EQ(platform.clipboard, "77") << text << " key " << k.code;
+      EXPECT_EQ(green.selLength, 0) << text << " key " << k.code;
+    }
+  }
+  TextBox& green = rig.channelPanel.boxes[1];
+  green.text = "255";
+  green.onKeyUp(35, 0);  // End
+  green.text = "25";     // Backspace, as the edit applies it
+  green.onKeyUp(8, 0);
+  EXPECT_EQ(green.text, "25");
+  // A paste from the keyboard is a change: "300" becomes 255, selected and copied.
+  green.text = "300";
+  green.onKeyUp('V', kCtrl);
+  EXPECT_EQ(green.text, "255");
+  EXPECT_EQ(platform.clipboard, "255");
+}
+
 TEST_F(Sliders, OnlyDigitsAndBackspaceGetThrough) {
   for (int key : {int{'a'}, int{'-'}, int{'.'}, 13, 22, 3}) {
     int k = key;
