@@ -1,5 +1,6 @@
 #include "driver.h"
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -98,6 +99,18 @@ std::string ClipboardText() {
   }
   CloseClipboard();
   return text;
+}
+
+void PutClipboardText(const std::wstring& text) {
+  if (!OpenClipboard(nullptr)) return;
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    EmptyClipboard();
+    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+  }
+  CloseClipboard();
 }
 
 std::string StoredPlacement(const wchar_t* name) {

@@ -94,8 +94,9 @@ bool SendExecute(const std::wstring& command, bool ansi = false);
 // Waits for the program's window and its first paint (the start colour in the eyedropper's
 // swatch), checking both; nullptr when the window never came.
 HWND WaitForPaintedWindow(Program& program, const ControlMap& ids, Checks& checks);
-// The clipboard's Unicode text, as another program reads it.
+// The clipboard's Unicode text, as another program reads and writes it.
 std::string ClipboardText();
+void PutClipboardText(const std::wstring& text);
 // A stored placement value ("Left", "Top", ...), or "(missing)".
 std::string StoredPlacement(const wchar_t* name);
 // Polls every 10 ms until `state` holds; false after the timeout.

@@ -64,6 +64,19 @@ void TypingIntoGreen(Session& s) {
   s.checks.ExpectText("HSV follows", s.Text("Text_HSV_H"), std::to_string(RgbToHsv(144, 255, 31).h));
   s.checks.Expect(ScreenColour(s.At("Picture4", 81 + 5, 7 + 6)) != RGB(232, 232, 232),
                   "the green thumb stands at the right end");
+  // Keys that change nothing leave another program's copy on the clipboard; at 255, End
+  // then Backspace gives 25, and a 5 typed after it 255 again.
+  PutClipboardText(L"77");
+  Tap(VK_END);
+  Tap(VK_LEFT);
+  Tap(VK_HOME);
+  s.checks.ExpectText("the clipboard after End, Left and Home", ClipboardText(), "77");
+  Tap(VK_END);
+  Tap(VK_BACK);
+  s.checks.ExpectText("green after End and Backspace at 255", s.Text("Text_G"), "25");
+  s.checks.ExpectText("the clipboard after Backspace to 25", ClipboardText(), "77");
+  Tap('5');
+  s.checks.ExpectText("green after a 5", s.Text("Text_G"), "255");
 }
 
 // Notation rows copy their text, with either button.

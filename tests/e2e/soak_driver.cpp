@@ -19,18 +19,6 @@ using namespace velkaro::e2e;
 
 namespace {
 
-void PutOnClipboard(const std::wstring& text) {
-  if (!OpenClipboard(nullptr)) return;
-  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-    GlobalUnlock(memory);
-    EmptyClipboard();
-    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
-  }
-  CloseClipboard();
-}
-
 struct Soak {
   HWND hwnd;
   DWORD pid;
@@ -103,7 +91,7 @@ struct Soak {
     for (int i = 1 + Pick(6); i > 0; --i) Tap(keys[Pick(static_cast<int>(std::size(keys)))]);
     if (Pick(4) == 0) {  // a paste of whatever another program copied
       static const wchar_t* pasted[] = {L"77", L" 40 ", L"300", L"-5", L"abc", L"１２", L"0x1F", L"99999999999"};
-      PutOnClipboard(pasted[Pick(static_cast<int>(std::size(pasted)))]);
+      PutClipboardText(pasted[Pick(static_cast<int>(std::size(pasted)))]);
       Key(VK_CONTROL, true);
       Tap('V');
       Key(VK_CONTROL, false);
