@@ -200,24 +200,6 @@ void RecentColoursAfterARestart(Session& s) {
   s.checks.ExpectText("the stored history", Narrow(stored), Html(Mean3x3()) + "," + Html(kA));
 }
 
-// Enter and Space take the pixel under the pointer, as a left click does.
-void EnterAndSpaceEndAHotkeyPick(Session& s) {
-  for (const auto& [key, at, colour] : {std::tuple{WORD{VK_RETURN}, kOnB, kB}, {WORD{VK_SPACE}, kOnA, kA}}) {
-    Hotkey();
-    PointerTo(at);
-    Pump(400);
-    Key(key, true);
-    Key(key, false);
-    Pump(400);
-    const std::string name = key == VK_RETURN ? "Enter" : "Space";
-    s.checks.ExpectText(name + " ends the pick on the pixel", Channels(s), Rgb3(colour));
-    s.checks.ExpectText(name + " copies its Html text", ClipboardText(), Html(colour));
-    PointerTo({at.x + 40, at.y});
-    Pump(300);
-    s.checks.ExpectText("after " + name + " a move picks nothing", Channels(s), Rgb3(colour));
-  }
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -230,7 +212,6 @@ int wmain(int argc, wchar_t** argv) {
                     {"Ctrl averages a drag", CtrlAveragesADrag},
                     {"the end of the session", End},
                     {"the recent colours after a restart", RecentColoursAfterARestart},
-                    {"Enter and Space end a hotkey pick", EnterAndSpaceEndAHotkeyPick},
                     {"the end of the session", End}},
                    StartFirst::No);
 }
