@@ -54,8 +54,6 @@ class FineTuning {
   void TrackDown(int row, const MouseEvent& e);
   void TrackMove(int row, const MouseEvent& e);
   void TrackUp(int row, const MouseEvent& e);
-  // The hold ended without a release: only the confinement is lifted.
-  void HoldLost() { ReleaseCursorClip(screen_); }
 
  private:
   // How a step reads its slider: the saturation's range doubles on the track, and the
