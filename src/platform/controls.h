@@ -44,6 +44,7 @@ struct MouseEvent {
   int shift = 0;    // 1 Shift, 2 Ctrl, 4 Alt
   float x = 0, y = 0;  // from the control's inner corner, in its own unit (twips inside a
                        // twip-scaled container, pixels elsewhere)
+  bool over = true;    // a release: the pointer is over the control
 };
 using MouseHandler = std::function<void(const MouseEvent&)>;
 

@@ -1,5 +1,7 @@
 #include "eyedropper.h"
 
+#include <utility>
+
 namespace velkaro {
 
 namespace {
@@ -34,7 +36,7 @@ Eyedropper::Eyedropper(EyedropperPanel& panel, MagnifierPanel& shown, PickMode& 
       screen_(screen) {
   panel_.target.onMouseDown = [this](const MouseEvent& e) { TargetDown(e); };
   panel_.target.onMouseMove = [this](const MouseEvent& e) { TargetMove(e); };
-  panel_.target.onMouseUp = [this](const MouseEvent&) { TargetUp(); };
+  panel_.target.onMouseUp = [this](const MouseEvent& e) { TargetUp(e); };
   panel_.target.onCaptureLost = [this] { TargetUp(); };
 }
 
@@ -43,11 +45,20 @@ void Eyedropper::TargetDown(const MouseEvent& e) {
   monitors_ = screen_.Monitors();
   span_ = SpanOf(e.shift);  // Ctrl held at the press averages the first pick too
   leftDrag_ = e.buttons == kLeftAlone;
+  movedOff_ = false;
+  pressedAt_ = screen_.CursorPos();
+  pickDue_ = true;
   if (e.buttons == kLeftAlone) {
     panel_.target.picture = PictureId::None;  // the target is lifted off
     panel_.target.pointer = PointerFor(workspace_.CurrentColour());
+    return;
   }
-  float x = e.x, y = e.y;
+  TakeDuePick();  // other buttons leave the target shown: it is read as it is
+}
+
+void Eyedropper::TakeDuePick() {
+  if (!std::exchange(pickDue_, false) || pickMode_ == PickMode::None) return;
+  float x = 0, y = 0;
   // The picked colour shows in every readout at once: a click that never moves would
   // otherwise leave them telling of the colour before.
   if (!PickScreenColor(x, y)) workspace_.RefreshValues();
@@ -74,6 +85,7 @@ void Eyedropper::MoveStep(float x, float y) {
   }
   // The pointer is asked once: the magnifier and the pick see the same place.
   const std::optional<Point> pos = screen_.CursorPos();
+  pickDue_ = false;  // this move's pick is the newer one
   magnifier_.PreviewStep(pos);
   if (!PickAt(pos, x, y)) workspace_.RefreshValues();
   shown_.frame.caption = "像素坐标校准:X:" + DecimalText(static_cast<std::int64_t>(x)) + ",Y:" +
@@ -81,15 +93,19 @@ void Eyedropper::MoveStep(float x, float y) {
                          (span_ == 3 ? " 3x3" : span_ == 5 ? " 5x5" : "");
 }
 
-void Eyedropper::TargetUp() {
+void Eyedropper::TargetUp(const MouseEvent& e) {
   if (pickMode_ != PickMode::Drag) return;
+  // A left drag's colour is worth keeping once it was picked away from the press; a right
+  // press reads the target itself, so only a release off the target keeps its colour.
+  const bool keep = leftDrag_ ? movedOff_ : !e.over;
   FinishPick();
-  if (pickEnded) pickEnded();
+  if (keep && pickEnded) pickEnded();
 }
 
 void Eyedropper::FinishPick() {
   pickMode_ = PickMode::None;
   leftDrag_ = false;
+  pickDue_ = false;
   span_ = 1;
   magnifier_.averageSpan = 1;
   panel_.target.pointer = PictureId::None;
@@ -186,6 +202,7 @@ bool Eyedropper::PickAt(std::optional<Point> pos, float& x, float& y) {
   lastPickX = pos->x;
   lastPickY = pos->y;
   hasLastPick = true;
+  if (pressedAt_ && (pos->x != pressedAt_->x || pos->y != pressedAt_->y)) movedOff_ = true;
   lastSpan_ = span_;
   x = static_cast<float>(pos->x);
   y = static_cast<float>(pos->y);

@@ -42,9 +42,12 @@ class Form1 : public WindowPanels, private FrameActions {
   void SetStartupDefaults();
   void InitialiseDisplay();
   void ExitProgram();
-  // The 1 ms tick: the magnifier step and the buttons' hover, and a pick that catches up
-  // with a pointer whose moves did not arrive.
+  // The 1 ms tick: a press's pick that waited for the window to show the target lifted
+  // off (a tick comes once the messages before it, the repaint included, are handled),
+  // the magnifier step and the buttons' hover, and a pick that catches up with a pointer
+  // whose moves did not arrive.
   void HoverTick() {
+    eyedropper.TakeDuePick();
     frame.HoverTick();
     eyedropper.FollowPointer();
   }

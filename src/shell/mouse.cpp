@@ -33,6 +33,9 @@ void Form1::MouseMove(Control& c, MouseEvent e) {
 
 // A release reaches the handler in pixels, wherever the control lies.
 void Form1::MouseUp(Control& c, MouseEvent e) {
+  const ScreenRect r = units.ClientPixels(c);
+  const int inner = 2 * BorderInsetPx(c);
+  e.over = e.x >= 0 && e.y >= 0 && e.x < static_cast<float>(r.width - inner) && e.y < static_cast<float>(r.height - inner);
   if (c.onMouseUp) c.onMouseUp(e);
 }
 

@@ -67,6 +67,24 @@ void Boards(Session& s) {
 
 void Start(Session& s) { s.Start(); }
 
+// A click on the target reads the swatch under the lifted target: the colour stays, and
+// the recent colours (stored at the end) gain nothing. A right click reads the target's
+// own picture, which is no colour the user went to get either.
+void AClickOnTheTarget(Session& s) {
+  const std::string before = Channels(s);
+  PointerTo(s.At("Picture2", 16, 16));
+  Pump(300);
+  Button(true, true);
+  Pump(150);
+  Button(true, false);
+  Pump(400);
+  s.checks.ExpectText("a left click on the target keeps the colour", Channels(s), before);
+  Button(false, true);
+  Pump(150);
+  Button(false, false);
+  Pump(400);
+}
+
 // Hidden in the tray, the hotkey brings the window back and the pick follows the pointer.
 void HotkeyFromTheTray(Session& s) {
   PostMessageW(s.hwnd, kTrayCallbackMessage, 0, WM_LBUTTONUP);
@@ -112,6 +130,23 @@ void EscAndRightClickCancel(Session& s) {
   s.checks.ExpectText("a right click brings back A", Channels(s), Rgb3(kA));
   s.checks.Expect(MenuWindows().empty(), "the right click opened no menu anywhere");
   s.checks.ExpectText("the clipboard still holds A", ClipboardText(), Html(kA));
+}
+
+// Enter and Space end a hotkey pick on the pixel under the pointer, as a left click does.
+void EnterAndSpaceEndAPick(Session& s) {
+  for (const auto& [key, colour] : {std::pair<WORD, COLORREF>{VK_RETURN, kB}, {VK_SPACE, kA}}) {
+    const std::string name = key == VK_RETURN ? "Enter" : "Space";
+    Hotkey();
+    PointerTo(colour == kB ? kOnB : kOnA);
+    Pump(400);
+    Key(key, true);
+    Key(key, false);
+    Pump(400);
+    s.checks.ExpectText(name + " ends the pick and copies the Html text", ClipboardText(), Html(colour));
+    PointerTo({colour == kB ? kOnA.x : kOnB.x, kOnA.y});
+    Pump(300);
+    s.checks.ExpectText("after " + name + " a move picks nothing", Channels(s), Rgb3(colour));
+  }
 }
 
 // Ctrl held during a drag over the checker: 5 light and 4 dark pixels (the pointer's
@@ -180,7 +215,7 @@ void RecentColoursAfterARestart(Session& s) {
   s.checks.Expect(MenuWindows().size() == 2, "the recent colours open as a submenu");
   if (const std::wstring menuShot = s.Extra(0); !menuShot.empty())
     s.checks.Expect(SaveWindowBitmap(GetDesktopWindow(), menuShot), "menu screenshot saved");
-  Key(VK_DOWN, true);  // the second: A, picked before the mean
+  Key(VK_DOWN, true);  // the second: A, picked (by Space) before the mean
   Key(VK_DOWN, false);
   Pump(200);
   Key(VK_RETURN, true);
@@ -197,7 +232,7 @@ void RecentColoursAfterARestart(Session& s) {
     RegQueryValueExW(k, L"History", nullptr, nullptr, reinterpret_cast<BYTE*>(stored), &size);
     RegCloseKey(k);
   }
-  s.checks.ExpectText("the stored history", Narrow(stored), Html(Mean3x3()) + "," + Html(kA));
+  s.checks.ExpectText("the stored history", Narrow(stored), Html(Mean3x3()) + "," + Html(kA) + "," + Html(kB));
 }
 
 }  // namespace
@@ -207,8 +242,10 @@ int wmain(int argc, wchar_t** argv) {
   return RunDriver(argc, argv,
                    {{"boards of known colours", Boards},
                     {"the start", Start},
+                    {"a click on the target", AClickOnTheTarget},
                     {"the hotkey from the tray", HotkeyFromTheTray},
                     {"Esc and a right click cancel", EscAndRightClickCancel},
+                    {"Enter and Space end a pick", EnterAndSpaceEndAPick},
                     {"Ctrl averages a drag", CtrlAveragesADrag},
                     {"the end of the session", End},
                     {"the recent colours after a restart", RecentColoursAfterARestart},

@@ -83,11 +83,14 @@ TEST_F(Extras, CancellingBringsBackTheColourFromBefore) {
 TEST_F(Extras, HotkeyDuringADragChangesNothing) {
   platform.cursor = Point{10, 20};
   form.eyedropper.TargetDown({kLeft, 0, 0, 0});
+  form.HoverTick();
   form.HotkeyPressed();
   EXPECT_FALSE(form.eyedropper.HotkeyPicking());
+  platform.cursor = Point{30, 40};
+  form.eyedropper.TargetMove({kLeft, 0, 0, 0});
   form.eyedropper.TargetUp();
   EXPECT_EQ(form.Pick(), PickMode::None);
-  EXPECT_EQ(form.history.Items(), (std::vector<ColorValue>{ComposeColor(10, 20, 77)}));  // the drag's end
+  EXPECT_EQ(form.history.Items(), (std::vector<ColorValue>{ComposeColor(30, 40, 77)}));  // the drag's end
 }
 
 TEST(ExtrasHotkey, AHotkeyHeldElsewhereIsToldInTheTrayTip) {
@@ -147,6 +150,7 @@ TEST_F(Extras, PressingCtrlWithoutMovingPicksTheSamePlaceAveraged) {
   platform.screen = [](Point p) { return Checker(p, ComposeColor(255, 255, 255), kBlack); };
   platform.cursor = Point{100, 100};
   form.eyedropper.TargetDown({kLeft, 0, 0, 0});  // a drag
+  form.HoverTick();
   EXPECT_EQ(Channels(), "255,255,255");
   form.eyedropper.ModifiersChanged(kCtrl);
   EXPECT_EQ(Channels(), "142,142,142");
