@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "colour.h"
+#include "notation_reading.h"
 
 namespace velkaro::cli {
 
@@ -20,9 +21,7 @@ inline constexpr std::string_view kAcceptedForms =
     "r,g,b (each 0-255), rgb(r, g, b), #RRGGBB, #RGB, #cRRGGBB, &HBBGGRR&, a decimal colour value "
     "0-16777215, or a CSS colour name";
 
-// Input as error messages quote it: in double quotes, with control characters, bytes that
-// are not UTF-8, backslashes and quotes escaped (\x1B, \\, \").
-std::string QuotedForTerminal(std::string_view text);
+using velkaro::QuotedForTerminal;
 
 // Exit status: 0 when every colour converted, 1 when any input was bad, 2 on a usage error.
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,

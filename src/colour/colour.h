@@ -173,6 +173,7 @@ std::string ColorToRgbText(ColorValue col);  // "r,g,b"
 ColorValue RgbFromBytes(const std::array<std::uint8_t, 3>& rgb);
 
 inline constexpr int kNotationRows = 7;
+inline constexpr int kChannelsRow = 5, kHexRow = 6;  // "r,g,b" and the bare hexadecimal
 // Row labels of the notation frame, by row index.
 inline constexpr std::array<std::string_view, kNotationRows> kNotationLabels = {
     "VB:", "Html、PS:", "Delphi:", "BASIC:", "其他:", "R,G,B:", "Hex:"};

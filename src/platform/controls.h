@@ -86,6 +86,9 @@ struct Label : Control {
       : Control(w, std::move(n), ControlKind::Label, p, r), caption(std::move(c)), fontPt(pt) {}
   std::string caption;
   float fontPt;
+  // The control the label names, right after it on the same line: the view keeps the two
+  // apart when the text at the screen's density is wider than the label's box.
+  const Control* names = nullptr;
 };
 
 struct TextBox : Control {
@@ -101,6 +104,7 @@ struct TextBox : Control {
   std::function<void(int& keyAscii)> onKeyPress;  // may change the character, or drop it (0)
   std::function<void(int keyCode, int shift)> onKeyUp;
   std::function<void()> onTextChanged;  // a change no key made: a paste
+  std::function<void()> onFocusLost;    // the keyboard went elsewhere
 };
 
 enum class BorderStyle { None, Fixed3D };

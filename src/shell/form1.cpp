@@ -10,6 +10,7 @@ Form1::Form1(Platform platform)
   workspace.SetFollower(&sliders);
   eyedropper.pickEnded = [this] { history.Add(workspace.CurrentColour()); };
   channelBoxes.valueConfirmed = [this] { history.Add(workspace.CurrentColour()); };  // a typed value, confirmed
+  workspace.notationConfirmed = [this] { history.Add(workspace.CurrentColour()); };  // a typed notation
   palette.stripHovered = [this] { frame.RestImageButtons(); };
   WireDragSurfaces();
   // Reading order: the channels, the readouts frame by frame, the inverse colour, the
@@ -53,7 +54,7 @@ TextBox* Form1::NextInTabOrder(const TextBox& from, bool backwards) const {
 }
 
 bool Form1::ClipboardShortcut(TextBox& box, ClipboardKey key) {
-  if (channelBoxes.IsChannelBox(box)) return false;
+  if (channelBoxes.IsChannelBox(box) || workspace.IsNotationRow(box)) return false;
   if (key == ClipboardKey::Copy) workspace.SelectAllAndCopy(box);
   return true;
 }

@@ -99,11 +99,12 @@ class Form1 : public WindowPanels, private FrameActions {
   void KeyPress(TextBox& box, int& keyAscii);
   void KeyUp(TextBox& box, int keyCode, int shift);
   void TextChanged(TextBox& box);
+  void FocusLost(TextBox& box);
   void TextMouseUp(TextBox& box, const MouseEvent& e);
   // Ctrl+C or Ctrl+V in a box: true when the window handled it, false when the edit's own
-  // copy or paste should run. The channel boxes copy and paste as any edit does (a paste
-  // then meets the paste rule); a box that only shows a value copies its whole text, as a
-  // click on a notation row does, and takes no paste.
+  // copy or paste should run. The channel boxes and the notation rows copy and paste as any
+  // edit does (a paste then meets the box's own rule); a box that only shows a value copies
+  // its whole text and takes no paste.
   enum class ClipboardKey { Copy, Paste };
   bool ClipboardShortcut(TextBox& box, ClipboardKey key);
 

@@ -66,6 +66,10 @@ void Form1::TextChanged(TextBox& box) {
   if (box.onTextChanged) box.onTextChanged();
 }
 
+void Form1::FocusLost(TextBox& box) {
+  if (box.onFocusLost) box.onFocusLost();
+}
+
 void Form1::TextMouseUp(TextBox& box, const MouseEvent& e) {
   if (box.onMouseUp) box.onMouseUp(e);
 }

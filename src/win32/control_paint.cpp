@@ -1,5 +1,6 @@
 #include "control_paint.h"
 
+#include <algorithm>
 #include <bit>
 #include <functional>
 #include <optional>
@@ -19,6 +20,7 @@ constexpr int kFrameCorner = 6;
 constexpr int kCaptionIndent = 6;
 constexpr int kShapeLine = 2;
 constexpr int kTargetSize = 32;
+constexpr int kLabelGapPx = 2;  // between a label's text and the control it names
 
 // The image buttons, drawn at the screen's density so that they stay sharp: blue plates
 // (resting, hover darker, pressed darkest) and dark squares (hover grey or red).
@@ -58,7 +60,31 @@ HICON ControlPainter::Picture(PictureId id) const {
   return it == pictures_.end() ? nullptr : it->second.get();
 }
 
-RECT ControlPainter::ClientRect(const Control& c) const { return ToRect(units_.ClientPixels(c)); }
+RECT ControlPainter::ClientRect(const Control& c) const {
+  RECT r = ToRect(units_.ClientPixels(c));
+  if (const auto it = widened_.find(&c); it != widened_.end()) r.right += it->second;
+  if (const auto it = narrowed_.find(&c); it != narrowed_.end()) r.left += it->second;
+  return r;
+}
+
+void ControlPainter::FitLabels(HDC dc, const std::vector<Control*>& controls) {
+  widened_.clear();
+  narrowed_.clear();
+  for (const Control* c : controls) {
+    if (c->kind != ControlKind::Label || !static_cast<const Label*>(c)->names) continue;
+    const auto& label = static_cast<const Label&>(*c);
+    Selected font(dc, fonts_.Get(label.fontPt));
+    const std::wstring text = Widen(label.caption);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    const ScreenRect box = units_.ClientPixels(label), next = units_.ClientPixels(*label.names);
+    const int over = box.left + size.cx + units_.ScaledX(kLabelGapPx) - next.left;
+    if (over <= 0) continue;
+    const int given = std::min(over, next.width / 4);
+    widened_[&label] = next.left + given - (box.left + box.width);
+    narrowed_[label.names] = given;
+  }
+}
 
 // A line is drawn over its parent picture, and the parent's paint must cover it.
 RECT ControlPainter::DirtyRect(const Control& c) const {

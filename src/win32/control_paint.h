@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <map>
+#include <vector>
 
 #include "controls.h"
 #include "fonts.h"
@@ -25,6 +26,10 @@ class ControlPainter {
 
   void Paint(HDC dc, const Control& c);
   RECT ClientRect(const Control& c) const;
+  // Measures every label that names a control after it: where its text and a gap need
+  // more than the room up to that control, the label widens and the control gives up its
+  // left edge by as much (the rows have room to spare for their centred text).
+  void FitLabels(HDC dc, const std::vector<Control*>& controls);
   // Where a control's paint lands, with a pixel to spare.
   RECT DirtyRect(const Control& c) const;
   // What the paint of one control shows that the model can change.
@@ -42,6 +47,8 @@ class ControlPainter {
   const Units& units_;
   FontCache& fonts_;
   std::map<PictureId, IconHandle> pictures_;
+  std::map<const Control*, int> widened_;  // by FitLabels: pixels a control gains on its right
+  std::map<const Control*, int> narrowed_;  // pixels a control gives up on its left
   enum class Mark { Heart, ColourSquares, Bar, Cross };
   std::map<Mark, IconHandle> marks_;  // the image buttons' marks, at this density
 };

@@ -111,6 +111,12 @@ LRESULT EditHost::OnEditMessage(Edit& e, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
       return OnButtonUp(e, msg, wp, lp);
+    case WM_KILLFOCUS: {
+      const LRESULT result = CallWindowProcW(e.original, e.hwnd, msg, wp, lp);
+      form_.FocusLost(*e.box);
+      Sync();
+      return result;
+    }
     default:
       return CallWindowProcW(e.original, e.hwnd, msg, wp, lp);
   }

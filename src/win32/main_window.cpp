@@ -159,6 +159,10 @@ void MainWindow::OnCreate() {
   ChangeWindowMessageFilterEx(Handle(), taskbarCreatedMessage_, MSGFLT_ALLOW, nullptr);
   painter_.LoadPictures(GetSystemMetrics(SM_CXCURSOR) >= kLargeCursor ? kLargeCursor : kSmallCursor);
   const auto& controls = form_.Controls();
+  if (HDC dc = GetDC(Handle())) {
+    painter_.FitLabels(dc, controls);
+    ReleaseDC(Handle(), dc);
+  }
   signatures_.assign(controls.size(), 0);
   paintedRects_.assign(controls.size(), RECT{});
   for (std::size_t i = 0; i < controls.size(); ++i) {

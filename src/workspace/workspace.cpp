@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gradient.h"
+#include "notation_reading.h"
 #include "number_text.h"
 
 namespace velkaro {
@@ -89,7 +90,10 @@ NotationPanel::NotationPanel(ControlList& w)
           {w, "Color_TextBox(5)", &frame, Px(263, 42, 93, 18), ""},
           {w, "Color_TextBox(6)", &frame, Px(312, 18, 44, 18), ""},
       }} {
-  for (TextBox& row : rows) row.fontPt = kNotationFontPt;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    rows[i].fontPt = kNotationFontPt;
+    labels[i].names = &rows[i];
+  }
 }
 
 Workspace::Workspace(ReadoutPanel& readouts, StripPanel& strips, NotationPanel& notations,
@@ -97,8 +101,17 @@ Workspace::Workspace(ReadoutPanel& readouts, StripPanel& strips, NotationPanel& 
     : readouts_(readouts), strips_(strips), notations_(notations), shown_(shown), windowState_(windowState),
       clipboard_(clipboard) {
   // Any button's release copies the row: the right one before the context menu opens.
-  for (int i = 0; i < kNotationRows; ++i)
-    notations_.rows[static_cast<std::size_t>(i)].onMouseUp = [this, i](const MouseEvent&) { NotationRowUp(i); };
+  for (int i = 0; i < kNotationRows; ++i) {
+    TextBox& row = notations_.rows[static_cast<std::size_t>(i)];
+    row.onMouseUp = [this, i](const MouseEvent&) { NotationRowUp(i); };
+    row.onKeyPress = [this, i](int& key) {
+      constexpr int kEnter = 13;
+      if (key != kEnter) return;
+      key = 0;  // a one-line box has no use for it
+      NotationRowConfirmed(i);
+    };
+    row.onFocusLost = [this, i] { NotationRowConfirmed(i); };
+  }
 }
 
 // Pasted text can put anything into a box; it counts as its leading number, 0 when it
@@ -221,7 +234,7 @@ void Workspace::TintAndRefresh(std::int32_t r, std::int32_t g, std::int32_t b) {
 void Workspace::WriteNotations(ColorValue current) {
   const NotationRows rows = NotationTexts(current);
   for (int i = 0; i < kNotationRows; ++i) notations_.rows[i].text = rows[i].str();
-  notations_.rows[5].text = Channel(0).text + "," + Channel(1).text + "," + Channel(2).text;  // as they stand
+  notations_.rows[kChannelsRow].text = NotationOf(kChannelsRow);
   // The inverse on the colour, unless the two are too close to read (a mid grey).
   const ColorValue text = ReadableOn(current);
   for (TextBox& row : notations_.rows) {
@@ -252,7 +265,31 @@ void Workspace::WriteReadouts(std::int32_t r, std::int32_t g, std::int32_t b) {
   readouts_.labB.text = DecimalText(lab.b);
 }
 
-void Workspace::NotationRowUp(int row) { SelectAllAndCopy(notations_.rows[static_cast<std::size_t>(row)]); }
+std::string Workspace::NotationOf(int row) const {
+  if (row == kChannelsRow) return Channel(0).text + "," + Channel(1).text + "," + Channel(2).text;  // as they stand
+  return NotationTexts(CurrentColour())[static_cast<std::size_t>(row)].str();
+}
+
+bool Workspace::IsNotationRow(const TextBox& box) const {
+  return &box >= &notations_.rows.front() && &box <= &notations_.rows.back();
+}
+
+void Workspace::NotationRowUp(int row) {
+  TextBox& box = notations_.rows[static_cast<std::size_t>(row)];
+  box.text = NotationOf(row);
+  SelectAllAndCopy(box);
+}
+
+void Workspace::NotationRowConfirmed(int row) {
+  TextBox& box = notations_.rows[static_cast<std::size_t>(row)];
+  const std::string shown = NotationOf(row);
+  if (box.text == shown) return;
+  const std::optional<ColorValue> typed = ReadRowNotation(row, box.text);
+  box.text = shown;  // also when the text names the current colour another way (#ff0000)
+  if (!typed || *typed == CurrentColour()) return;
+  ShowColour(*typed);
+  if (notationConfirmed) notationConfirmed();
+}
 
 namespace {
 // Characters as the box counts them: UTF-8 lead bytes.

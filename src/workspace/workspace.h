@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "colour.h"
 #include "controls.h"
@@ -102,7 +104,17 @@ class Workspace {
 
   // Selects a box's whole text and copies it.
   void SelectAllAndCopy(TextBox& box);
+  // A click on a notation row selects and copies the current colour's notation (whatever
+  // was typed into the row goes).
   void NotationRowUp(int row);
+  // A row takes a notation of its kind, typed or pasted: Enter or leaving the row sets the
+  // colour when the text reads as one, and otherwise the row shows the colour's again.
+  void NotationRowConfirmed(int row);
+  bool IsNotationRow(const TextBox& box) const;
+  // The current colour's notation for a row.
+  std::string NotationOf(int row) const;
+  // A row's text set a new colour.
+  std::function<void()> notationConfirmed;
 
  private:
   void WriteChannels(const Rgb& c);

@@ -71,6 +71,39 @@ void CopyANotationRow(Session& s) {
   s.checks.ExpectText("the VB row", s.Text("Color_TextBox(0)"), "&H1F0907&");
 }
 
+// The rows read a notation of their own kind, typed or pasted; anything else gives way to
+// the colour's notation when the row is left.
+void TypeANotation(Session& s) {
+  for (const char c : std::string("&HFF&")) {
+    const SHORT vk = VkKeyScanW(static_cast<wchar_t>(c));
+    if (HIBYTE(vk) & 1) {
+      Chord(VK_SHIFT, LOBYTE(vk));
+    } else {
+      Tap(LOBYTE(vk));
+    }
+  }
+  Tap(VK_RETURN);
+  s.checks.ExpectText("&HFF& and Enter in the VB row: red", s.Text("Text_R") + "," + s.Text("Text_G") + "," +
+                      s.Text("Text_B"), "255,0,0");
+  s.checks.ExpectText("and the Html row follows", s.Text("Color_TextBox(1)"), "#FF0000");
+  Tap(VK_TAB);  // the Delphi row, all selected
+  for (const WORD key : {'Z', 'Z'}) Tap(key);
+  Tap(VK_TAB);  // on to the BASIC row
+  s.checks.ExpectText("junk left behind in the Delphi row gives way", s.Text("Color_TextBox(2)"), "#FF0000");
+  s.checks.Expect(Focused(s.hwnd) == Edit(s, "Color_TextBox(3)"), "Tab reaches the BASIC row");
+  PutClipboardText(L"16711680");
+  Chord(VK_CONTROL, 'V');
+  Tap(VK_RETURN);
+  s.checks.ExpectText("a BASIC value pasted: blue", s.Text("Text_R") + "," + s.Text("Text_G") + "," + s.Text("Text_B"),
+                      "0,0,255");
+  PointerTo(s.At("Color_TextBox(0)", 20, 8));
+  Pump(200);
+  Button(true, true);
+  Button(true, false);
+  Pump(300);
+  s.checks.ExpectText("a click on the VB row copies its notation", ClipboardText(), "&HFF0000&");
+}
+
 void End(Session& s) {
   s.checks.Expect(s.EndSession() == 0, "the program ends with exit code 0");
 }
@@ -82,5 +115,6 @@ int wmain(int argc, wchar_t** argv) {
                    {{"typing into the red box", TypeIntoRed},
                     {"Tab and Shift+Tab", TabAndShiftTab},
                     {"Ctrl+C in a notation row", CopyANotationRow},
+                    {"a notation typed into its row", TypeANotation},
                     {"the end of the session", End}});
 }

@@ -105,6 +105,24 @@ void StartUp(Session& s, Oracle& o) {
     if (ScreenColour(s.At("Picture12", x, 2)) != static_cast<COLORREF>(track.Get(x, 2))) ++trackDiffers;
   s.checks.Expect(trackDiffers == 0, "the hue track shows the strip scaled (" + std::to_string(trackDiffers) +
                                          " columns differ)");
+  // Each notation row's label, in the window's font at this density, ends before its row.
+  HDC dc = GetDC(s.hwnd);
+  HFONT font = CreateFontW(-MulDiv(90, o.dpi, 720), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                           CLEARTYPE_QUALITY, 0, L"微软雅黑");
+  HGDIOBJ old = SelectObject(dc, font);
+  for (int i = 0; i < kNotationRows; ++i) {
+    const std::string row = "Color_TextBox(" + std::to_string(i) + ")", label = "Label23(" + std::to_string(i) + ")";
+    const std::wstring caption = Widen(o.model.notationPanel.labels[static_cast<std::size_t>(i)].caption);
+    SIZE text{};
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+    RECT edit{};
+    GetWindowRect(GetDlgItem(s.hwnd, s.ids.Id(row)), &edit);
+    const long gap = edit.left - (s.At(label, 0, 0).x + text.cx);
+    s.checks.Expect(gap >= 1, label + " ends " + std::to_string(gap) + " px before its row");
+  }
+  SelectObject(dc, old);
+  DeleteObject(font);
+  ReleaseDC(s.hwnd, dc);
 }
 
 // A press on the strip: at 96 dpi the marker's corner falls on column 60, pure red.

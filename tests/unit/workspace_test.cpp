@@ -117,13 +117,52 @@ TEST_F(CurrentColour, JunkInAChannelBoxCountsAsItsLeadingNumber) {
   }
 }
 
+// A click copies the colour's notation, also over text typed into the row and never read.
 TEST_F(CurrentColour, ClickOnANotationRowCopiesIt) {
   for (int button : {kLeft, kRight}) {
     platform.clipboard.clear();
+    rig.notationPanel.rows[6].text = "abc";
     rig.notationPanel.rows[6].onMouseUp({button, 0, 10, 5});
     EXPECT_EQ(platform.clipboard, "1FC490");
+    EXPECT_EQ(rig.notationPanel.rows[6].text, "1FC490");
     EXPECT_EQ(rig.notationPanel.rows[6].selLength, 6);
   }
+}
+
+// Enter, or the keyboard leaving the row, reads what was typed: a notation of the row's
+// own kind sets the colour; anything else, and another row's kind, brings back the row.
+TEST_F(CurrentColour, ANotationTypedIntoItsRowSetsTheColour) {
+  struct Case { int row; const char* typed; ColorValue colour; };
+  const ColorValue red = ComposeColor(255, 0, 0), start = kStartColour;
+  for (const Case c : {Case{0, "&HFF&", red}, {0, " &h0000ff", red}, {1, "#FF0000", red}, {1, "#f00", red},
+                       {2, "#ff0000", red}, {3, "255", red}, {4, "#cFF0000", red}, {5, "255, 0, 0", red},
+                       {6, "0000FF", red}, {6, "ff", red},
+                       {0, "abc", start}, {1, "&HFF&", start}, {1, "FF0000", start}, {3, "#FF0000", start},
+                       {4, "#FF0000", start}, {5, "300,0,0", start}, {5, "255", start}, {6, "#0000FF", start},
+                       {6, "1234567", start}, {3, "", start}}) {
+    for (const bool byEnter : {true, false}) {
+      rig.workspace.ShowColour(kStartColour);
+      int confirmed = 0;
+      rig.workspace.notationConfirmed = [&confirmed] { ++confirmed; };
+      TextBox& row = rig.notationPanel.rows[static_cast<std::size_t>(c.row)];
+      row.text = c.typed;
+      if (byEnter) {
+        int key = 13;
+        row.onKeyPress(key);
+        EXPECT_EQ(key, 0);  // the one-line box gets no Enter
+      } else {
+        row.onFocusLost();
+      }
+      const std::string what = std::to_string(c.row) + " \"" + c.typed + "\"";
+      EXPECT_EQ(rig.workspace.CurrentColour(), c.colour) << what;
+      EXPECT_EQ(row.text, NotationTexts(c.colour)[static_cast<std::size_t>(c.row)].str()) << what;
+      EXPECT_EQ(rig.notationPanel.rows[1].text, NotationTexts(c.colour)[1].str()) << what;  // every row follows
+      EXPECT_EQ(confirmed, c.colour == start ? 0 : 1) << what;
+    }
+  }
+  int key = 'a';
+  rig.notationPanel.rows[1].onKeyPress(key);  // other keys are typed as they come
+  EXPECT_EQ(key, 'a');
 }
 
 // The rows' text is the inverse on the colour unless the two are too close to read; then
