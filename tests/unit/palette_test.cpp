@@ -268,6 +268,45 @@ TEST_F(Palettes, HueTrackPressKeepsTheThumbAndPlacesTheMarker) {
   EXPECT_EQ(Current(), Strip(97, 38));
 }
 
+// What a user saw and took for a fault: the hue slider places the marker from its thumb
+// on every move (also a move straight down), so after a press on the strip, a trip of the
+// hue thumb and back ends on the strip's colour at the thumb's place, not on the colour
+// the press picked. The strip's own colours do come back.
+TEST_F(Palettes, HueThumbTripPlacesTheMarkerFromTheThumb) {
+  std::vector<ColorValue> drawn;
+  for (int x = 0; x < 361; ++x) drawn.push_back(Strip(x, 38));
+  palette().PaletteDown(rig->hueStripPanel.strip, {kLeft, 0, 200, 40});
+  palette().PaletteUp();
+  const ColorValue pressed = Current();
+  EXPECT_EQ(pressed, ComposeColor(0, 255, 68));
+  Image& thumb = rig->tuningPanel.hue.thumb;
+  const float grab = 80, start = thumb.place.left;  // 1920 twips
+  struct Step { const char* what; float right, down; const char* text; float marker; ColorValue colour; };
+  for (const Step s : {Step{"10 px right", 150, 0, "39", 200, ComposeColor(0, 255, 251)},  // 720 x 2070 / W - 360
+                       {"then straight down", 150, 300, "39", 200, ComposeColor(0, 255, 251)},
+                       {"and back", 0, 300, "10", 186, drawn[186]}}) {  // 1920 / W x 361 = 185.6
+    tuning().ThumbDown(0, {kLeft, 0, grab, 75});
+    tuning().ThumbMove(0, {kLeft, 0, grab + start + s.right - thumb.place.left, 75 + s.down});
+    tuning().ThumbUp();
+    EXPECT_EQ(rig->tuningPanel.hue.box.text, s.text) << s.what;
+    EXPECT_FLOAT_EQ(MarkerLeft(), s.marker) << s.what;
+    EXPECT_FLOAT_EQ(MarkerTop(), 38.5f) << s.what;
+    if (s.right == 0) {
+      // The shift is +10.12 degrees, not 0: the strip is turned, and the colour is its
+      // pixel under the marker.
+      EXPECT_EQ(Current(), Strip(186, 38)) << s.what;
+      EXPECT_NE(Current(), pressed) << s.what;
+    } else {
+      EXPECT_EQ(Current(), s.colour) << s.what;
+    }
+  }
+  // Back at the start's shift of 0 (the thumb's stored place is +10 degrees): every column
+  // as drawn at the start.
+  DragThumb(0, kTrackW / 2);
+  EXPECT_EQ(rig->tuningPanel.hue.box.text, "0");
+  for (int x = 0; x < 361; ++x) ASSERT_EQ(Strip(x, 38), drawn[static_cast<std::size_t>(x)]) << x;
+}
+
 TEST_F(Palettes, RightReleaseOnTheHueTrackAppliesThePointer) {
   tuning().TrackDown(0, {kRight, 0, 100, 3});
   EXPECT_EQ(rig->tuningPanel.hue.box.text, "0");  // the press changed nothing
