@@ -92,6 +92,30 @@ ArgbPicture DrawTargetIcon(int size) {
   return canvas.Finish(size / 2);
 }
 
+namespace {
+std::function<bool(double, double)> RoundedBox(double x0, double y0, double x1, double y1, double r) {
+  return [=](double x, double y) {
+    if (x < x0 || x > x1 || y < y0 || y > y1) return false;
+    const double cx = std::clamp(x, x0 + r, x1 - r), cy = std::clamp(y, y0 + r, y1 - r);
+    return std::hypot(x - cx, y - cy) <= r;
+  };
+}
+}  // namespace
+
+ArgbPicture DrawAppIcon(int size) {
+  Canvas canvas(size);
+  const double s = size, edge = s / 32.0;
+  canvas.Paint(RoundedBox(edge, edge, s - edge, s - edge, s * 0.2), Rgba{45 / 255.0, 125 / 255.0, 215 / 255.0, 1});
+  // The target as the window shows it, a little smaller than the plate.
+  const double c = s / 2, unit = s / 38.0;
+  canvas.Paint(Disc(c, c, 14.2 * unit), kDarkGrey);
+  canvas.Paint(Disc(c, c, 13 * unit), kWhiteInk);
+  canvas.Paint(Ring(c, c, 8.6 * unit, std::max(1.0, 1.5 * unit)), kDarkGrey);
+  canvas.Paint(Arms(std::floor(c), c - 11.5 * unit, 2 * unit, c + 11.5 * unit, std::max(0.0, unit - 1) / 2), kDarkGrey);
+  canvas.Paint(Disc(c, c, std::max(1.2, 2.3 * unit)), kRed);
+  return canvas.Finish(size / 2);
+}
+
 ArgbPicture DrawCrossHairPointer(int size, bool light) {
   Canvas canvas(size);
   const int hot = size / 2;

@@ -16,6 +16,8 @@ struct ArgbPicture {
 
 // A white disc with a ring and cross hairs: the thing the user drags out of the window.
 ArgbPicture DrawTargetIcon(int size);
+// The program's own icon: the target on a rounded plate of the window's blue.
+ArgbPicture DrawAppIcon(int size);
 // A cross hair in a circle with a gap at the centre, so the picked pixel stays visible.
 // Light: white strokes outlined in black, for dark colours; dark: the reverse.
 ArgbPicture DrawCrossHairPointer(int size, bool light);

@@ -47,10 +47,20 @@ class Form1 : public WindowPanels, private FrameActions {
   // the magnifier step and the buttons' hover, and a pick that catches up with a pointer
   // whose moves did not arrive.
   void HoverTick() {
+    ++hoverTicks;
     eyedropper.TakeDuePick();
     frame.HoverTick();
     eyedropper.FollowPointer();
   }
+  // The tick has work only during a pick (the magnifier follows the pointer, a drag catches
+  // up with lost moves) and while the shown window has an image button in a hover picture,
+  // which a pointer leaving the window would otherwise leave behind. At any other time the
+  // timer stands still: a program resident all day must not wake the processor dozens of
+  // times a second for nothing. The view settles it after every message.
+  bool HoverTimerWanted() const;
+  void SettleHoverTimer();
+  bool HoverTimerRunning() const { return hoverTimerOn_; }
+  std::uint64_t hoverTicks = 0;  // ticks since the start, for the tests
   // The tip of the tray icon: the caption and the version.
   static std::string TrayTip();
   // The tip as shown: it also tells when the pick hotkey could not be had.
@@ -139,6 +149,7 @@ class Form1 : public WindowPanels, private FrameActions {
   bool shown_ = false;
   PickMode pickMode_ = PickMode::None;
   std::uint32_t hoverTimerId_ = 0;
+  bool hoverTimerOn_ = false;
   bool hotkeyUnavailable_ = false;
   ColorValue pendingColour_ = kNoColor;  // a recent colour chosen while the window was hidden
 

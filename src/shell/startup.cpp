@@ -44,7 +44,6 @@ void Form1::Load() {
   commands.ServeCommands();
   InitialiseDisplay();
   frame.RememberWindowRect();  // before the saved placement moves the window
-  hoverTimerId_ = platform_.window.StartHoverTimer(kHoverTimerMs);
   frame.HookWindowFrame();
   placement.RestorePlacement();
   platform_.window.ShowWindowRestored();
@@ -115,8 +114,25 @@ void Form1::Restored() {
   if (workspace.StaleWhileMinimised()) workspace.RefreshValues();
 }
 
+bool Form1::HoverTimerWanted() const {
+  if (!loaded_) return false;
+  if (pickMode_ != PickMode::None) return true;
+  return shown_ && windowState_ != WindowState::Minimised && !frame.HoverPicturesAtRest();
+}
+
+void Form1::SettleHoverTimer() {
+  const bool wanted = HoverTimerWanted();
+  if (wanted == hoverTimerOn_) return;
+  if (wanted) {
+    hoverTimerId_ = platform_.window.StartHoverTimer(kHoverTimerMs);
+  } else {
+    platform_.window.KillHoverTimer(hoverTimerId_);
+  }
+  hoverTimerOn_ = wanted;
+}
+
 void Form1::ExitProgram() {
-  platform_.window.KillHoverTimer(hoverTimerId_);
+  if (std::exchange(hoverTimerOn_, false)) platform_.window.KillHoverTimer(hoverTimerId_);
   tray.RemoveTrayIcon();
   platform_.system.PostQuit(1);
   platform_.system.TerminateProcess(0);

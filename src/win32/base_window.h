@@ -31,6 +31,7 @@ struct WindowClass {
   const wchar_t* name;
   HICON icon = nullptr;
   HCURSOR cursor = nullptr;
+  HICON smallIcon = nullptr;  // the title bar's and the taskbar's; the system shrinks `icon` without it
 };
 
 struct WindowPlace {
@@ -57,6 +58,7 @@ class BaseWindow {
     wc.lpfnWndProc = &BaseWindow::WndProc;
     wc.hInstance = instance;
     wc.hIcon = cls.icon;
+    wc.hIconSm = cls.smallIcon;
     wc.hCursor = cls.cursor ? cls.cursor : LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.lpszClassName = cls.name;
     RegisterClassExW(&wc);

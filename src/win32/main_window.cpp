@@ -42,7 +42,13 @@ MainWindow::MainWindow(Form1& form, HINSTANCE instance)
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   const WindowPlace place{work.left + (work.right - work.left - width) / 2,
                           work.top + (work.bottom - work.top - height) / 2, width, height};
-  Create(instance, {kMainWindowClass, LoadIconW(instance, MAKEINTRESOURCEW(1))}, WS_EX_APPWINDOW,
+  // The program's icon, each size drawn for itself, at the sizes the screen's density asks.
+  auto icon = [instance](int metricX, int metricY) {
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(metricX),
+                                         GetSystemMetrics(metricY), LR_SHARED));
+  };
+  Create(instance, {kMainWindowClass, icon(SM_CXICON, SM_CYICON), nullptr, icon(SM_CXSMICON, SM_CYSMICON)},
+         WS_EX_APPWINDOW,
          kMainWindowCaption, WS_POPUP | WS_CLIPCHILDREN, place);
 }
 
@@ -141,6 +147,9 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (msg == memoryMessage_ && memoryMessage_ != 0) return OnMemoryQuery();
       if (msg == fineTuneTimingsMessage_ && fineTuneTimingsMessage_ != 0) return OnFineTuneTimingsQuery(wp);
       if (msg == moveTimingsMessage_ && moveTimingsMessage_ != 0) return OnMoveTimingsQuery(wp);
+      if (msg == hoverTicksMessage_ && hoverTicksMessage_ != 0)
+        return static_cast<LRESULT>((form_.hoverTicks & ~(std::uint64_t{1} << 63)) |
+                                    (form_.HoverTimerRunning() ? std::uint64_t{1} << 63 : 0));
       if (msg == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
         form_.TaskbarCreated();
         return 0;
@@ -154,6 +163,7 @@ void MainWindow::OnCreate() {
   memoryMessage_ = RegisterWindowMessageW(kMemoryUsageMessage);
   fineTuneTimingsMessage_ = RegisterWindowMessageW(kFineTuneTimingsMessage);
   moveTimingsMessage_ = RegisterWindowMessageW(kMoveTimingsMessage);
+  hoverTicksMessage_ = RegisterWindowMessageW(kHoverTicksMessage);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   // Run elevated, the window would not hear a normal shell's restart otherwise.
   ChangeWindowMessageFilterEx(Handle(), taskbarCreatedMessage_, MSGFLT_ALLOW, nullptr);
@@ -212,6 +222,7 @@ void MainWindow::AddToolTips() {
 void MainWindow::Sync() {
   if (!Handle()) return;
   const Timed timed(timings_, ViewPart::Sync);
+  form_.SettleHoverTimer();
   if (form_.PictureDue() && !picturePosted_) picturePosted_ = PostMessageW(Handle(), kPictureDueMessage, 0, 0) != FALSE;
   if (form_.ModalDue() && !modalPosted_) modalPosted_ = PostMessageW(Handle(), kModalDueMessage, 0, 0) != FALSE;
   edits_.Sync();

@@ -86,6 +86,7 @@ class MainWindow : public BaseWindow<MainWindow> {
   UINT timingsMessage_ = 0;
   UINT fineTuneTimingsMessage_ = 0;
   UINT moveTimingsMessage_ = 0;
+  UINT hoverTicksMessage_ = 0;
   UINT memoryMessage_ = 0;
   UINT taskbarCreatedMessage_ = 0;
   HWND toolTips_ = nullptr;

@@ -30,5 +30,7 @@ inline constexpr wchar_t kFineTuneTimingsMessage[] = L"Velkaro.FineTuneTimings";
 // The program's memory: private bytes in KiB in the high 32 bits, the working set in KiB
 // in the low 32 bits.
 inline constexpr wchar_t kMemoryUsageMessage[] = L"Velkaro.MemoryUsage";
+// The hover ticks since the start, and in bit 63 whether the hover timer runs now.
+inline constexpr wchar_t kHoverTicksMessage[] = L"Velkaro.HoverTicks";
 
 }  // namespace velkaro

@@ -1,7 +1,7 @@
 // Drags the eyedropper target with real pointer events onto a board of two known colours
 // and checks what Velkaro then shows: the channels and every readout, the coordinates in
 // the magnifier's caption, the magnified pixel at the cross hair; then the arrow keys
-// across the colour border, the magnifier's own timing and the idle load.
+// across the colour border, the magnifier's own timing.
 #include <cmath>
 #include <memory>
 #include <string>
@@ -60,13 +60,6 @@ void CheckShows(Session& s, COLORREF c, const std::string& when) {
     checks.ExpectText(when + ": " + name, text(name.c_str()), o.notations[i].str());
   }
   checks.ExpectText(when + ": inverse", text("Text5"), o.inverse.str());
-}
-
-double CpuSeconds(HANDLE process) {
-  FILETIME created, ended, kernel, user;
-  GetProcessTimes(process, &created, &ended, &kernel, &user);
-  auto seconds = [](FILETIME t) { return (static_cast<double>(t.dwHighDateTime) * 4294967296.0 + t.dwLowDateTime) / 1e7; };
-  return seconds(kernel) + seconds(user);
 }
 
 const POINT kOnA{kBoardLeft + 40, kBoardTop + 90}, kOnB{kBoardLeft + kBoardWidth - 40, kBoardTop + 120};
@@ -156,25 +149,6 @@ void MagnifierTimings(Session& s) {
   s.checks.Expect(meanMicros < 2000, "one picture takes under 2 ms");
 }
 
-// Idle with the 1 ms timer running, beside a program that only runs such a timer: the
-// platform's own price for a hundred wake-ups a second, measured over the same 10 s.
-// Without the yardstick (the runs at other densities) this part is left out.
-void IdleLoad(Session& s) {
-  const std::wstring yardstick = s.Extra(0);
-  if (yardstick.empty()) return;
-  PointerTo({5, 5});
-  auto bare = std::make_unique<Program>(yardstick);
-  Pump(2000);
-  const double velkaroBefore = CpuSeconds(s.program->Process());
-  const double bareBefore = CpuSeconds(bare->Process());
-  Pump(10000);
-  const double load = (CpuSeconds(s.program->Process()) - velkaroBefore) * 10;
-  const double reference = (CpuSeconds(bare->Process()) - bareBefore) * 10;
-  std::printf("idle load over 10 s: Velkaro %.2f %% of a core; a bare 1 ms timer %.2f %%; Velkaro's own share %.2f %%\n",
-              load, reference, load - reference);
-  s.checks.Expect(load - reference < 0.5, "idle: Velkaro adds under 0.5 % of a core to the timer's own price");
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -184,6 +158,5 @@ int wmain(int argc, wchar_t** argv) {
                     {"drags onto both colours", DragsOntoBothColours},
                     {"arrow keys across the border", ArrowKeysAcrossTheBorder},
                     {"memory over a long drag", [&run](Session& s) { MemoryOverALongDrag(s, run); }},
-                    {"the magnifier's timing", MagnifierTimings},
-                    {"the idle load", IdleLoad}});
+                    {"the magnifier's timing", MagnifierTimings}});
 }

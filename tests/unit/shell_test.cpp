@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "fake_platform.h"
 #include "form1.h"
 
@@ -15,7 +18,7 @@ struct Started : testing::Test {
 TEST_F(Started, StartUpRunsInOrder) {
   EXPECT_EQ(platform.calls,
             (std::vector<std::string>{"EnableDebugPrivilege", "Mutex Velkarov2.2", "ServeCommands Velkarov2.2|Velkarov2.2",
-                                      "StartHoverTimer 1", "AddTaskbarMenu", "MoveMainWindow 313,265",
+                                      "AddTaskbarMenu", "MoveMainWindow 313,265",
                                       "ShowWindowRestored",
                                       "FlashWindowOnce", "RegisterPickHotkey", "AddTrayIcon Velkaro Ver2.2.1", "FocusMainWindow"}));
   EXPECT_TRUE(form.Shown());
@@ -33,11 +36,39 @@ TEST_F(Started, ClosingHidesAndKeepsRunning) {
             (std::vector<std::string>{"MinimiseWindow", "HideWindow", "ModifyTrayIcon Velkaro Ver2.2.1"}));
 }
 
+// The hover timer runs only while a tick has work: during a pick, and while a shown
+// window's image button shows a hover picture. The view settles it after every message.
+TEST_F(Started, TheHoverTimerRunsOnlyWhileATickHasWork) {
+  constexpr int kLeft = 1;
+  struct Step { const char* what; std::function<void()> event; bool running; };
+  const Step steps[] = {
+      {"started, nothing hovered", [] {}, false},
+      {"the pointer over the close button", [&] { form.MouseMove(form.buttonPanel.close, {0, 0, 5, 5}); }, true},
+      {"another window in front: the tick rests the button",
+       [&] { platform.foreground = false; form.HoverTick(); }, false},
+      {"a press on the target", [&] { form.MouseDown(form.eyedropperPanel.target, {kLeft, 0, 16, 16}); }, true},
+      {"its release", [&] { form.MouseUp(form.eyedropperPanel.target, {kLeft, 0, 16, 16}); }, false},
+      {"hidden in the tray", [&] { bool cancel; form.Unload(cancel); }, false},
+      {"the pick hotkey shows the window and picks", [&] { form.HotkeyPressed(); }, true},
+      {"the pick cancelled", [&] { form.EndHotkeyPick(false); }, false},
+      {"in front and hovered again", [&] { platform.foreground = true; form.MouseMove(form.buttonPanel.minimise, {0, 0, 5, 5}); }, true},
+      {"minimised", [&] { form.Minimised(); }, false},
+  };
+  for (const Step& s : steps) {
+    s.event();
+    form.SettleHoverTimer();
+    EXPECT_EQ(form.HoverTimerRunning(), s.running) << s.what;
+  }
+  EXPECT_EQ(std::count(platform.calls.begin(), platform.calls.end(), "StartHoverTimer 1"), 4);
+}
+
 TEST(ShutDown, ExitProgramStopsTheTimerQuitsAndEnds) {
   FakePlatform platform;
   platform.nextTimerId = 7;
   Form1 form(platform);
   form.Initialise();
+  form.HotkeyPressed();  // a pick: the tick has work
+  form.SettleHoverTimer();
   platform.calls.clear();
   form.ExitProgram();
   EXPECT_EQ(platform.calls, (std::vector<std::string>{"KillHoverTimer 7", "DeleteTrayIcon", "PostQuit 1",
@@ -54,7 +85,7 @@ TEST(StartUp, SecondCopySendsShowAndEnds) {
     form.Initialise();
     EXPECT_EQ(platform.calls,
               (std::vector<std::string>{"EnableDebugPrivilege", "Mutex Velkarov2.2",
-                                        "SendCommand Velkarov2.2|Velkarov2.2 显示", "KillHoverTimer 0", "PostQuit 1",
+                                        "SendCommand Velkarov2.2|Velkarov2.2 显示", "PostQuit 1",
                                         "TerminateProcess 0"}))
         << elevated;
     EXPECT_FALSE(form.tray.Installed());
