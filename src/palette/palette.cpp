@@ -77,8 +77,12 @@ void Palette::DrawHueStrip(std::int32_t, std::int32_t, std::int32_t) {
   hueTrackRecolour.HdcSrc(&hueTrack_.surface);
 }
 
-void Palette::ApplyTuningShifts() {
-  const auto started = std::chrono::steady_clock::now();
+void Palette::RecolourByShifts() {
+  if (hueShift == 0 && saturationShift == 0 && lightnessShift == 0) return;  // the strip as drawn
+  Recolour();
+}
+
+void Palette::Recolour() {
   stripRecolour.ChangeHSL(static_cast<float>(hueShift / 60.0), static_cast<float>(saturationShift / 100.0),
                            static_cast<float>(lightnessShift / 100.0));
   Surface* dc = nullptr;
@@ -86,6 +90,11 @@ void Palette::ApplyTuningShifts() {
   hueTrackRecolour.ChangeHSL(static_cast<float>(hueShift / 60.0), 0, 0);
   dc = nullptr;
   hueTrackRecolour.DibPaint(dc);
+}
+
+void Palette::ApplyTuningShifts() {
+  const auto started = std::chrono::steady_clock::now();
+  Recolour();
   const double recolour = MicrosSince(started);
   workspace_.ShowColour(PointAt(strip_.strip.surface, MarkerLeft(strip_.marker), MarkerTop(strip_.marker)));
   ++fineTuneTimings.steps;

@@ -48,6 +48,8 @@ class Palette {
   // Recolours the strip by all three shifts and the hue track by the hue, then takes the
   // strip's colour at the marker's corner.
   void ApplyTuningShifts();
+  // The strip and the track recoloured by the shifts, when any is set; no colour taken.
+  void RecolourByShifts();
   // The Windows colour dialog: a chosen colour becomes the current one; cancel changes
   // nothing.
   bool ChooseFromColourDialog();  // true when the dialog gave a colour
@@ -84,6 +86,7 @@ class Palette {
   } fineTuneTimings;
 
  private:
+  void Recolour();  // both pictures by the shifts
   Shape& MarkerOf(const PictureBox& picture) { return &picture == &strip_.strip ? strip_.marker : swatches_.marker; }
   void CentreMarker(Shape& marker, float x, float y);
 

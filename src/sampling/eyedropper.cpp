@@ -1,7 +1,5 @@
 #include "eyedropper.h"
 
-#include <utility>
-
 namespace velkaro {
 
 namespace {
@@ -47,20 +45,26 @@ void Eyedropper::TargetDown(const MouseEvent& e) {
   leftDrag_ = e.buttons == kLeftAlone;
   movedOff_ = false;
   pressedAt_ = screen_.CursorPos();
-  pickDue_ = true;
+  float x = e.x, y = e.y;
   if (e.buttons == kLeftAlone) {
     panel_.target.picture = PictureId::None;  // the target is lifted off
     panel_.target.pointer = PointerFor(workspace_.CurrentColour());
+    // Under the lifted target lies the swatch, all of it the current colour: that is the
+    // press's pick. The screen is not asked: the lifted target reaches it only some time
+    // after this message (the system composes the window's pixels on its own time), and
+    // a read now would see the target's own picture.
+    if (pressedAt_) {
+      lastPickX = pressedAt_->x;
+      lastPickY = pressedAt_->y;
+      hasLastPick = true;
+      lastSpan_ = span_;
+    }
+    workspace_.RefreshValues();
     return;
   }
-  TakeDuePick();  // other buttons leave the target shown: it is read as it is
-}
-
-void Eyedropper::TakeDuePick() {
-  if (!std::exchange(pickDue_, false) || pickMode_ == PickMode::None) return;
-  float x = 0, y = 0;
-  // The picked colour shows in every readout at once: a click that never moves would
-  // otherwise leave them telling of the colour before.
+  // Other buttons leave the target shown: what the screen shows is read. The picked colour
+  // shows in every readout at once: a click that never moves would otherwise leave them
+  // telling of the colour before.
   if (!PickScreenColor(x, y)) workspace_.RefreshValues();
 }
 
@@ -85,7 +89,6 @@ void Eyedropper::MoveStep(float x, float y) {
   }
   // The pointer is asked once: the magnifier and the pick see the same place.
   const std::optional<Point> pos = screen_.CursorPos();
-  pickDue_ = false;  // this move's pick is the newer one
   magnifier_.PreviewStep(pos);
   if (!PickAt(pos, x, y)) workspace_.RefreshValues();
   shown_.frame.caption = "像素坐标校准:X:" + DecimalText(static_cast<std::int64_t>(x)) + ",Y:" +
@@ -105,7 +108,6 @@ void Eyedropper::TargetUp(const MouseEvent& e) {
 void Eyedropper::FinishPick() {
   pickMode_ = PickMode::None;
   leftDrag_ = false;
-  pickDue_ = false;
   span_ = 1;
   magnifier_.averageSpan = 1;
   panel_.target.pointer = PictureId::None;

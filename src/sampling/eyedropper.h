@@ -31,11 +31,6 @@ class Eyedropper {
   void TargetDown(const MouseEvent& e);
   void TargetMove(const MouseEvent& e);
   void TargetUp(const MouseEvent& e = {});
-  // A left press lifts the target off its swatch; the press's own pick is due until the
-  // screen shows the swatch without it (the pixel under the pointer is then the swatch's,
-  // not the target picture's), and the window's next tick takes it. A move takes its place.
-  bool PickDue() const { return pickDue_; }
-  void TakeDuePick();
   // Makes the pixel under the pointer (or the mean around it) the colour and shows it;
   // x and y get the pointer's screen position. False when no new colour was taken.
   bool PickScreenColor(float& x, float& y);
@@ -69,7 +64,6 @@ class Eyedropper {
 
  private:
   bool leftDrag_ = false;  // the drag began with the left button alone
-  bool pickDue_ = false;
   // The drag picked somewhere other than where it was pressed: only then is its colour
   // one the user went to get, for the recent colours.
   bool movedOff_ = false;

@@ -41,14 +41,19 @@ class Form1 : public WindowPanels, private FrameActions {
   void Unload(bool& cancel);
   void SetStartupDefaults();
   void InitialiseDisplay();
+  // Lays the window out at a density: the units, every picture's surface and what is drawn
+  // on it (the swatches, the channel ramps, the hue strip and its track turned by the
+  // shifts), the magnifier's cross hair. Start-up lays it out once; a change of density
+  // (the window moved to a monitor of another scale) again, through ChangeDensity.
+  void LayOut(int dpiX, int dpiY);
+  // The window now shows at another density: laid out anew, with the colour, every
+  // readout, the fine-tuning shifts, the zoom and the recent colours kept.
+  void ChangeDensity(int dpi);
   void ExitProgram();
-  // The 1 ms tick: a press's pick that waited for the window to show the target lifted
-  // off (a tick comes once the messages before it, the repaint included, are handled),
-  // the magnifier step and the buttons' hover, and a pick that catches up with a pointer
-  // whose moves did not arrive.
+  // The 1 ms tick: the magnifier step and the buttons' hover, and a pick that catches up
+  // with a pointer whose moves did not arrive.
   void HoverTick() {
     ++hoverTicks;
-    eyedropper.TakeDuePick();
     frame.HoverTick();
     eyedropper.FollowPointer();
   }

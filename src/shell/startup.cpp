@@ -59,13 +59,29 @@ void Form1::Load() {
 // The start-up colour is the swatch under the palette marker: (88, 8) at 96 dpi, the
 // fifth cell of the first row.
 void Form1::InitialiseDisplay() {
-  sliders.DrawChannelRamps(0, 0, 0);
-  palette.DrawHueStrip(0, 0, 0);
+  LayOut(platform_.screen.DpiX(), platform_.screen.DpiY());
   const ColorValue start = palette.ColourUnderMarker();
   if (start >= 0)
     workspace.ShowColour(start);
   else
     workspace.RefreshValues();
+}
+
+void Form1::LayOut(int dpiX, int dpiY) {
+  SetDensity(dpiX, dpiY);
+  palette.DrawSwatches();
+  sliders.DrawChannelRamps(0, 0, 0);
+  palette.DrawHueStrip(0, 0, 0);
+  palette.RecolourByShifts();
+  magnifier.PlaceCrossHair();
+}
+
+void Form1::ChangeDensity(int dpi) {
+  if (dpi <= 0 || dpi == units.Dpi()) return;
+  const ColorValue colour = workspace.CurrentColour();
+  LayOut(dpi, dpi);
+  magnifier.lastPreviewX = Magnifier::kForceNewPicture;  // the next picture at the new size
+  workspace.ShowColour(colour);
 }
 
 // Closing only hides the window: the program lives on in the tray until ExitProgram. With

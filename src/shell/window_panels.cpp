@@ -4,6 +4,11 @@ namespace velkaro {
 
 WindowPanels::WindowPanels(int dpiX, int dpiY) : units(dpiX, dpiY) { SizeSurfaces(controls_, units); }
 
+void WindowPanels::SetDensity(int dpiX, int dpiY) {
+  units = Units(dpiX, dpiY);
+  SizeSurfaces(controls_, units);
+}
+
 ColourShownElsewhere WindowPanels::ShownElsewhere() {
   return {.channelBoxes = channelPanel.boxes,
           .eyedropperSwatch = eyedropperPanel.swatch,

@@ -23,6 +23,8 @@ class WindowPanels {
  public:
   // Every picture gets its surface at this density.
   WindowPanels(int dpiX, int dpiY);
+  // The units of another density, and every picture's surface sized for it (blank).
+  void SetDensity(int dpiX, int dpiY);
   WindowPanels(const WindowPanels&) = delete;
   WindowPanels& operator=(const WindowPanels&) = delete;
 
@@ -36,7 +38,7 @@ class WindowPanels {
   ControlList controls_;
 
  public:
-  const Units units;
+  Units units;  // the areas keep a reference: a change of density reaches them all
   EyedropperPanel eyedropperPanel{controls_};
   ChannelPanel channelPanel{controls_};
   ReadoutPanel readoutPanel{controls_};

@@ -4,6 +4,7 @@
 #include <psapi.h>
 
 #include <memory>
+#include <tuple>
 #include <utility>
 
 #include "input.h"
@@ -165,6 +166,12 @@ void MainWindow::OnCreate() {
   moveTimingsMessage_ = RegisterWindowMessageW(kMoveTimingsMessage);
   hoverTicksMessage_ = RegisterWindowMessageW(kHoverTicksMessage);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  // The window's own icons too, which the taskbar and Alt+Tab ask the window for.
+  for (const auto& [which, cx, cy] : {std::tuple{ICON_BIG, SM_CXICON, SM_CYICON}, std::tuple{ICON_SMALL, SM_CXSMICON, SM_CYSMICON}}) {
+    const auto icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(cx),
+                                 GetSystemMetrics(cy), LR_SHARED);
+    SendMessageW(Handle(), WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+  }
   // Run elevated, the window would not hear a normal shell's restart otherwise.
   ChangeWindowMessageFilterEx(Handle(), taskbarCreatedMessage_, MSGFLT_ALLOW, nullptr);
   painter_.LoadPictures(GetSystemMetrics(SM_CXCURSOR) >= kLargeCursor ? kLargeCursor : kSmallCursor);

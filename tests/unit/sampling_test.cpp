@@ -29,11 +29,6 @@ struct Sampling : testing::Test {
   std::string Channels() const {
     return rig.channelPanel.boxes[0].text + "," + rig.channelPanel.boxes[1].text + "," + rig.channelPanel.boxes[2].text;
   }
-  // A press on the target, and the pick it made due, as the window takes it next.
-  void Press(MouseEvent e) {
-    rig.eyedropper.TargetDown(e);
-    rig.eyedropper.TakeDuePick();
-  }
   void MoveTo(int x, int y, int button = kLeft) {
     platform.cursor = Point{x, y};
     rig.eyedropper.TargetMove({button, 0, 3, 4});
@@ -60,10 +55,10 @@ struct SamplingInTheWindow : testing::Test {
 
 TEST_F(Sampling, LeftDragPicksUnderThePointerAndShowsItsPosition) {
   platform.cursor = Point{10, 20};
-  Press({kLeft, 0, 5, 5});
+  rig.eyedropper.TargetDown({kLeft, 0, 5, 5});
   EXPECT_EQ(rig.pickMode, PickMode::Drag);
   EXPECT_EQ(rig.eyedropperPanel.target.picture, PictureId::None);  // lifted
-  EXPECT_EQ(Channels(), "10,20,77");                   // picked at once
+  EXPECT_EQ(Channels(), "144,196,31");  // the swatch under the lifted target: the colour itself
   EXPECT_EQ(rig.magnifierPanel.frame.caption, "像素坐标校准:");      // the press writes no caption
   MoveTo(512, 384);
   EXPECT_EQ(rig.magnifierPanel.frame.caption, "像素坐标校准:X:512,Y:384");
@@ -81,7 +76,7 @@ TEST_F(Sampling, LeftDragPicksUnderThePointerAndShowsItsPosition) {
 }
 
 TEST_F(Sampling, MovesWithOtherButtonStatesOnlyShowTheHand) {
-  Press({kLeft, 0, 0, 0});
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   const std::string before = Channels();
   for (int state : {0, kRight, kLeft | kRight}) {
     platform.calls.clear();
@@ -94,7 +89,7 @@ TEST_F(Sampling, MovesWithOtherButtonStatesOnlyShowTheHand) {
 
 TEST_F(Sampling, RightPressStartsADragThatPicksOnce) {
   platform.cursor = Point{30, 40};
-  Press({kRight, 0, 0, 0});
+  rig.eyedropper.TargetDown({kRight, 0, 0, 0});
   EXPECT_EQ(rig.pickMode, PickMode::Drag);
   EXPECT_EQ(rig.eyedropperPanel.target.picture, PictureId::Target);  // the target stays
   EXPECT_EQ(Channels(), "30,40,77");
@@ -111,7 +106,7 @@ TEST_F(Sampling, PointerPictureFollowsTheColourBeforeThePick) {
   for (const Case c : {Case{{127, 127, 127}, PictureId::PointerLight}, {{128, 0, 0}, PictureId::PointerDark},
                        {{0, 0, 128}, PictureId::PointerDark}, {{0, 0, 0}, PictureId::PointerLight}}) {
     rig.workspace.ShowColour(ComposeColor(c.before.r, c.before.g, c.before.b));
-    Press({kLeft, 0, 0, 0});
+    rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
     rig.workspace.ShowColour(ComposeColor(c.before.r, c.before.g, c.before.b));
     MoveTo(255, 255);  // picks white-ish, after the choice
     EXPECT_EQ(rig.eyedropperPanel.target.pointer, c.pointer) << c.before.r;
@@ -121,7 +116,7 @@ TEST_F(Sampling, PointerPictureFollowsTheColourBeforeThePick) {
 }
 
 TEST_F(Sampling, SamePositionKeepsTheReadoutsAndTheCaption) {
-  Press({kLeft, 0, 0, 0});
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   MoveTo(60, 70);
   rig.channelPanel.boxes[0].text = "1";  // a change the repeated position must not undo
   platform.screen = [](Point) { return kWhite; };
@@ -131,13 +126,13 @@ TEST_F(Sampling, SamePositionKeepsTheReadoutsAndTheCaption) {
 }
 
 TEST_F(Sampling, NegativeCoordinatesOnAMonitorLeftOfThePrimary) {
-  Press({kLeft, 0, 0, 0});
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   MoveTo(-200, 15);
   EXPECT_EQ(rig.magnifierPanel.frame.caption, "像素坐标校准:X:-200,Y:15");
 }
 
 TEST_F(Sampling, UnreadablePixelIsCopiedIntoTheSwatchAndReadThere) {
-  Press({kLeft, 0, 0, 0});
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   platform.screenReadable = false;
   platform.screen = [](Point) { return ComposeColor(9, 8, 7); };
   MoveTo(5, 6);
@@ -149,11 +144,11 @@ TEST_F(Sampling, UnreadablePixelIsCopiedIntoTheSwatchAndReadThere) {
 TEST_F(Sampling, APointNoMonitorCoversGivesNoColour) {
   platform.monitors = {{0, 0, 1280, 1024}, {1280, 0, 1024, 768}};
   platform.cursor = Point{10, 20};
-  Press({kLeft, 0, 0, 0});
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   const std::string inverse = rig.stripPanel.inverseBox.text;
   for (const Point gap : {Point{1300, 900}, Point{2303, 768}, Point{-1, 5}}) {
     MoveTo(gap.x, gap.y);
-    EXPECT_EQ(Channels(), "10,20,77") << gap.x << "," << gap.y;
+    EXPECT_EQ(Channels(), "144,196,31") << gap.x << "," << gap.y;
     EXPECT_EQ(rig.stripPanel.inverseBox.text, inverse);
     EXPECT_EQ(rig.magnifierPanel.frame.caption,
               "像素坐标校准:X:" + std::to_string(gap.x) + ",Y:" + std::to_string(gap.y));  // the pointer is still followed
@@ -163,7 +158,7 @@ TEST_F(Sampling, APointNoMonitorCoversGivesNoColour) {
 }
 
 TEST_F(Sampling, WhiteAndBlackPixels) {
-  Press({kLeft, 0, 0, 0});
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   platform.screen = [](Point p) { return p.x == 0 ? kWhite : kBlack; };
   MoveTo(0, 1);
   EXPECT_EQ(Channels(), "255,255,255");
@@ -172,7 +167,7 @@ TEST_F(Sampling, WhiteAndBlackPixels) {
 }
 
 TEST_F(Sampling, ArrowKeyNudgesThePointerAndThePickFollows) {
-  Press({kLeft, 0, 0, 0});
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   MoveTo(100, 50);
   rig.eyedropper.NudgePointer(1, 0);
   EXPECT_EQ(rig.magnifierPanel.frame.caption, "像素坐标校准:X:101,Y:50");
@@ -189,7 +184,7 @@ TEST_F(Sampling, ArrowKeyNudgesThePointerAndThePickFollows) {
 // move would; only during a left drag, and only when the pointer has moved.
 TEST_F(Sampling, TickCatchesUpWithAPointerWhoseMovesWereLost) {
   platform.cursor = Point{10, 20};
-  Press({kLeft, 0, 0, 0});
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   MoveTo(40, 50);
   platform.cursor = Point{300, 200};  // no move message reached the program
   Tick();
@@ -203,14 +198,14 @@ TEST_F(Sampling, TickCatchesUpWithAPointerWhoseMovesWereLost) {
   Tick();
   EXPECT_EQ(rig.magnifierPanel.frame.caption, "像素坐标校准:X:300,Y:200");
   // A right-button drag picks only at its press, as before.
-  Press({kRight, 0, 0, 0});
+  rig.eyedropper.TargetDown({kRight, 0, 0, 0});
   platform.cursor = Point{7, 8};
   Tick();
   EXPECT_EQ(Channels(), "5,6,77");
 }
 
 TEST_F(Sampling, TickWithTheButtonUpCatchesUpAndEndsTheDrag) {
-  Press({kLeft, 0, 0, 0});
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   MoveTo(40, 50);
   platform.cursor = Point{60, 70};
   platform.leftHeld = false;  // released out there, and the release never arrived
@@ -248,7 +243,8 @@ struct CaptureCase {
 // A move shows its pick at once; its picture is taken when the window asks for it (before
 // it paints), once.
 TEST_F(Sampling, AMovesPictureIsTakenWhenTheWindowAsks) {
-  Press({kLeft, 0, 0, 0});
+  platform.cursor = Point{10, 20};
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   platform.blocks.clear();
   MoveTo(512, 384);
   EXPECT_EQ(Channels(), "0,128,77");
@@ -381,7 +377,7 @@ TEST_F(Sampling, ZoomTextBox) {
 }
 
 TEST_F(Sampling, RestingPointerRenewsThePictureOnThe250thStep) {
-  Press({kLeft, 0, 0, 0});
+  rig.eyedropper.TargetDown({kLeft, 0, 0, 0});
   Tick();  // first step at a new place takes a picture
   platform.blocks.clear();
   for (int i = 1; i < 250; ++i) Tick();
@@ -413,9 +409,8 @@ TEST(SamplingPress, OnlyAPickAwayFromThePressIsRemembered) {
     form.Initialise();
     platform.cursor = pressed;
     form.MouseDown(form.eyedropperPanel.target, {c.button, 0, 16, 16});
-    EXPECT_EQ(form.eyedropper.PickDue(), c.button == kLeft) << c.what;  // the left press waits for the lifted target
-    form.HoverTick();
-    EXPECT_EQ(form.channelPanel.boxes[0].text, "69") << c.what;
+    // The left press takes the swatch under the lifted target, the right one the screen.
+    EXPECT_EQ(form.channelPanel.boxes[0].text, c.button == kLeft ? "144" : "69") << c.what;
     if (c.moveTo) {
       platform.cursor = *c.moveTo;
       form.MouseMove(form.eyedropperPanel.target, {c.button, 0, 0, 0});
