@@ -39,6 +39,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   platform.dialogs.SetDensity(form.units.Dpi());
   platform.window.SetTimerCallback(&OnHoverTimer);
   window.SetPressListener([&platform](POINT p) { platform.window.SetPressPoint(p); });
+  window.SetDensityListener([&platform](int dpi) {
+    platform.screen.SetWindowDensity(dpi);
+    platform.dialogs.SetDensity(dpi);
+  });
 
   form.Initialise();
   window.Sync();

@@ -1,5 +1,7 @@
 #include "edit_host.h"
 
+#include "control_paint.h"
+
 
 #include "input.h"
 #include "unicode.h"
@@ -21,6 +23,15 @@ void EditHost::Create(HWND parent, TextBox& box, int id, const RECT& r) {
   SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
   edits_.push_back({&box, edit, box.text, box.backColor, box.foreColor,
                     GdiObject<HBRUSH>(CreateSolidBrush(ToColorRef(box.backColor))), box.selections, nullptr});
+}
+
+void EditHost::LayOut(const ControlPainter& painter) {
+  for (Edit& e : edits_) {
+    const RECT r = painter.ClientRect(*e.box);
+    SetWindowPos(e.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(e.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(e.box->fontPt)), TRUE);
+    SendMessageW(e.hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(1, 1));
+  }
 }
 
 // Once the list is complete: it does not move any more. The window procedure is replaced

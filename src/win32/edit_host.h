@@ -17,9 +17,13 @@
 
 namespace velkaro {
 
+class ControlPainter;
+
 class EditHost {
  public:
   // `syncWindow` brings the whole window up to date, after a key was handled.
+  // Each edit to its place and font at the density now (after a change of density).
+  void LayOut(const ControlPainter& painter);
   EditHost(Form1& form, FontCache& fonts, ViewTimings& timings, std::function<void()> syncWindow)
       : form_(form), fonts_(fonts), timings_(timings), syncWindow_(std::move(syncWindow)) {}
   EditHost(const EditHost&) = delete;

@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "gdi.h"
 
@@ -25,6 +26,13 @@ class FontCache {
       it = fonts_.emplace(key, GdiObject<HFONT>(f)).first;
     }
     return it->second.get();
+  }
+
+  // Fonts at another density from now on. The old ones are handed back: whoever holds one
+  // (an edit) takes a new one before they go.
+  std::map<std::tuple<int, bool, std::wstring>, GdiObject<HFONT>> SetDpi(int dpi) {
+    dpi_ = dpi;
+    return std::exchange(fonts_, {});
   }
 
   static constexpr wchar_t kWindowFace[] = L"微软雅黑";

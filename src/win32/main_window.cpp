@@ -78,6 +78,9 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      return 0;
     case WM_ENDSESSION:
       // The session is ending: leave the way the tray's Exit does, not by hiding.
       if (wp) form_.SessionEnding();
@@ -148,6 +151,14 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (msg == memoryMessage_ && memoryMessage_ != 0) return OnMemoryQuery();
       if (msg == fineTuneTimingsMessage_ && fineTuneTimingsMessage_ != 0) return OnFineTuneTimingsQuery(wp);
       if (msg == moveTimingsMessage_ && moveTimingsMessage_ != 0) return OnMoveTimingsQuery(wp);
+      if (msg == changeDensityMessage_ && changeDensityMessage_ != 0) {
+        RECT now{};
+        GetWindowRect(Handle(), &now);
+        const int dpi = static_cast<int>(wp);
+        const Units at(dpi, dpi);
+        OnDpiChanged(dpi, {now.left, now.top, now.left + at.ScaledX(kClientWidthPx), now.top + at.ScaledY(kClientHeightPx)});
+        return 0;
+      }
       if (msg == hoverTicksMessage_ && hoverTicksMessage_ != 0)
         return static_cast<LRESULT>((form_.hoverTicks & ~(std::uint64_t{1} << 63)) |
                                     (form_.HoverTimerRunning() ? std::uint64_t{1} << 63 : 0));
@@ -159,19 +170,64 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
+// The window's own icons, which the taskbar and Alt+Tab ask the window for: the sizes of
+// the window's density (32 and 16 at 96 dpi), each drawn for itself.
+void MainWindow::SetIcons() {
+  const int dpi = form_.units.Dpi();
+  for (const auto& [which, px96] : {std::pair{ICON_BIG, 32}, std::pair{ICON_SMALL, 16}}) {
+    const int px = MulDiv(px96, dpi, 96);
+    const auto icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, px, px, LR_SHARED);
+    SendMessageW(Handle(), WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+  }
+}
+
+// The window moved to a monitor of another scale, or the scale changed: everything is laid
+// out anew at the new density and the window takes the rectangle the system suggests. The
+// model keeps the colour, the readouts, the shifts, the zoom and the recent colours.
+void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  if (dpi <= 0 || dpi == form_.units.Dpi()) return;
+  form_.ChangeDensity(dpi);
+  const auto retired = fonts_.SetDpi(dpi);  // freed once the edits took the new fonts
+  painter_.LoadPictures(GetSystemMetrics(SM_CXCURSOR) >= kLargeCursor ? kLargeCursor : kSmallCursor);
+  if (HDC dc = GetDC(Handle())) {
+    painter_.FitLabels(dc, form_.Controls());
+    ReleaseDC(Handle(), dc);
+  }
+  edits_.LayOut(painter_);
+  const auto& controls = form_.Controls();
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    signatures_[i] = ControlPainter::Signature(*controls[i]);
+    paintedRects_[i] = painter_.DirtyRect(*controls[i]);
+  }
+  if (toolTips_) {
+    for (const Control* c : controls) {
+      if (c->kind != ControlKind::Image || static_cast<const Image*>(c)->toolTip.empty()) continue;
+      TTTOOLINFOW info{};
+      info.cbSize = sizeof info;
+      info.hwnd = Handle();
+      info.uId = reinterpret_cast<UINT_PTR>(c);
+      info.rect = painter_.ClientRect(*c);
+      SendMessageW(toolTips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
+    }
+  }
+  SetIcons();
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  form_.frame.RememberWindowRect();
+  InvalidateRect(Handle(), nullptr, FALSE);
+  if (densityListener_) densityListener_(dpi);
+  Sync();
+}
+
 void MainWindow::OnCreate() {
   timingsMessage_ = RegisterWindowMessageW(kMagnifierTimingsMessage);
   memoryMessage_ = RegisterWindowMessageW(kMemoryUsageMessage);
   fineTuneTimingsMessage_ = RegisterWindowMessageW(kFineTuneTimingsMessage);
   moveTimingsMessage_ = RegisterWindowMessageW(kMoveTimingsMessage);
   hoverTicksMessage_ = RegisterWindowMessageW(kHoverTicksMessage);
+  changeDensityMessage_ = RegisterWindowMessageW(kChangeDensityMessage);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
-  // The window's own icons too, which the taskbar and Alt+Tab ask the window for.
-  for (const auto& [which, cx, cy] : {std::tuple{ICON_BIG, SM_CXICON, SM_CYICON}, std::tuple{ICON_SMALL, SM_CXSMICON, SM_CYSMICON}}) {
-    const auto icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(cx),
-                                 GetSystemMetrics(cy), LR_SHARED);
-    SendMessageW(Handle(), WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
-  }
+  SetIcons();
   // Run elevated, the window would not hear a normal shell's restart otherwise.
   ChangeWindowMessageFilterEx(Handle(), taskbarCreatedMessage_, MSGFLT_ALLOW, nullptr);
   painter_.LoadPictures(GetSystemMetrics(SM_CXCURSOR) >= kLargeCursor ? kLargeCursor : kSmallCursor);

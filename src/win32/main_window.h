@@ -35,6 +35,8 @@ class MainWindow : public BaseWindow<MainWindow> {
   void Sync();
   // Told where each left press happens, in screen pixels.
   void SetPressListener(std::function<void(POINT)> listener) { pressListener_ = std::move(listener); }
+  // Told the new density when the window's changes (the dialogs follow it).
+  void SetDensityListener(std::function<void(int)> listener) { densityListener_ = std::move(listener); }
   // Keys the window takes before any control does; true when it took this one.
   bool PreTranslate(const MSG& msg);
   ViewTimings& Timings() { return timings_; }
@@ -61,6 +63,8 @@ class MainWindow : public BaseWindow<MainWindow> {
   void StopWatchingMouse();
   static LRESULT CALLBACK MouseHook(int code, WPARAM wp, LPARAM lp);
   void AddToolTips();
+  void SetIcons();
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void ShowCapturedPointer();
   float LocalX(const Control& c, int clientX) const;
   float LocalY(const Control& c, int clientY) const;
@@ -87,11 +91,13 @@ class MainWindow : public BaseWindow<MainWindow> {
   UINT fineTuneTimingsMessage_ = 0;
   UINT moveTimingsMessage_ = 0;
   UINT hoverTicksMessage_ = 0;
+  UINT changeDensityMessage_ = 0;
   UINT memoryMessage_ = 0;
   UINT taskbarCreatedMessage_ = 0;
   HWND toolTips_ = nullptr;
   GdiObject<HBRUSH> bodyBrush_, titleBrush_;
   std::function<void(POINT)> pressListener_;
+  std::function<void(int)> densityListener_;
   HHOOK mouseHook_ = nullptr;
   UINT swallowRelease_ = 0;  // the release of the click that ended a hotkey pick
   bool movePosted_ = false;  // a hotkey pick's move waits in the queue

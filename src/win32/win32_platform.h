@@ -15,6 +15,9 @@ namespace velkaro {
 
 class Win32Screen : public ScreenPointer {
  public:
+  // The window's density, once it changed from the screen's (a monitor of another scale):
+  // pixels on the window convert to twips at it.
+  void SetWindowDensity(int dpi) { windowDpi_ = dpi; }
   int DpiX() override;
   int DpiY() override;
   ScreenRect PrimaryScreen() override;
@@ -30,6 +33,7 @@ class Win32Screen : public ScreenPointer {
 
  private:
   DibSection block_, pointer_;  // kept between pictures
+  int windowDpi_ = 0;
 };
 
 class Win32WindowHost : public WindowHost {

@@ -14,8 +14,8 @@ int ScreenDensity(int index) {
 }
 }  // namespace
 
-int Win32Screen::DpiX() { return ScreenDensity(LOGPIXELSX); }
-int Win32Screen::DpiY() { return ScreenDensity(LOGPIXELSY); }
+int Win32Screen::DpiX() { return windowDpi_ > 0 ? windowDpi_ : ScreenDensity(LOGPIXELSX); }
+int Win32Screen::DpiY() { return windowDpi_ > 0 ? windowDpi_ : ScreenDensity(LOGPIXELSY); }
 
 ScreenRect Win32Screen::PrimaryScreen() {
   return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};

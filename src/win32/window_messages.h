@@ -30,6 +30,9 @@ inline constexpr wchar_t kFineTuneTimingsMessage[] = L"Velkaro.FineTuneTimings";
 // The program's memory: private bytes in KiB in the high 32 bits, the working set in KiB
 // in the low 32 bits.
 inline constexpr wchar_t kMemoryUsageMessage[] = L"Velkaro.MemoryUsage";
+// For the tests: what WM_DPICHANGED does for the density in wParam, the window's corner
+// kept (a test cannot send that message from another process with its rectangle).
+inline constexpr wchar_t kChangeDensityMessage[] = L"Velkaro.ChangeDensity";
 // The hover ticks since the start, and in bit 63 whether the hover timer runs now.
 inline constexpr wchar_t kHoverTicksMessage[] = L"Velkaro.HoverTicks";
 
