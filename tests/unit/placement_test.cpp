@@ -77,6 +77,26 @@ TEST(PlacementRoundTrip, EveryDensity) {
   }
 }
 
+// Saved after a change of density while running, the place is what the next start at that
+// density restores.
+TEST(PlacementRoundTrip, SavedAfterAChangeOfDensity) {
+  FakePlatform platform;
+  platform.monitors = {{0, 0, 4000, 3000}};
+  {
+    Form1 form(platform);
+    form.Initialise();
+    platform.dpi = 144;
+    form.ChangeDensity(144);
+    platform.windowRect = {123, 45, form.units.ScaledX(kClientWidthPx), form.units.ScaledY(kClientHeightPx)};
+    form.placement.SavePlacement();
+  }
+  platform.windowRect = {0, 0, 981, 742};
+  Form1 next(platform);
+  next.Initialise();
+  EXPECT_EQ(platform.windowRect.left, 123);
+  EXPECT_EQ(platform.windowRect.top, 45);
+}
+
 TEST_F(Placed, MovesOverADragSurfaceStoreTheWindow) {
   Form1 form(platform);
   form.Initialise();
