@@ -1,0 +1,38 @@
+# Makes the portable zip: cmake -DVERSION=... -DSOURCE=... -DBINARY=... -DVELKARO=... -DCOLOR=...
+#   -P package.cmake
+# Velkaro-<VERSION>-win64.zip in BINARY holds the two programs, the user's guide and the
+# licence (with Windows line ends), in a fixed order, every entry dated the time of the
+# source's last commit (or SOURCE_DATE_EPOCH when set): the same bytes from every build of
+# the same commit.
+set(stage ${BINARY}/package)
+file(REMOVE_RECURSE ${stage})
+file(MAKE_DIRECTORY ${stage})
+file(COPY_FILE ${VELKARO} ${stage}/Velkaro.exe)
+file(COPY_FILE ${COLOR} ${stage}/velkaro-color.exe)
+set(VELKARO_VERSION ${VERSION})
+configure_file(${SOURCE}/packaging/README.txt ${stage}/README.txt @ONLY NEWLINE_STYLE CRLF)
+configure_file(${SOURCE}/LICENSE ${stage}/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(epoch $ENV{SOURCE_DATE_EPOCH})
+else()
+  execute_process(COMMAND git -C ${SOURCE} log -1 --format=%ct OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE
+                  RESULT_VARIABLE git_failed)
+  if(git_failed OR epoch STREQUAL "")
+    set(epoch 315532800)  # 1980-01-01, the earliest time a zip entry can carry
+  endif()
+endif()
+
+# string(TIMESTAMP) reads SOURCE_DATE_EPOCH; the zip's times are written in UTC whatever
+# the machine's zone.
+set(ENV{SOURCE_DATE_EPOCH} ${epoch})
+string(TIMESTAMP stamp "%Y-%m-%d %H:%M:%S" UTC)
+set(zip ${BINARY}/Velkaro-${VERSION}-win64.zip)
+file(REMOVE ${zip})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip "--mtime=${stamp} UTC"
+                        Velkaro.exe velkaro-color.exe README.txt LICENSE.txt
+                WORKING_DIRECTORY ${stage} RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "the zip could not be made")
+endif()
+message(STATUS "${zip}")
