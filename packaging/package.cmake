@@ -23,14 +23,15 @@ else()
   endif()
 endif()
 
-# string(TIMESTAMP) reads SOURCE_DATE_EPOCH; the zip's times are written in UTC whatever
-# the machine's zone.
-set(ENV{SOURCE_DATE_EPOCH} ${epoch})
-string(TIMESTAMP stamp "%Y-%m-%d %H:%M:%S" UTC)
+# Info-ZIP without its extra fields (-X: no owner, no access or change times) and without
+# folder entries (-D); each file dated the epoch and its mode fixed, the times written in
+# UTC whatever the machine's zone.
+set(files Velkaro.exe velkaro-color.exe README.txt LICENSE.txt)
 set(zip ${BINARY}/Velkaro-${VERSION}-win64.zip)
 file(REMOVE ${zip})
-execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip "--mtime=${stamp} UTC"
-                        Velkaro.exe velkaro-color.exe README.txt LICENSE.txt
+execute_process(COMMAND chmod 644 ${files} WORKING_DIRECTORY ${stage})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC touch -d @${epoch} ${files} WORKING_DIRECTORY ${stage})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC zip -X -D -q -9 ${zip} ${files}
                 WORKING_DIRECTORY ${stage} RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "the zip could not be made")
