@@ -188,27 +188,11 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   if (dpi <= 0 || dpi == form_.units.Dpi()) return;
   form_.ChangeDensity(dpi);
   const auto retired = fonts_.SetDpi(dpi);  // freed once the edits took the new fonts
-  painter_.LoadPictures(GetSystemMetrics(SM_CXCURSOR) >= kLargeCursor ? kLargeCursor : kSmallCursor);
-  if (HDC dc = GetDC(Handle())) {
-    painter_.FitLabels(dc, form_.Controls());
-    ReleaseDC(Handle(), dc);
-  }
+  PrepareForDensity();
   edits_.LayOut(painter_);
-  const auto& controls = form_.Controls();
-  for (std::size_t i = 0; i < controls.size(); ++i) {
-    signatures_[i] = ControlPainter::Signature(*controls[i]);
-    paintedRects_[i] = painter_.DirtyRect(*controls[i]);
-  }
-  if (toolTips_) {
-    for (const Control* c : controls) {
-      if (c->kind != ControlKind::Image || static_cast<const Image*>(c)->toolTip.empty()) continue;
-      TTTOOLINFOW info{};
-      info.cbSize = sizeof info;
-      info.hwnd = Handle();
-      info.uId = reinterpret_cast<UINT_PTR>(c);
-      info.rect = painter_.ClientRect(*c);
-      SendMessageW(toolTips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
-    }
+  for (const Image* image : TippedImages()) {
+    TTTOOLINFOW info = ToolOf(*image);
+    SendMessageW(toolTips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
   }
   SetIcons();
   SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -230,18 +214,10 @@ void MainWindow::OnCreate() {
   SetIcons();
   // Run elevated, the window would not hear a normal shell's restart otherwise.
   ChangeWindowMessageFilterEx(Handle(), taskbarCreatedMessage_, MSGFLT_ALLOW, nullptr);
-  painter_.LoadPictures(GetSystemMetrics(SM_CXCURSOR) >= kLargeCursor ? kLargeCursor : kSmallCursor);
+  PrepareForDensity();
   const auto& controls = form_.Controls();
-  if (HDC dc = GetDC(Handle())) {
-    painter_.FitLabels(dc, controls);
-    ReleaseDC(Handle(), dc);
-  }
-  signatures_.assign(controls.size(), 0);
-  paintedRects_.assign(controls.size(), RECT{});
   for (std::size_t i = 0; i < controls.size(); ++i) {
     Control& c = *controls[i];
-    signatures_[i] = ControlPainter::Signature(c);
-    paintedRects_[i] = painter_.DirtyRect(c);
     const int id = kFirstControlId + static_cast<int>(i);
     const RECT r = painter_.ClientRect(c);
     if (c.kind == ControlKind::Frame) {
@@ -259,24 +235,53 @@ void MainWindow::OnCreate() {
   AddToolTips();
 }
 
+// What the view draws at the window's density, at the start and after a change: the
+// pictures, the labels fitted to their text, and what each control shows and where.
+void MainWindow::PrepareForDensity() {
+  painter_.LoadPictures(GetSystemMetrics(SM_CXCURSOR) >= kLargeCursor ? kLargeCursor : kSmallCursor);
+  const auto& controls = form_.Controls();
+  if (HDC dc = GetDC(Handle())) {
+    painter_.FitLabels(dc, controls);
+    ReleaseDC(Handle(), dc);
+  }
+  signatures_.resize(controls.size());
+  paintedRects_.resize(controls.size());
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    signatures_[i] = ControlPainter::Signature(*controls[i]);
+    paintedRects_[i] = painter_.DirtyRect(*controls[i]);
+  }
+}
+
+std::vector<const Image*> MainWindow::TippedImages() const {
+  std::vector<const Image*> tipped;
+  if (!toolTips_) return tipped;
+  for (const Control* c : form_.Controls())
+    if (c->kind == ControlKind::Image && !static_cast<const Image*>(c)->toolTip.empty())
+      tipped.push_back(static_cast<const Image*>(c));
+  return tipped;
+}
+
+// A tip's tool: the image, where it lies now. Mouse messages are relayed from OnMouse (no
+// flags): the tip's own subclassing of the window would route every message of the window
+// through window properties under Wine.
+TTTOOLINFOW MainWindow::ToolOf(const Image& image) const {
+  TTTOOLINFOW info{};
+  info.cbSize = sizeof info;
+  info.hwnd = Handle();
+  info.uId = reinterpret_cast<UINT_PTR>(&image);
+  info.rect = painter_.ClientRect(image);
+  return info;
+}
+
 // The image buttons that have a tip show it when the pointer rests on them.
 void MainWindow::AddToolTips() {
   const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&classes);
   toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, nullptr, nullptr);
-  if (!toolTips_) return;
-  for (const Control* c : form_.Controls()) {
-    if (c->kind != ControlKind::Image || static_cast<const Image*>(c)->toolTip.empty()) continue;
-    std::wstring tip = Widen(static_cast<const Image*>(c)->toolTip);
-    TTTOOLINFOW info{};
-    info.cbSize = sizeof info;
-    // Mouse messages are relayed from OnMouse: the tip's own subclassing of the window
-    // would route every message of the window through window properties under Wine.
-    info.uFlags = 0;
-    info.hwnd = Handle();
-    info.uId = reinterpret_cast<UINT_PTR>(c);
-    info.rect = painter_.ClientRect(*c);
+  for (const Image* image : TippedImages()) {
+    std::wstring tip = Widen(image->toolTip);
+    TTTOOLINFOW info = ToolOf(*image);
     info.lpszText = tip.data();
     SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
   }

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <functional>
 #include <vector>
 
@@ -64,6 +66,9 @@ class MainWindow : public BaseWindow<MainWindow> {
   static LRESULT CALLBACK MouseHook(int code, WPARAM wp, LPARAM lp);
   void AddToolTips();
   void SetIcons();
+  void PrepareForDensity();
+  std::vector<const Image*> TippedImages() const;  // none without the tip window
+  TTTOOLINFOW ToolOf(const Image& image) const;
   void OnDpiChanged(int dpi, const RECT& suggested);
   void ShowCapturedPointer();
   float LocalX(const Control& c, int clientX) const;

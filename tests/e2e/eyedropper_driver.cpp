@@ -3,7 +3,6 @@
 // the magnifier's caption, the magnified pixel at the cross hair; then the arrow keys
 // across the colour border, the magnifier's own timing.
 #include <cmath>
-#include <memory>
 #include <string>
 
 #include "driver.h"
