@@ -53,9 +53,17 @@ velkaro_wine_env() {
 # A fresh prefix for a test run.
 velkaro_fresh_prefix() {
   velkaro_wine_env
-  wineserver -k >/dev/null 2>&1 || true
+  velkaro_end_server
   rm -rf "$WINEPREFIX"
   velkaro_prepare_prefix
+}
+
+# Ends the prefix's server and waits until it has gone: a prefix removed and made again at
+# once can get the same inode, and so the same server socket, as the one a dying server
+# still answers on.
+velkaro_end_server() {
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
 }
 
 # Creates the prefix if it is missing, with the settings that make Wine fast and quiet
@@ -68,9 +76,17 @@ velkaro_prepare_prefix() {
     wine wineboot >/dev/null 2>&1
     return 0
   fi
-  mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
-  wineserver -w
+  local attempt
+  for attempt in 1 2 3; do
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+    # A prefix whose first start failed half way has no system files; start it again.
+    [ -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ] && break
+    echo "Wine prefix $WINEPREFIX incomplete, making it again" >&2
+    velkaro_end_server
+    rm -rf "$WINEPREFIX"
+  done
   local reg="$WINEPREFIX/velkaro.reg"
   {
     printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n'
@@ -99,13 +115,13 @@ velkaro_prepare_prefix() {
 # A fresh prefix (WINEPREFIX) told a screen density before any program starts.
 velkaro_density_prefix() {
   local dpi=$1 key
-  wineserver -k >/dev/null 2>&1
+  velkaro_end_server
   rm -rf "$WINEPREFIX"
   velkaro_prepare_prefix </dev/null >/dev/null 2>&1
   for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
     wine reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
   done
-  wineserver -k >/dev/null 2>&1
+  velkaro_end_server
   velkaro_prepare_prefix </dev/null >/dev/null 2>&1
 }
 

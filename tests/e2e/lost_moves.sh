@@ -9,7 +9,7 @@ winpath() { local p; p=$(realpath -m "$1"); printf 'Z:%s' "${p//\//\\}"; }
 export WINEPREFIX=$VELKARO_ROOT/build/lostmove-prefix
 passed=0
 for run in $(seq "$runs"); do
-  wineserver -k >/dev/null 2>&1
+  velkaro_end_server
   rm -rf "$WINEPREFIX"
   velkaro_prepare_prefix </dev/null >/dev/null 2>&1
   log=$logdir/lost_moves_$run.log
