@@ -1,9 +1,9 @@
-# Makes the portable zip: cmake -DVERSION=... -DSOURCE=... -DBINARY=... -DVELKARO=... -DCOLOR=...
-#   -P package.cmake
+# Makes the portable zip and the installer: cmake -DVERSION=... -DSOURCE=... -DBINARY=...
+#   -DVELKARO=... -DCOLOR=... -DICON=... -P package.cmake
 # Velkaro-<VERSION>-win64.zip in BINARY holds the two programs, the user's guide and the
 # licence (with Windows line ends), in a fixed order, every entry dated the time of the
 # source's last commit (or SOURCE_DATE_EPOCH when set): the same bytes from every build of
-# the same commit.
+# the same commit. Velkaro-<VERSION>-setup.exe installs the same four files.
 set(stage ${BINARY}/package)
 file(REMOVE_RECURSE ${stage})
 file(MAKE_DIRECTORY ${stage})
@@ -37,3 +37,25 @@ if(failed)
   message(FATAL_ERROR "the zip could not be made")
 endif()
 message(STATUS "${zip}")
+
+# The installer stores no file times (SetDateSave off) and its stubs carry none of their
+# own, so the same files give the same bytes.
+find_program(MAKENSIS makensis)
+if(NOT MAKENSIS)
+  message(FATAL_ERROR "makensis not found (is the nsis package installed?)")
+endif()
+set(size 0)
+foreach(f ${files})
+  file(SIZE ${stage}/${f} bytes)
+  math(EXPR size "${size} + ${bytes}")
+endforeach()
+math(EXPR size_kb "(${size} + 1023) / 1024")
+set(setup ${BINARY}/Velkaro-${VERSION}-setup.exe)
+file(REMOVE ${setup})
+execute_process(COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8 -DVERSION=${VERSION} -DSTAGE=${stage} -DICON=${ICON}
+                        -DSIZE_KB=${size_kb} -DOUTFILE=${setup} ${SOURCE}/packaging/velkaro.nsi
+                RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "the installer could not be made")
+endif()
+message(STATUS "${setup}")

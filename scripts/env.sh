@@ -6,7 +6,7 @@ VELKARO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VELKARO_PACKAGES=(
   cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev liblcms2-dev libmagick++-dev
   g++-mingw-w64-x86-64-posix wine wine64 xvfb xdotool x11-xserver-utils imagemagick xclip
-  fonts-wqy-microhei locales qrencode zbar-tools clang libclang-rt-14-dev icoutils zip unzip
+  fonts-wqy-microhei locales qrencode zbar-tools clang libclang-rt-14-dev icoutils zip unzip nsis
 )
 
 # Installs whatever of the list is missing; silent when everything is there. Also makes

@@ -1,10 +1,15 @@
 // Velkaro: the window, its start-up, and the message loop.
 #include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
 
 #include "form1.h"
 #include "icons.h"
 #include "main_window.h"
 #include "pictures.h"
+#include "unicode.h"
 #include "win32_platform.h"
 
 namespace {
@@ -18,6 +23,17 @@ void CALLBACK OnHoverTimer(HWND, UINT, UINT_PTR, DWORD) {
   g_form->HoverTick();
 }
 }  // namespace
+
+// The command line's arguments after the program's name, as UTF-8.
+std::vector<std::string> Arguments() {
+  std::vector<std::string> arguments;
+  int count = 0;
+  if (LPWSTR* list = CommandLineToArgvW(GetCommandLineW(), &count)) {
+    for (int i = 1; i < count; ++i) arguments.push_back(velkaro::Narrow(list[i]));
+    LocalFree(list);
+  }
+  return arguments;
+}
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   // A library loaded by name comes from the system folder only, never from this program's
@@ -44,7 +60,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     platform.dialogs.SetDensity(dpi);
   });
 
-  form.Initialise();
+  form.Initialise(velkaro::ReadStartRequest(Arguments()));
   window.Sync();
 
   MSG msg;

@@ -136,6 +136,11 @@ class InstanceServices {
   // Starts taking command strings on (application, topic); each reaches the main window's
   // execute handler on the user-interface thread, after the messages already queued.
   virtual void ServeCommands(const std::string& application, const std::string& topic) = 0;
+  // Sends one command string to the running copy, as SendCommand does, then waits up to
+  // waitMs for that copy's process to end (its files are then free to replace). False
+  // when it still runs, or when no running copy's process could be found to wait for.
+  virtual bool SendCommandAndWaitForEnd(const std::string& application, const std::string& topic,
+                                        const std::string& command, int waitMs) = 0;
   // Starts one of the fixed programs from the system's own folders, its window shown as
   // asked; failures ignored.
   virtual void Launch(LaunchCommand command, LaunchWindow show) = 0;

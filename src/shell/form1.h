@@ -29,6 +29,12 @@
 
 namespace velkaro {
 
+// What a start was asked for on the command line. EndRunningCopy (/quit) is for
+// installers and scripts: the running copy, if any, is asked to end and waited for; this
+// copy shows nothing and ends with 0 once no copy runs, or 1 when one still does.
+enum class StartRequest { Run, EndRunningCopy };
+StartRequest ReadStartRequest(const std::vector<std::string>& arguments);
+
 class Form1 : public WindowPanels, private FrameActions {
  public:
   explicit Form1(Platform platform);
@@ -36,7 +42,9 @@ class Form1 : public WindowPanels, private FrameActions {
   Form1& operator=(const Form1&) = delete;
 
   // ---- start-up and shut-down ----
-  void Initialise();  // the creation handler: privilege, then the defaults (which load)
+  // The creation handler: privilege, then the defaults (which load); or, asked to end the
+  // running copy, only that.
+  void Initialise(StartRequest request = StartRequest::Run);
   void Load();
   void Unload(bool& cancel);
   void SetStartupDefaults();

@@ -1,6 +1,7 @@
 // Start-up and shut-down of the main window.
 #include "form1.h"
 
+#include <cctype>
 #include <utility>
 
 namespace velkaro {
@@ -21,7 +22,22 @@ std::string Form1::ShownTrayTip() const {
   return hotkeyUnavailable_ ? TrayTip() + "（取色热键 Ctrl+Alt+C 不可用）" : TrayTip();
 }
 
-void Form1::Initialise() {
+// Unknown arguments are ignored, as they always were.
+StartRequest ReadStartRequest(const std::vector<std::string>& arguments) {
+  for (const std::string& argument : arguments) {
+    std::string lower = argument;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower == "/quit" || lower == "-quit" || lower == "--quit") return StartRequest::EndRunningCopy;
+  }
+  return StartRequest::Run;
+}
+
+void Form1::Initialise(StartRequest request) {
+  if (request == StartRequest::EndRunningCopy) {
+    const bool noneRuns = !commands.IsAlreadyRunning() || commands.EndRunningCopy();
+    platform_.system.TerminateProcess(noneRuns ? 0 : 1);
+    return;
+  }
   platform_.system.EnableDebugPrivilege();
   SetStartupDefaults();
 }

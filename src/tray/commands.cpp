@@ -12,6 +12,11 @@ void Commands::SendDdeCommand(const std::string& command) {
   instance_.SendCommand(kApplicationTitle, kLinkTopic, command);
 }
 
+bool Commands::EndRunningCopy() {
+  constexpr int kWaitForEndMs = 10000;  // saving its place and leaving the tray take well under a second
+  return instance_.SendCommandAndWaitForEnd(kApplicationTitle, kLinkTopic, kCommandExit, kWaitForEndMs);
+}
+
 void Commands::ServeCommands() { instance_.ServeCommands(kApplicationTitle, kLinkTopic); }
 
 void Commands::CommandReceived(const std::string& command, int& cancel) {

@@ -39,6 +39,9 @@ class Commands {
 
   bool IsAlreadyRunning();
   void SendDdeCommand(const std::string& command);
+  // Asks the running copy to end with its own command and waits for its process to end;
+  // true when it did.
+  bool EndRunningCopy();
   void ServeCommands();
   // The main window's execute handler: every string is accepted.
   void CommandReceived(const std::string& command, int& cancel);

@@ -108,18 +108,26 @@ InstanceServices::MutexOpen Win32Instance::OpenMutex(const std::string& name) {
   return MutexOpen::Created;
 }
 
+namespace {
+
+// The running copy's process id, found by its main window: this copy has one of its own,
+// never shown, which is passed over. 0 when there is none.
+DWORD RunningCopyId() {
+  for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, kMainWindowClass, nullptr)) != nullptr;) {
+    DWORD id = 0;
+    if (GetWindowThreadProcessId(window, &id) && id != GetCurrentProcessId()) return id;
+  }
+  return 0;
+}
+
 // A copy that is hung, stopped or still starting must not hold this one: the send runs
-// on a thread of its own, and after the give-up time this copy goes on (and ends) without
-// it.
-void Win32Instance::SendCommand(const std::string& application, const std::string& topic,
-                                const std::string& command) {
+// on a thread of its own, and after the give-up time, or once `done` (when given) is
+// signalled, this copy goes on (and ends) without it.
+void Send(const std::string& application, const std::string& topic, const std::string& command, HANDLE done) {
   // The copy asked to show itself runs in the background and may not take the foreground
   // on its own: this copy, which the user just started, lets it.
-  DWORD first = 0;
-  if (HWND window = FindWindowW(kMainWindowClass, nullptr); window && GetWindowThreadProcessId(window, &first))
-    AllowSetForegroundWindow(first);
-  else
-    AllowSetForegroundWindow(ASFW_ANY);
+  const DWORD first = RunningCopyId();
+  AllowSetForegroundWindow(first ? first : ASFW_ANY);
   auto* job = new SendJob{Widen(application), Widen(topic), Widen(command)};
   HANDLE thread = CreateThread(nullptr, 0, &SendInBackground, job, 0, nullptr);
   if (!thread) {
@@ -128,16 +136,39 @@ void Win32Instance::SendCommand(const std::string& application, const std::strin
   }
   // Connecting asks every top-level window, this copy's own hidden one too: the messages
   // sent to it are answered while waiting, or the send would wait for itself.
+  const HANDLE handles[] = {thread, done};
+  const DWORD count = done ? 2 : 1;
   const DWORD start = GetTickCount();
   for (;;) {
     const DWORD waited = GetTickCount() - start;
     if (waited >= kSenderGiveUpMs) break;
-    const DWORD r = MsgWaitForMultipleObjects(1, &thread, FALSE, kSenderGiveUpMs - waited, QS_SENDMESSAGE);
-    if (r != WAIT_OBJECT_0 + 1) break;
+    const DWORD r = MsgWaitForMultipleObjects(count, handles, FALSE, kSenderGiveUpMs - waited, QS_SENDMESSAGE);
+    if (r != WAIT_OBJECT_0 + count) break;
     MSG msg;
     PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
   }
   CloseHandle(thread);
+}
+
+}  // namespace
+
+void Win32Instance::SendCommand(const std::string& application, const std::string& topic,
+                                const std::string& command) {
+  Send(application, topic, command, nullptr);
+}
+
+// The copy's process is found before the command: afterwards its window may be gone. A
+// copy that ends at once may leave the conversation unanswered, so its end also ends the
+// send.
+bool Win32Instance::SendCommandAndWaitForEnd(const std::string& application, const std::string& topic,
+                                             const std::string& command, int waitMs) {
+  const DWORD id = RunningCopyId();
+  HANDLE process = id ? OpenProcess(SYNCHRONIZE, FALSE, id) : nullptr;
+  Send(application, topic, command, process);
+  if (!process) return false;
+  const bool ended = WaitForSingleObject(process, static_cast<DWORD>(waitMs)) == WAIT_OBJECT_0;
+  CloseHandle(process);
+  return ended;
 }
 
 void Win32Instance::ServeCommands(const std::string& application, const std::string& topic) {

@@ -114,6 +114,8 @@ class Win32Instance : public InstanceServices {
   MutexOpen OpenMutex(const std::string& name) override;
   void SendCommand(const std::string& application, const std::string& topic, const std::string& command) override;
   void ServeCommands(const std::string& application, const std::string& topic) override;
+  bool SendCommandAndWaitForEnd(const std::string& application, const std::string& topic, const std::string& command,
+                                int waitMs) override;
   void Launch(LaunchCommand command, LaunchWindow show) override;
 
  private:

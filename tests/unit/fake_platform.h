@@ -147,6 +147,12 @@ class FakeInstance : public InstanceServices, public virtual FakeLog {
   void ServeCommands(const std::string& application, const std::string& topic) override {
     calls.push_back("ServeCommands " + application + "|" + topic);
   }
+  bool otherCopyEnds = true;  // the running copy ends when asked to
+  bool SendCommandAndWaitForEnd(const std::string& application, const std::string& topic, const std::string& command,
+                                int waitMs) override {
+    calls.push_back("SendCommandAndWait " + application + "|" + topic + " " + command + " " + std::to_string(waitMs));
+    return otherCopyEnds;
+  }
   std::vector<std::string> launched;  // "program|normal or maximised"
   void Launch(LaunchCommand command, LaunchWindow show) override {
     const char* names[] = {"command shell", "drive C", "search portal"};

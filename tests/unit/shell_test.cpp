@@ -92,6 +92,29 @@ TEST(StartUp, SecondCopySendsShowAndEnds) {
   }
 }
 
+// /quit, for installers: the running copy is asked to end and waited for; this copy shows
+// nothing, serves nothing, and tells by its exit code whether a copy still runs.
+TEST(StartUp, QuitEndsTheRunningCopyAndShowsNothing) {
+  struct Case { const char* what; bool running, ends; std::vector<std::string> calls; };
+  const std::string wait = "SendCommandAndWait Velkarov2.2|Velkarov2.2 退出 10000";
+  for (const Case& c : {Case{"none runs", false, true, {"Mutex Velkarov2.2", "TerminateProcess 0"}},
+                        Case{"one runs and ends", true, true, {"Mutex Velkarov2.2", wait, "TerminateProcess 0"}},
+                        Case{"one runs on", true, false, {"Mutex Velkarov2.2", wait, "TerminateProcess 1"}}}) {
+    FakePlatform platform;
+    platform.otherCopyRunning = c.running;
+    platform.otherCopyEnds = c.ends;
+    Form1 form(platform);
+    form.Initialise(StartRequest::EndRunningCopy);
+    EXPECT_EQ(platform.calls, c.calls) << c.what;
+    EXPECT_FALSE(form.tray.Installed()) << c.what;
+  }
+  using Args = std::vector<std::string>;
+  EXPECT_EQ(ReadStartRequest(Args{}), StartRequest::Run);
+  EXPECT_EQ(ReadStartRequest(Args{"/Quit"}), StartRequest::EndRunningCopy);
+  EXPECT_EQ(ReadStartRequest(Args{"--quit"}), StartRequest::EndRunningCopy);
+  EXPECT_EQ(ReadStartRequest(Args{"/quitx", "quit"}), StartRequest::Run);
+}
+
 TEST(StartUp, ColourComesFromTheSwatchUnderTheMarkerAtAnyDensity) {
   struct Case { int dpi; Rgb expected; };
   for (const Case c : {Case{96, {144, 196, 31}}, {120, {33, 174, 53}}}) {
