@@ -9,6 +9,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 int main(int argc, char** argv) {
@@ -20,5 +22,10 @@ int main(int argc, char** argv) {
 #endif
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return velkaro::cli::Run(args, std::cin, std::cout, std::cerr);
+#ifdef _WIN32
+  const bool terminal = _isatty(_fileno(stdout)) != 0;
+#else
+  const bool terminal = isatty(STDOUT_FILENO) != 0;
+#endif
+  return velkaro::cli::Run(args, std::cin, std::cout, std::cerr, terminal);
 }

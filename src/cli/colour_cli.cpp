@@ -2,6 +2,9 @@
 
 #include "colour_tools.h"
 #include "formats.h"
+#include "oklab.h"
+#include "palette_files.h"
+#include "vision.h"
 
 #include <algorithm>
 #include <cctype>
@@ -21,6 +24,8 @@ constexpr std::string_view kHelp =
        velkaro-color contrast --best COLOUR
        velkaro-color name [--exact] [COLOUR ...]
        velkaro-color gradient [--format NAME | --template TEXT] COLOUR COLOUR STEPS
+       velkaro-color simulate [--format NAME | --template TEXT] DEFICIENCY [COLOUR ...]
+       velkaro-color palette --format gpl|ase|css|json [COLOUR ...]
 
 Converts colours and prints what the Velkaro window shows for each: the R, G and B
 channels, HSV, HLS (in the window's order H, L, S), CMYK, Lab, the seven copyable
@@ -36,6 +41,13 @@ input. Accepted forms:
   &H1FC490&         Visual Basic hexadecimal, blue first (the closing & may be left out)
   2081936           a decimal colour value 0-16777215, red in the low byte (the BASIC notation)
   YellowGreen       a CSS colour name, in any case
+  oklch(75% 0.17 121)   CSS Color 4 OKLCh: L as 0-1 or a percentage, C as a number or a
+                    percentage (100% = 0.4), H in degrees or with deg, grad, rad or turn
+  oklab(75% -0.09 0.15) CSS Color 4 OKLab: L as above, a and b numbers or percentages
+                    (100% = 0.4); in both "none" counts as 0 and an alpha after / is
+                    ignored. OKLab is computed on the window's sRGB curve; a colour outside
+                    sRGB is clamped channel by channel, and each channel rounded half to
+                    even as the window rounds
 The bare hexadecimal notation (Hex: 1FC490) is not read: a text such as 123456 would be
 both a hexadecimal and a decimal value. Write it as &H123456& instead.
 
@@ -45,6 +57,8 @@ Options:
                       vb html delphi basic hex c rgb   the window's notations
                       hsv hls cmyk lab                 its readouts, comma-separated
                       css-rgb css-hsl                  rgb(144, 196, 31), hsl(79, 73%, 45%)
+                      oklab oklch                      CSS Color 4: oklch(L% C H), L in percent
+                                                       to 2 decimals, C and a, b to 4, H to 2
                       velkaro-color --format css-hsl yellowgreen      prints  hsl(80, 61%, 50%)
   --template TEXT   one line per colour with the fields filled in; {{ and }} are braces,
                     \n, \t and \\ a line break, a tab and a backslash. The fields, as
@@ -65,6 +79,16 @@ Commands:
                     (each the column of a strip N pixels wide), one per line as #RRGGBB or
                     in the --format or --template given
                       velkaro-color gradient white '#90C41F' 5
+  simulate KIND     how each colour looks with a colour-vision deficiency: protanopia,
+                    deuteranopia or tritanopia (the matrices of Machado, Oliveira and
+                    Fernandes, 2009, at full severity) or achromatopsia (the grey of the same
+                    relative luminance); computed in linear sRGB, clamped, encoded back and
+                    rounded half to even; as #RRGGBB or in the --format or --template given
+                      velkaro-color simulate deuteranopia '#FF0000'
+  palette           the colours as a palette file, each named by its nearest CSS colour:
+                    --format gpl (GIMP, Inkscape), ase (Adobe Swatch Exchange; binary, so
+                    not written to a terminal), css (custom properties) or json
+                      velkaro-color palette --format gpl '#90C41F' white > brand.gpl
 
 A bad colour (a channel above 255, a malformed notation, an empty line) is reported on
 standard error with its argument or line number; the other colours are still converted,
@@ -78,6 +102,7 @@ constexpr std::string_view kTsvHeader =
 }  // namespace
 
 std::optional<ColorValue> ParseColour(std::string_view text, std::string& why) {
+  if (IsOkColourText(text)) return ReadOkColour(text, why);
   if (const std::optional<ColourReading> read = ReadNotation(text, why)) return read->colour;
   const std::string_view t = Trim(text);
   if (!t.empty() && std::isalpha(static_cast<unsigned char>(t.front())))
@@ -178,9 +203,7 @@ std::optional<Options> ReadOptions(const std::vector<std::string>& args, std::os
       if (i + 1 == args.size()) return usage(a + " needs a value");
       const std::string& value = args[++i];
       if (a == "--format") {
-        if (std::find(std::begin(kFormatNames), std::end(kFormatNames), value) == std::end(kFormatNames))
-          return usage("unknown format " + QuotedForTerminal(value));
-        o.format = value;
+        o.format = value;  // checked once the command is known: palette has formats of its own
       } else {
         std::string why;
         o.templ = Template::Parse(value, why);
@@ -194,13 +217,19 @@ std::optional<Options> ReadOptions(const std::vector<std::string>& args, std::os
   }
   if (int(o.tsv) + int(o.format.has_value()) + int(o.templ.has_value()) > 1)
     return usage("--tsv, --format and --template exclude each other");
+  const bool palette = !o.words.empty() && o.words.front() == "palette";
+  if (palette && !o.format) return usage("palette needs --format gpl, ase, css or json");
+  if (o.format && (palette ? !PaletteFormatNamed(*o.format)
+                           : std::find(std::begin(kFormatNames), std::end(kFormatNames), *o.format) ==
+                                 std::end(kFormatNames)))
+    return usage("unknown " + std::string(palette ? "palette " : "") + "format " + QuotedForTerminal(*o.format));
   return o;
 }
 
 class Session {
  public:
-  Session(const Options& o, std::istream& in, std::ostream& out, std::ostream& err)
-      : o_(o), in_(in), out_(out), err_(err), w_(out) {}
+  Session(const Options& o, std::istream& in, std::ostream& out, std::ostream& err, bool outputIsTerminal)
+      : o_(o), in_(in), out_(out), err_(err), w_(out), outputIsTerminal_(outputIsTerminal) {}
 
   // Each colour given (arguments, else standard-input lines) through `each`; bad ones
   // are reported and skipped.
@@ -318,6 +347,34 @@ class Session {
     return Finish();
   }
 
+  int Simulate() {
+    if (o_.words.size() < 2) return Usage("simulate takes a deficiency: protanopia, deuteranopia, tritanopia or achromatopsia");
+    const std::optional<Deficiency> kind = DeficiencyNamed(o_.words[1]);
+    if (!kind)
+      return Usage("unknown deficiency " + QuotedForTerminal(o_.words[1]) +
+                   ": protanopia, deuteranopia, tritanopia or achromatopsia");
+    ForEachColour(std::span(o_.words).subspan(2),
+                  [&](ColorValue c, std::string_view input) { WriteOne(SimulateDeficiency(*kind, c), input, "html"); });
+    return Finish();
+  }
+
+  // The whole file or nothing: a bad colour writes no palette.
+  int Palette() {
+    const PaletteFormat format = *PaletteFormatNamed(*o_.format);
+    if (format == PaletteFormat::Ase && outputIsTerminal_) {
+      err_ << "velkaro-color: an .ase palette is binary and is not written to a terminal; redirect it to a file, "
+              "e.g. velkaro-color palette --format ase COLOUR ... > colours.ase\n";
+      return 2;
+    }
+    std::vector<PaletteEntry> entries;
+    ForEachColour(std::span(o_.words).subspan(1), [&](ColorValue c, std::string_view) {
+      entries.push_back({std::string(NearestCssColour(c).named->name), c});
+    });
+    if (anyBad_) return Finish();
+    w_ << PaletteFile(format, entries, "Velkaro");
+    return Finish();
+  }
+
  private:
   static constexpr long long kMostSteps = 100000;
 
@@ -341,12 +398,14 @@ class Session {
   std::ostream& out_;
   std::ostream& err_;
   Writer w_;
+  bool outputIsTerminal_;
   bool anyBad_ = false;
 };
 
 }  // namespace
 
-int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+        bool outputIsTerminal) {
   if (std::find_if(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; }) !=
       args.end()) {
     std::string help(kHelp);
@@ -356,11 +415,13 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   }
   const std::optional<Options> options = ReadOptions(args, err);
   if (!options) return 2;
-  Session session(*options, in, out, err);
+  Session session(*options, in, out, err, outputIsTerminal);
   const std::string_view command = options->words.empty() ? "" : options->words.front();
   if (command == "contrast") return session.Contrast();
   if (command == "name") return session.Name();
   if (command == "gradient") return session.Gradient();
+  if (command == "simulate") return session.Simulate();
+  if (command == "palette") return session.Palette();
   return session.Convert();
 }
 

@@ -19,12 +19,13 @@ std::optional<ColorValue> ParseColour(std::string_view text, std::string& why);
 
 inline constexpr std::string_view kAcceptedForms =
     "r,g,b (each 0-255), rgb(r, g, b), #RRGGBB, #RGB, #cRRGGBB, &HBBGGRR&, a decimal colour value "
-    "0-16777215, or a CSS colour name";
+    "0-16777215, a CSS colour name, oklab(L a b) or oklch(L C H)";
 
 using velkaro::QuotedForTerminal;
 
 // Exit status: 0 when every colour converted, 1 when any input was bad, 2 on a usage error.
-int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-        std::ostream& err);
+// A binary palette is refused when the output is a terminal.
+int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+        bool outputIsTerminal = false);
 
 }  // namespace velkaro::cli

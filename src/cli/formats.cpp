@@ -1,6 +1,7 @@
 #include "formats.h"
 
 #include "colour_cli.h"
+#include "oklab.h"
 
 #include <algorithm>
 #include <array>
@@ -62,6 +63,7 @@ constexpr std::string_view kFieldHelp =
                                        &H1FC490& #90C41F #90C41F 2081936 1FC490 #c90C41F 144,196,31
       {hsv} {hls} {cmyk} {lab}         readouts: 79,84,77 79,45,73 20,0,65,23 73,-39,69
       {css-rgb} {css-hsl}              rgb(144, 196, 31) hsl(79, 73%, 45%)
+      {oklab} {oklch}                  oklab(75.62% -0.1120 0.1491) oklch(75.62% 0.1865 126.92)
       {inverse}                        the inverse colour: 111,59,224
       {input}                          the colour as it was given
 )";
@@ -90,6 +92,8 @@ std::optional<std::string> Formatted(std::string_view name, ColorValue c) {
   }
   if (name == "css-rgb")
     return "rgb(" + DecimalText(rgb.r) + ", " + DecimalText(rgb.g) + ", " + DecimalText(rgb.b) + ")";
+  if (name == "oklab") return OkLabText(c);
+  if (name == "oklch") return OkLchText(c);
   if (name == "css-hsl") {
     const HslColor v = RgbToHslFast(Byte(rgb.r), Byte(rgb.g), Byte(rgb.b));
     return "hsl(" + DecimalText(v.h) + ", " + DecimalText(v.s) + "%, " + DecimalText(v.l) + "%)";

@@ -12,8 +12,8 @@
 namespace velkaro::cli {
 
 // The names --format takes, in the order --help lists them.
-inline constexpr std::string_view kFormatNames[] = {"vb",  "html", "delphi", "basic", "hex",     "c",      "rgb",
-                                                    "hsv", "hls",  "cmyk",   "lab",   "css-rgb", "css-hsl"};
+inline constexpr std::string_view kFormatNames[] = {"vb",  "html", "delphi", "basic",   "hex",     "c",     "rgb",  "hsv",
+                                                    "hls", "cmyk", "lab",    "css-rgb", "css-hsl", "oklab", "oklch"};
 
 // The colour in a named form; nothing for a name that is not one.
 std::optional<std::string> Formatted(std::string_view name, ColorValue c);

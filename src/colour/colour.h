@@ -147,6 +147,8 @@ struct LabValues {
 LabValues RgbToLabValues(double R, double G, double B);
 // The sRGB transfer function: a channel 0-255 as linear light 0..1.
 double SrgbToLinear(double channel);
+// And back: linear light clamped to 0..1, encoded, as a channel 0-255 rounded half to even.
+std::int32_t LinearToSrgbChannel(double linear);
 
 // WCAG 2.x: relative luminance 0.2126 R + 0.7152 G + 0.0722 B of the linearised
 // channels, and the ratio (lighter + 0.05) / (darker + 0.05), 1 to 21.

@@ -32,6 +32,12 @@ double SrgbToLinear(double channel) {
   return v > 0.04045 ? std::pow((v + 0.055) / 1.055, 2.4) : v / 12.92;
 }
 
+std::int32_t LinearToSrgbChannel(double linear) {
+  const double v = std::clamp(linear, 0.0, 1.0);
+  const double encoded = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
+  return static_cast<std::int32_t>(RoundTiesToEven(std::clamp(encoded * 255, 0.0, 255.0)));
+}
+
 double LabF(double t) { return t > 0.008856 ? std::pow(t, 1.0 / 3) : 7.787 * t + 16.0 / 116; }
 
 /* sRGB -> linear -> XYZ (seven-digit matrix, sums left to right) -> / D65 white

@@ -14,10 +14,10 @@ struct RunResult {
   std::string out, err;
 };
 
-inline RunResult RunCli(std::vector<std::string> args, const std::string& input = "") {
+inline RunResult RunCli(std::vector<std::string> args, const std::string& input = "", bool outputIsTerminal = false) {
   std::istringstream in(input);
   std::ostringstream out, err;
-  const int status = Run(args, in, out, err);
+  const int status = Run(args, in, out, err, outputIsTerminal);
   return {status, out.str(), err.str()};
 }
 

@@ -146,6 +146,10 @@ TEST(ToolkitFormats, EveryFormatAndTemplate) {
       {{"--format", "css-rgb", "teal"}, "rgb(0, 128, 128)\n"},
       {{"--format", "css-hsl", "144,196,31"}, "hsl(79, 73%, 45%)\n"},
       {{"--format", "html", "red", "#00F"}, "#FF0000\n#0000FF\n"},
+      {{"--format", "oklch", "red"}, "oklch(62.80% 0.2577 29.23)\n"},
+      {{"--format", "oklab", "144,196,31"}, "oklab(75.62% -0.1120 0.1491)\n"},
+      {{"--format", "html", "oklch(62.8% 0.2577 29.23)", "OKLAB(0.4403 0.0882 -0.1339 / 0.5)"}, "#FF0000\n#663399\n"},
+      {{"--template", "{oklch} {oklab}", "#808080"}, "oklch(59.99% 0.0000 0.00) oklab(59.99% 0.0000 0.0000)\n"},
       {{"--template", "{r} {g} {b} {rrggbb} {h}/{s}/{v} {hls-h}/{hls-l}/{hls-s}", "144,196,31"},
        "144 196 31 90C41F 79/84/77 79/45/73\n"},
       {{"--template", "{cmyk-c} {cmyk-m} {cmyk-y} {cmyk-k} {lab-l} {lab-a} {lab-b} {inverse}", "144,196,31"},
@@ -167,6 +171,45 @@ TEST(ToolkitFormats, EveryFormatAndTemplate) {
   EXPECT_EQ(lines.status, 1);
   EXPECT_EQ(lines.out, "FF\nFF0000\n");
   EXPECT_NE(lines.err.find("line 2: \"nope\""), std::string::npos);
+}
+
+TEST(ToolkitSimulate, EachDeficiencyInEachForm) {
+  EXPECT_EQ(RunCli({"simulate", "deuteranopia", "#FF0000", "blue"}).out, "#A39000\n#003DFB\n");
+  EXPECT_EQ(RunCli({"simulate", "--format", "css-rgb", "achromatopsia", "red"}).out, "rgb(127, 127, 127)\n");
+  EXPECT_EQ(RunCli({"simulate", "--template", "{input} -> {html}", "protanopia", "144,196,31"}).out,
+            "144,196,31 -> #CFB600\n");
+  EXPECT_EQ(RunCli({"simulate", "tritanopia"}, "red\n\nwhite\n").out, "#FF000F\n#FFFFFF\n");
+  const RunResult unknown = RunCli({"simulate", "daltonism", "red"});
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_NE(unknown.err.find("unknown deficiency \"daltonism\""), std::string::npos);
+  EXPECT_EQ(RunCli({"simulate"}).status, 2);
+  EXPECT_EQ(RunCli({"simulate", "protanopia", "red", "1,2,300"}).status, 1);
+}
+
+// Each colour named by its nearest CSS colour; a bad colour writes no file at all.
+TEST(ToolkitPalette, FilesOnStandardOutput) {
+  EXPECT_EQ(RunCli({"palette", "--format", "css", "144,196,31", "#FFF"}).out,
+            ":root {\n  --velkaro-1: #90C41F; /* yellowgreen */\n  --velkaro-2: #FFFFFF; /* white */\n}\n");
+  EXPECT_EQ(RunCli({"palette", "--format", "gpl"}, "red\n").out, "GIMP Palette\nName: Velkaro\nColumns: 1\n#\n255   0   0\tred\n");
+  EXPECT_EQ(RunCli({"--format", "json", "palette", "#FE0000"}).out,
+            "[\n  {\"name\": \"red\", \"hex\": \"#FE0000\", \"rgb\": [254, 0, 0]}\n]\n");
+  const RunResult ase = RunCli({"palette", "--format", "ase", "red"});
+  EXPECT_EQ(ase.status, 0);
+  EXPECT_EQ(ase.out.substr(0, 4), "ASEF");
+  const RunResult bad = RunCli({"palette", "--format", "gpl", "red", "nope"});
+  EXPECT_EQ(bad.status, 1);
+  EXPECT_EQ(bad.out, "");
+  // The binary file is not poured onto a terminal.
+  const RunResult terminal = RunCli({"palette", "--format", "ase", "red"}, "", true);
+  EXPECT_EQ(terminal.status, 2);
+  EXPECT_EQ(terminal.out, "");
+  EXPECT_NE(terminal.err.find("binary"), std::string::npos);
+  EXPECT_EQ(RunCli({"palette", "--format", "gpl", "red"}, "", true).status, 0);
+  for (const std::vector<std::string>& usage :
+       {std::vector<std::string>{"palette", "red"}, {"palette", "--format", "html", "red"},
+        {"--format", "gpl", "red"}, {"palette", "--template", "{html}", "red"}}) {
+    EXPECT_EQ(RunCli(usage).status, 2) << usage[1];
+  }
 }
 
 // The steps are the window's own strips: tintStrip runs from white to the current colour.
