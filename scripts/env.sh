@@ -25,6 +25,20 @@ velkaro_install_packages() {
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
   fi
   locale -a 2>/dev/null | grep -qx 'zh_CN.utf8' || localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+  # Node and npm, for a palette reader the program did not write; a machine that has
+  # them from elsewhere keeps its own.
+  if ! command -v npm >/dev/null; then
+    echo "Installing: nodejs npm"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends nodejs npm >/dev/null
+  fi
+}
+
+# The npm packages the tests read with, in build/npm (pinned).
+velkaro_install_npm_modules() {
+  [ -d "$VELKARO_ROOT/build/npm/node_modules/ase-utils" ] && return 0
+  npm install --no-audit --no-fund --silent --prefix "$VELKARO_ROOT/build/npm" ase-utils@0.1.1 >/dev/null
 }
 
 # Starts a private Xvfb on a free display number and exports DISPLAY.

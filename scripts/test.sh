@@ -6,6 +6,7 @@ source "$(dirname "$0")/env.sh"
 cd "$VELKARO_ROOT"
 
 velkaro_install_packages
+velkaro_install_npm_modules
 
 quietly() {  # runs a step, showing its output only when it fails
   local log
