@@ -1,5 +1,6 @@
 // The toolkit's answers beyond the window's readouts: contrast, named colours, colour
-// difference and gradient steps. Each is built on the window's own arithmetic.
+// difference and gradient steps. Each is built on the window's own arithmetic; the named
+// colours live with the colour models, for the window's palette export too.
 #pragma once
 
 #include <optional>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "colour.h"
+#include "named_colours.h"
 
 namespace velkaro::cli {
 
@@ -16,25 +18,13 @@ using velkaro::RelativeLuminance;
 // The thresholds are compared with the ratio as computed, not as printed: 4.499 fails AA.
 inline constexpr double kLargeTextAA = 3, kNormalTextAA = 4.5, kLargeTextAAA = 4.5, kNormalTextAAA = 7;
 
-// CIEDE2000 colour difference of two Lab colours (kL = kC = kH = 1).
-double Ciede2000(const LabValues& x, const LabValues& y);
-// The window's Lab conversion before rounding.
-LabValues LabOf(ColorValue c);
-
-struct NamedColour {
-  std::string_view name;
-  ColorValue colour;
-};
-std::span<const NamedColour> CssColours();
-// A CSS colour name, in any case.
-std::optional<ColorValue> CssColourNamed(std::string_view name);
-struct Nearest {
-  const NamedColour* named;
-  double difference;  // CIEDE2000
-};
-// The named colour nearest by CIEDE2000; an exact match is preferred, and among equal
-// differences the first in alphabetical order.
-Nearest NearestCssColour(ColorValue c);
+using velkaro::Ciede2000;
+using velkaro::CssColourNamed;
+using velkaro::CssColours;
+using velkaro::LabOf;
+using velkaro::NamedColour;
+using velkaro::Nearest;
+using velkaro::NearestCssColour;
 
 // n colours from a to b as the window's gradient strips blend them: the columns of a
 // strip n pixels wide.

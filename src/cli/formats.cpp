@@ -90,14 +90,10 @@ std::optional<std::string> Formatted(std::string_view name, ColorValue c) {
     const LabColor v = RgbToLabFast(Byte(rgb.r), Byte(rgb.g), Byte(rgb.b));
     return Joined({v.l, v.a, v.b});
   }
-  if (name == "css-rgb")
-    return "rgb(" + DecimalText(rgb.r) + ", " + DecimalText(rgb.g) + ", " + DecimalText(rgb.b) + ")";
+  if (name == "css-rgb") return CssRgbText(c);
   if (name == "oklab") return OkLabText(c);
   if (name == "oklch") return OkLchText(c);
-  if (name == "css-hsl") {
-    const HslColor v = RgbToHslFast(Byte(rgb.r), Byte(rgb.g), Byte(rgb.b));
-    return "hsl(" + DecimalText(v.h) + ", " + DecimalText(v.s) + "%, " + DecimalText(v.l) + "%)";
-  }
+  if (name == "css-hsl") return CssHslText(c);
   return std::nullopt;
 }
 

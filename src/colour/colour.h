@@ -204,6 +204,10 @@ using NotationRows = std::array<ShortText, kNotationRows>;
 // The seven rows for a colour. Row 5 is the channels joined with ",", which is what the
 // channel boxes hold for any colour set through them.
 NotationRows NotationTexts(ColorValue col);
+// CSS's forms of the window's numbers: "rgb(144, 196, 31)" and, from the HLS readout,
+// "hsl(79, 73%, 45%)".
+std::string CssRgbText(ColorValue col);
+std::string CssHslText(ColorValue col);
 // The inverse colour's channels, as the text under the gradient strip shows them.
 ShortText InverseText(ColorValue col);
 

@@ -113,4 +113,16 @@ ShortText InverseText(ColorValue col) {
   return Build([&](TextBuilder&& t) { t.Channels(InvertColor(col)); });
 }
 
+std::string CssRgbText(ColorValue col) {
+  const Rgb rgb = SplitChannels(col);
+  return "rgb(" + DecimalText(rgb.r) + ", " + DecimalText(rgb.g) + ", " + DecimalText(rgb.b) + ")";
+}
+
+std::string CssHslText(ColorValue col) {
+  const Rgb rgb = SplitChannels(col);
+  const HslColor v = RgbToHslFast(static_cast<std::uint8_t>(rgb.r), static_cast<std::uint8_t>(rgb.g),
+                                  static_cast<std::uint8_t>(rgb.b));
+  return "hsl(" + DecimalText(v.h) + ", " + DecimalText(v.s) + "%, " + DecimalText(v.l) + "%)";
+}
+
 }  // namespace velkaro
