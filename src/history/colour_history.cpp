@@ -51,6 +51,11 @@ void ColourHistory::Load() {
   items_ = Parse(settings_.GetSetting(kApp, kSection, kKey)).value_or(std::vector<ColorValue>{});
 }
 
+void ColourHistory::Clear() {
+  items_.clear();
+  settings_.SaveSetting(kApp, kSection, kKey, Format(items_));
+}
+
 void ColourHistory::Add(ColorValue colour) {
   if (colour < 0) return;
   const auto found = std::find(items_.begin(), items_.end(), colour);

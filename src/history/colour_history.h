@@ -19,6 +19,7 @@ class ColourHistory {
   explicit ColourHistory(SettingsStore& settings) : settings_(settings) {}
   void Load();                 // a damaged stored value counts as empty
   void Add(ColorValue colour); // moved to the front if already there; stored at once
+  void Clear();                // stored at once
   const std::vector<ColorValue>& Items() const { return items_; }
 
   // The stored form: "#RRGGBB" texts separated by commas, newest first.

@@ -75,6 +75,8 @@ class WindowHost {
   // window with the pointer; returns when the button is released, at once when it is not held.
   virtual void DragMainWindow() = 0;
   virtual bool IsMainWindowForeground() = 0;
+  // Above every window that is not itself topmost, or back among the others.
+  virtual void SetTopmost(bool topmost) = 0;
 
   // 0 means "not created".
   virtual std::uint32_t StartHoverTimer(int periodMs) = 0;
@@ -114,6 +116,18 @@ class SystemServices {
   virtual void TerminateProcess(int exitCode) = 0;  // does not return on Windows
   virtual void Beep() = 0;
   virtual void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) = 0;
+  // A yes-or-no question, "no" the default; true for yes.
+  virtual bool Confirm(const std::string& text, const std::string& title) = 0;
+  // This program's own full path.
+  virtual std::string ProgramPath() = 0;
+  // What the system runs at log-on under the program's name (HKCU's Run value "Velkaro"),
+  // nothing when there is none; and setting it, nothing removing it.
+  virtual std::optional<std::string> StartupCommand() = 0;
+  virtual bool SetStartupCommand(const std::optional<std::string>& command) = 0;
+  // Writes a whole file: to a temporary name in the same folder, then renamed over the
+  // target, so that a failure never leaves half a file. Nothing on success, else what the
+  // system said.
+  virtual std::optional<std::string> WriteWholeFile(const std::string& path, const std::string& bytes) = 0;
 };
 
 // Command strings longer than this are taken and ignored, never copied.
@@ -146,10 +160,22 @@ class InstanceServices {
   virtual void Launch(LaunchCommand command, LaunchWindow show) = 0;
 };
 
-enum class TrayMenuItem { None, About, Exit, Recent };
+enum class TrayMenuItem { None, About, Exit, Recent, ExportRecent, ClearRecent, Topmost, StartWithWindows, CopyForm };
 struct TrayMenuChoice {
   TrayMenuItem item = TrayMenuItem::None;
   std::size_t recent = 0;  // which of the recent colours, for TrayMenuItem::Recent
+  std::size_t form = 0;    // which of the copy forms, for TrayMenuItem::CopyForm
+};
+
+// What the hotkey pick's click and a chosen recent colour copy: the window's seven
+// notations in their row order, then three CSS forms.
+inline constexpr std::size_t kCopyForms = 10;
+inline constexpr const char* kCopyFormLabels[kCopyForms] = {
+    "VB", "Html、PS", "Delphi", "BASIC", "其他", "R,G,B", "Hex", "CSS rgb()", "CSS hsl()", "CSS oklch()"};
+// The settings' ticks as the menu shows them.
+struct TrayMenuState {
+  bool topmost = false, startWithWindows = false;
+  std::size_t copyForm = 1;  // Html
 };
 
 // The notification-area icon of the main window and its menu.
@@ -163,7 +189,8 @@ class TrayServices {
   virtual void BringMainWindowToFront() = 0;
   // The menu at the pointer, with a submenu of the recent colours (newest first) when
   // there are any; returns once it is closed, with the item chosen.
-  virtual TrayMenuChoice PopUpTrayMenu(const std::vector<ColorValue>& recent) = 0;
+  // The settings submenu follows, its ticks from `state`.
+  virtual TrayMenuChoice PopUpTrayMenu(const std::vector<ColorValue>& recent, const TrayMenuState& state) = 0;
   // The system-wide pick hotkey (Ctrl+Alt+C); false when another program holds it.
   virtual bool RegisterPickHotkey() = 0;
 };
@@ -179,6 +206,16 @@ class DialogServices {
   virtual void ShowAboutWindow(AboutBox& about) = 0;
   virtual void BringAboutWindowToFront() = 0;
   virtual void OpenUrl(const std::string& address) = 0;  // failures ignored
+  // The Save dialog with one file type per entry of `types` ("GIMP 调色板 (*.gpl)", "gpl"),
+  // the first chosen; the path and the index of the type chosen, nothing when cancelled.
+  struct SaveChoice {
+    std::string path;
+    std::size_t type = 0;
+  };
+  struct FileType {
+    std::string label, extension;
+  };
+  virtual std::optional<SaveChoice> ChooseSaveFile(const std::vector<FileType>& types, const std::string& name) = 0;
 };
 
 // Every role, for the window that composes the areas.

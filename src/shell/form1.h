@@ -22,6 +22,7 @@
 #include "placement.h"
 #include "platform.h"
 #include "tray_icon.h"
+#include "user_settings.h"
 #include "units.h"
 #include "window_frame.h"
 #include "window_panels.h"
@@ -96,16 +97,22 @@ class Form1 : public WindowPanels, private FrameActions {
   void CommandArrived(const std::string& command);
   // Ctrl+Alt+C: the window shows (restored if hidden) and a pick follows the pointer.
   void HotkeyPressed();
-  // A left click (keep) ends the hotkey pick and copies the Html text; Esc or a right
-  // click cancels it. Nothing when no hotkey pick is on.
+  // A left click (keep) ends the hotkey pick and copies the colour's text in the chosen
+  // form (Html unless another was chosen); Esc or a right click cancels it. Nothing when
+  // no hotkey pick is on.
   void EndHotkeyPick(bool keep);
   void HotkeyPickMoved(int shift) { eyedropper.HotkeyPickMove(shift); }
   // Ctrl or Shift went down or up during a pick: it follows at once, without a move.
   void PickModifiersChanged(int shift) { eyedropper.ModifiersChanged(shift); }
   // Arrow keys during a pick: the pointer moves and the pick follows.
   void NudgePointer(int dx, int dy) { eyedropper.NudgePointer(dx, dy); }
-  // A recent colour chosen in the tray menu: it becomes the colour, its Html text copied.
+  // A recent colour chosen in the tray menu: it becomes the colour, its text copied in the
+  // form chosen in the settings (Html unless another was chosen).
   void ChooseRecent(ColorValue colour);
+  // The recent colours saved as a palette file, or cleared once the user confirms; each in
+  // a message of its own, as the other modal windows.
+  void ExportRecent();
+  void ClearRecent();
 
   // Mouse events, for the control under the pointer (or the one that has the mouse
   // captured); x and y arrive as pixels from the control's inner corner and reach its
@@ -184,14 +191,17 @@ class Form1 : public WindowPanels, private FrameActions {
   AboutBox about{platform_.dialogs};
   Commands commands{commandPanel, windowState_, platform_.window, platform_.instance, [this] { ExitProgram(); }};
   ColourHistory history{platform_.settings};
-  TrayIcon tray{windowState_,
-                shown_,
-                platform_.window,
-                platform_.tray,
-                [this] { ExitProgram(); },
-                [this] { dueModal_ = [this] { about.Show(true); }; },
-                [this]() -> const std::vector<ColorValue>& { return history.Items(); },
-                [this](ColorValue c) { ChooseRecent(c); }};
+  UserSettings settings{platform_.settings, platform_.system, platform_.window};
+  TrayIcon tray{windowState_, shown_, platform_.window, platform_.tray,
+                TrayMenuActions{
+                    .exitProgram = [this] { ExitProgram(); },
+                    .showAbout = [this] { dueModal_ = [this] { about.Show(true); }; },
+                    .recent = [this]() -> const std::vector<ColorValue>& { return history.Items(); },
+                    .chooseRecent = [this](ColorValue c) { ChooseRecent(c); },
+                    .exportRecent = [this] { ExportRecent(); },
+                    .clearRecent = [this] { ClearRecent(); },
+                    .settings = [this] { return settings.MenuState(); },
+                    .settingChosen = [this](const TrayMenuChoice& choice) { settings.Chosen(choice); }}};
 
  private:
   std::vector<TextBox*> tabOrder_;

@@ -1,6 +1,8 @@
 // Start-up and shut-down of the main window.
 #include "form1.h"
 
+#include "palette_export.h"
+
 #include <cctype>
 #include <utility>
 
@@ -62,6 +64,7 @@ void Form1::Load() {
   frame.RememberWindowRect();  // before the saved placement moves the window
   frame.HookWindowFrame();
   placement.RestorePlacement();
+  settings.Load();
   platform_.window.ShowWindowRestored();
   windowState_ = WindowState::Normal;
   shown_ = true;
@@ -126,8 +129,7 @@ void Form1::HotkeyPressed() {
 // The Html text of the colour itself: the rows are not refreshed while the window is
 // minimised.
 void Form1::EndHotkeyPick(bool keep) {
-  if (eyedropper.EndHotkeyPick(keep) && keep)
-    platform_.clipboard.SetClipboardText(NotationTexts(workspace.CurrentColour())[1].str());
+  if (eyedropper.EndHotkeyPick(keep) && keep) platform_.clipboard.SetClipboardText(settings.CopyText(workspace.CurrentColour()));
 }
 
 // Chosen while the window is hidden, the colour waits for the window: the boxes alone
@@ -137,7 +139,17 @@ void Form1::ChooseRecent(ColorValue colour) {
     pendingColour_ = colour;
   else
     workspace.ShowColour(colour);
-  platform_.clipboard.SetClipboardText(NotationTexts(colour)[1].str());
+  platform_.clipboard.SetClipboardText(settings.CopyText(colour));
+}
+
+void Form1::ExportRecent() {
+  dueModal_ = [this] { ExportRecentColours(history.Items(), platform_.dialogs, platform_.system); };
+}
+
+void Form1::ClearRecent() {
+  dueModal_ = [this] {
+    if (platform_.system.Confirm("清空全部最近颜色？此操作不能撤销。", "Velkaro")) history.Clear();
+  };
 }
 
 void Form1::Restored() {

@@ -48,13 +48,24 @@ void TrayIcon::Clicked(TrayClick click) {
   } else if (click == TrayClick::Right) {
     tray_.BringMainWindowToFront();
     // A copy: the choice may add to the list the menu was built from.
-    const std::vector<ColorValue> recent = recent_ ? recent_() : std::vector<ColorValue>{};
-    const TrayMenuChoice choice = tray_.PopUpTrayMenu(recent);
+    const std::vector<ColorValue> recent = actions_.recent ? actions_.recent() : std::vector<ColorValue>{};
+    const TrayMenuChoice choice =
+        tray_.PopUpTrayMenu(recent, actions_.settings ? actions_.settings() : TrayMenuState{});
+    auto run = [](const std::function<void()>& action) {
+      if (action) action();
+    };
     switch (choice.item) {
-      case TrayMenuItem::About: showAbout_(); break;
-      case TrayMenuItem::Exit: exitProgram_(); break;
+      case TrayMenuItem::About: run(actions_.showAbout); break;
+      case TrayMenuItem::Exit: run(actions_.exitProgram); break;
       case TrayMenuItem::Recent:
-        if (choice.recent < recent.size() && chooseRecent_) chooseRecent_(recent[choice.recent]);
+        if (choice.recent < recent.size() && actions_.chooseRecent) actions_.chooseRecent(recent[choice.recent]);
+        break;
+      case TrayMenuItem::ExportRecent: run(actions_.exportRecent); break;
+      case TrayMenuItem::ClearRecent: run(actions_.clearRecent); break;
+      case TrayMenuItem::Topmost:
+      case TrayMenuItem::StartWithWindows:
+      case TrayMenuItem::CopyForm:
+        if (actions_.settingChosen) actions_.settingChosen(choice);
         break;
       case TrayMenuItem::None: break;
     }

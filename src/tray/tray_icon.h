@@ -1,6 +1,7 @@
 // The icon in the notification area, from start-up until the program ends: a left click
-// shows or hides the main window, a right click opens the menu (the recent colours, about,
-// exit). The icon comes back when the taskbar is restarted.
+// shows or hides the main window, a right click opens the menu (the recent colours with
+// their export and clearing, the settings, about, exit). The icon comes back when the
+// taskbar is restarted.
 #pragma once
 
 #include <functional>
@@ -14,15 +15,20 @@ namespace velkaro {
 // What the icon reports: a left or right button released over it, or anything else.
 enum class TrayClick { Left, Right, Other };
 
+// What the menu's items do; an empty one does nothing.
+struct TrayMenuActions {
+  std::function<void()> exitProgram, showAbout;
+  std::function<const std::vector<ColorValue>&()> recent;
+  std::function<void(ColorValue)> chooseRecent;
+  std::function<void()> exportRecent, clearRecent;
+  std::function<TrayMenuState()> settings;                // the ticks the menu shows
+  std::function<void(const TrayMenuChoice&)> settingChosen;  // Topmost, StartWithWindows, CopyForm
+};
+
 class TrayIcon {
  public:
-  TrayIcon(WindowState& windowState, bool& shown, WindowHost& window, TrayServices& tray,
-           std::function<void()> exitProgram, std::function<void()> showAbout,
-           std::function<const std::vector<ColorValue>&()> recent = nullptr,
-           std::function<void(ColorValue)> chooseRecent = nullptr)
-      : windowState_(windowState), shown_(shown), window_(window), tray_(tray),
-        exitProgram_(std::move(exitProgram)), showAbout_(std::move(showAbout)), recent_(std::move(recent)),
-        chooseRecent_(std::move(chooseRecent)) {}
+  TrayIcon(WindowState& windowState, bool& shown, WindowHost& window, TrayServices& tray, TrayMenuActions actions)
+      : windowState_(windowState), shown_(shown), window_(window), tray_(tray), actions_(std::move(actions)) {}
 
   void AddTrayIcon(const std::string& tip);
   void ModifyTrayIcon(const std::string& tip);
@@ -38,9 +44,7 @@ class TrayIcon {
   bool& shown_;
   WindowHost& window_;
   TrayServices& tray_;
-  std::function<void()> exitProgram_, showAbout_;
-  std::function<const std::vector<ColorValue>&()> recent_;
-  std::function<void(ColorValue)> chooseRecent_;
+  TrayMenuActions actions_;
   bool wanted_ = false;     // from the add to the removal
   bool installed_ = false;  // the shell took it
   std::string tip_;

@@ -70,6 +70,11 @@ class FakeWindow : public WindowHost, public virtual FakeLog {
   ScreenRect windowRect{313, 264, 654, 495};
   std::uint32_t nextTimerId = 0;
   void ShowWindowRestored() override { calls.push_back("ShowWindowRestored"); }
+  bool topmost = false;
+  void SetTopmost(bool on) override {
+    topmost = on;
+    calls.push_back(on ? "SetTopmost on" : "SetTopmost off");
+  }
   void FlashWindowOnce() override { calls.push_back("FlashWindowOnce"); }
   void MinimiseWindow() override { calls.push_back("MinimiseWindow"); }
   void HideWindow() override { calls.push_back("HideWindow"); }
@@ -131,6 +136,25 @@ class FakeSystem : public SystemServices, public virtual FakeLog {
   void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
     messages.push_back(title + "|" + text + "|" + (icon == MessageIcon::Error ? "error" : "?"));
   }
+  bool confirmAnswer = false;
+  bool Confirm(const std::string& text, const std::string& title) override {
+    messages.push_back(title + "|" + text + "|question");
+    return confirmAnswer;
+  }
+  std::string programPath = "C:\\Tools\\Velkaro\\Velkaro.exe";
+  std::string ProgramPath() override { return programPath; }
+  std::optional<std::string> runValue;  // HKCU's Run value "Velkaro"
+  std::optional<std::string> StartupCommand() override { return runValue; }
+  bool SetStartupCommand(const std::optional<std::string>& command) override {
+    runValue = command;
+    return true;
+  }
+  std::map<std::string, std::string> files;  // what was written whole, by path
+  std::optional<std::string> writeFailure;   // the system's answer when writing fails
+  std::optional<std::string> WriteWholeFile(const std::string& path, const std::string& bytes) override {
+    if (!writeFailure) files[path] = bytes;
+    return writeFailure;
+  }
 };
 
 class FakeInstance : public InstanceServices, public virtual FakeLog {
@@ -187,10 +211,13 @@ class FakeTray : public TrayServices, public virtual FakeLog {
   }
   void BringMainWindowToFront() override { calls.push_back("BringMainWindowToFront"); }
   std::vector<ColorValue> menuRecent;  // the recent colours the last menu showed
-  TrayMenuChoice PopUpTrayMenu(const std::vector<ColorValue>& recent) override {
+  TrayMenuState menuState;             // and its settings' ticks
+  std::size_t formChoice = 0;
+  TrayMenuChoice PopUpTrayMenu(const std::vector<ColorValue>& recent, const TrayMenuState& state) override {
     calls.push_back("PopUpTrayMenu");
     menuRecent = recent;
-    return {menuChoice, recentChoice};
+    menuState = state;
+    return {menuChoice, recentChoice, formChoice};
   }
 };
 
@@ -208,6 +235,13 @@ class FakeDialogs : public DialogServices, public virtual FakeLog {
   }
   void BringAboutWindowToFront() override { calls.push_back("BringAboutWindowToFront"); }
   void OpenUrl(const std::string& address) override { calls.push_back("OpenUrl " + address); }
+  std::optional<SaveChoice> saveChoice;  // nothing: the dialog is cancelled
+  std::vector<FileType> saveTypes;       // what the last Save dialog offered
+  std::optional<SaveChoice> ChooseSaveFile(const std::vector<FileType>& types, const std::string& name) override {
+    calls.push_back("ChooseSaveFile " + name);
+    saveTypes = types;
+    return saveChoice;
+  }
 };
 
 class FakePlatform : public FakeScreen, public FakeWindow, public FakeSettings, public FakeClipboard,

@@ -21,7 +21,7 @@ struct TrayAlone : testing::Test {
   FakePlatform platform;
   WindowState windowState = WindowState::Normal;
   bool shown = true;
-  TrayIcon tray{windowState, shown, platform, platform, [] {}, [] {}};
+  TrayIcon tray{windowState, shown, platform, platform, {}};
   void SetUp() override {
     tray.AddTrayIcon("Velkaro Ver2.2.1");
     platform.calls.clear();
@@ -171,6 +171,151 @@ TEST(TrayRefused, TheTaskbarsRestartAddsTheRefusedIcon) {
   platform.calls.clear();
   form.TaskbarCreated();  // removed for good: not added again
   EXPECT_TRUE(platform.calls.empty());
+}
+
+}  // namespace
+}  // namespace velkaro
+
+namespace velkaro {
+namespace {
+
+constexpr char kTopmostKey[] = "Pelmora_Color\\Soft_Stat\\TopMost";
+constexpr char kCopyKey[] = "Pelmora_Color\\Soft_Stat\\HotkeyCopy";
+constexpr char kThisProgram[] = "C:\\Tools\\Velkaro\\Velkaro.exe";
+
+// The tray menu's settings and the recent colours' export and clearing, through the menu
+// as the user reaches them.
+struct TraySettings : testing::Test {
+  FakePlatform platform;
+  std::unique_ptr<Form1> form;
+  void Start() {
+    form = std::make_unique<Form1>(platform);
+    form->Initialise();
+  }
+  void Choose(TrayMenuItem item, std::size_t form_ = 0) {
+    platform.menuChoice = item;
+    platform.formChoice = form_;
+    form->tray.Clicked(TrayClick::Right);
+    form->RunDueModal();
+  }
+  bool CallMade(const std::string& call) const {
+    return std::find(platform.calls.begin(), platform.calls.end(), call) != platform.calls.end();
+  }
+};
+
+TEST_F(TraySettings, StoredChoicesComeBackAndDamagedOnesAreTheDefault) {
+  struct Case { const char* topmost; const char* copy; bool onTop; std::size_t form; };
+  for (const Case c : {Case{"", "", false, kCopyHtml}, {"1", "css-rgb", true, kCopyCssRgb}, {"0", "vb", false, 0},
+                       {"yes", "CSS-RGB", false, kCopyHtml}, {"2", "css-oklch", false, kCopyCssOklch},
+                       {"1 ", "hex", false, 6}}) {
+    platform.settings[kTopmostKey] = c.topmost;
+    platform.settings[kCopyKey] = c.copy;
+    platform.calls.clear();
+    Start();
+    EXPECT_EQ(form->settings.Topmost(), c.onTop) << c.topmost;
+    EXPECT_EQ(CallMade("SetTopmost on"), c.onTop) << c.topmost;
+    EXPECT_EQ(form->settings.CopyForm(), c.form) << c.copy;
+  }
+}
+
+TEST_F(TraySettings, TopmostTogglesIsShownTickedAndIsRemembered) {
+  Start();
+  Choose(TrayMenuItem::None);
+  EXPECT_FALSE(platform.menuState.topmost);
+  Choose(TrayMenuItem::Topmost);
+  EXPECT_TRUE(platform.topmost);
+  EXPECT_EQ(platform.settings[kTopmostKey], "1");
+  Choose(TrayMenuItem::None);
+  EXPECT_TRUE(platform.menuState.topmost);
+  Start();  // the next run
+  EXPECT_TRUE(platform.topmost);
+  Choose(TrayMenuItem::Topmost);
+  EXPECT_FALSE(platform.topmost);
+  EXPECT_EQ(platform.settings[kTopmostKey], "0");
+}
+
+// The tick is whether the Run value names this program; ticking writes it quoted (again,
+// over a value naming another place), unticking removes it.
+TEST_F(TraySettings, StartWithWindowsFollowsTheRunValue) {
+  Start();
+  struct Case { std::optional<std::string> value; bool ticked; std::optional<std::string> afterChoice; };
+  const std::string quoted = std::string("\"") + kThisProgram + "\"";
+  for (const Case& c : {Case{std::nullopt, false, quoted}, {quoted, true, std::nullopt},
+                        {std::string(kThisProgram), true, std::nullopt},
+                        {"\"c:\\tools\\VELKARO\\velkaro.exe\"", true, std::nullopt},
+                        {"\"D:\\Old\\Velkaro.exe\"", false, quoted}, {"", false, quoted},
+                        {quoted + " /tray", false, quoted}}) {
+    platform.runValue = c.value;
+    Choose(TrayMenuItem::None);
+    EXPECT_EQ(platform.menuState.startWithWindows, c.ticked) << c.value.value_or("(none)");
+    Choose(TrayMenuItem::StartWithWindows);
+    EXPECT_EQ(platform.runValue, c.afterChoice) << c.value.value_or("(none)");
+  }
+}
+
+// What the hotkey pick's click and a chosen recent colour copy, form by form.
+TEST_F(TraySettings, TheChosenFormIsWhatIsCopied) {
+  Start();
+  const ColorValue c = ComposeColor(37, 150, 190);
+  const char* expected[kCopyForms] = {"&HBE9625&", "#2596BE", "#2596BE", "12490277", "#c2596BE", "37,150,190",
+                                      "BE9625", "rgb(37, 150, 190)", "hsl(196, 67%, 45%)", "oklch(63.05% 0.1123 227.43)"};
+  for (std::size_t f = 0; f < kCopyForms; ++f) {
+    Choose(TrayMenuItem::CopyForm, f);
+    EXPECT_EQ(form->settings.CopyText(c), expected[f]) << kCopyFormLabels[f];
+  }
+  Choose(TrayMenuItem::CopyForm, kCopyCssRgb);
+  EXPECT_EQ(platform.settings[kCopyKey], "css-rgb");
+  Choose(TrayMenuItem::CopyForm, kCopyForms);  // out of range: nothing changes
+  EXPECT_EQ(form->settings.CopyForm(), kCopyCssRgb);
+  Choose(TrayMenuItem::None);
+  EXPECT_EQ(platform.menuState.copyForm, kCopyCssRgb);
+  // The hotkey pick's click.
+  platform.screen = [c](Point) { return c; };
+  form->HotkeyPressed();
+  form->EndHotkeyPick(true);
+  EXPECT_EQ(platform.clipboard, "rgb(37, 150, 190)");
+  // A recent colour chosen in the menu.
+  form->history.Add(ComposeColor(1, 2, 3));
+  platform.recentChoice = 0;
+  Choose(TrayMenuItem::Recent);
+  EXPECT_EQ(platform.clipboard, "rgb(1, 2, 3)");
+}
+
+TEST_F(TraySettings, ExportWritesTheChosenKindOrSaysWhyNot) {
+  Start();
+  form->history.Add(kWhite);
+  form->history.Add(ComposeColor(144, 196, 31));
+  platform.saveChoice = DialogServices::SaveChoice{"C:\\out\\brand.css", 2};
+  Choose(TrayMenuItem::ExportRecent);
+  ASSERT_EQ(platform.saveTypes.size(), 4u);
+  EXPECT_EQ(platform.saveTypes[1].extension, "ase");
+  EXPECT_EQ(platform.files["C:\\out\\brand.css"],
+            ":root {\n  --velkaro-1: #90C41F; /* yellowgreen */\n  --velkaro-2: #FFFFFF; /* white */\n}\n");
+  EXPECT_TRUE(platform.messages.empty());
+  platform.files.clear();
+  platform.saveChoice.reset();  // cancelled
+  Choose(TrayMenuItem::ExportRecent);
+  EXPECT_TRUE(platform.files.empty());
+  EXPECT_TRUE(platform.messages.empty());
+  platform.saveChoice = DialogServices::SaveChoice{"C:\\locked\\p.gpl", 0};
+  platform.writeFailure = "拒绝访问。";
+  Choose(TrayMenuItem::ExportRecent);
+  EXPECT_TRUE(platform.files.empty());
+  EXPECT_EQ(platform.messages, (std::vector<std::string>{"Velkaro|无法保存调色板“C:\\locked\\p.gpl”：拒绝访问。|error"}));
+  EXPECT_EQ(form->history.Items().size(), 2u);
+}
+
+TEST_F(TraySettings, ClearingAsksFirst) {
+  Start();
+  form->history.Add(ComposeColor(1, 2, 3));
+  Choose(TrayMenuItem::ClearRecent);  // answered no
+  EXPECT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(form->history.Items().size(), 1u);
+  platform.confirmAnswer = true;
+  Choose(TrayMenuItem::ClearRecent);
+  EXPECT_TRUE(form->history.Items().empty());
+  Start();  // stored empty
+  EXPECT_TRUE(form->history.Items().empty());
 }
 
 }  // namespace
