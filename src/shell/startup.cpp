@@ -64,7 +64,7 @@ void Form1::Load() {
   frame.RememberWindowRect();  // before the saved placement moves the window
   frame.HookWindowFrame();
   placement.RestorePlacement();
-  settings.Load();
+  settings.Load();  // above the others from its first showing, when that was chosen
   platform_.window.ShowWindowRestored();
   windowState_ = WindowState::Normal;
   shown_ = true;

@@ -58,6 +58,7 @@ class Win32WindowHost : public WindowHost {
   void AddTaskbarMenu() override;
   void DragMainWindow() override;
   bool IsMainWindowForeground() override;
+  void SetTopmost(bool topmost) override;
   std::uint32_t StartHoverTimer(int periodMs) override;
   void KillHoverTimer(std::uint32_t id) override;
 
@@ -101,6 +102,11 @@ class Win32System : public SystemServices {
   void TerminateProcess(int exitCode) override;
   void Beep() override;
   void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
+  bool Confirm(const std::string& text, const std::string& title) override;
+  std::string ProgramPath() override;
+  std::optional<std::string> StartupCommand() override;
+  bool SetStartupCommand(const std::optional<std::string>& command) override;
+  std::optional<std::string> WriteWholeFile(const std::string& path, const std::string& bytes) override;
 
  private:
   HWND owner_ = nullptr;
@@ -131,7 +137,6 @@ class Win32Instance : public InstanceServices {
 
 class Win32Tray : public TrayServices {
  public:
-  ~Win32Tray() override;
   void SetMainWindow(HWND hwnd, HICON icon) {
     main_ = hwnd;
     icon_ = icon;
@@ -140,15 +145,14 @@ class Win32Tray : public TrayServices {
   bool ModifyTrayIcon(const std::string& tip) override;
   bool DeleteTrayIcon() override;
   void BringMainWindowToFront() override;
-  TrayMenuChoice PopUpTrayMenu(const std::vector<ColorValue>& recent) override;
+  TrayMenuChoice PopUpTrayMenu(const std::vector<ColorValue>& recent, const TrayMenuState& state) override;
   bool RegisterPickHotkey() override;
 
  private:
   bool Notify(DWORD what, const std::string& tip);
-  void MakeMenu();
+  void MakeMenuPictures();
   HWND main_ = nullptr;
   HICON icon_ = nullptr;
-  HMENU menu_ = nullptr;  // made at the first right click, kept until the end
   GdiObject<HBITMAP> aboutBitmap_, exitBitmap_;
 };
 
@@ -164,6 +168,7 @@ class Win32Dialogs : public DialogServices {
   void ShowAboutWindow(AboutBox& about) override;
   void BringAboutWindowToFront() override;
   void OpenUrl(const std::string& address) override;
+  std::optional<SaveChoice> ChooseSaveFile(const std::vector<FileType>& types, const std::string& name) override;
 
  private:
   HWND main_ = nullptr;

@@ -116,4 +116,90 @@ void Win32System::ShowMessage(const std::string& text, const std::string& title,
   MessageBoxW(owner_, Widen(text).c_str(), Widen(title).c_str(), MB_ICONERROR);
 }
 
+bool Win32System::Confirm(const std::string& text, const std::string& title) {
+  return MessageBoxW(owner_, Widen(text).c_str(), Widen(title).c_str(), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) ==
+         IDYES;
+}
+
+namespace {
+
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kRunValue[] = L"Velkaro";
+
+// What the system says about its last error, in the user's language, on one line.
+std::string LastErrorText(DWORD error) {
+  wchar_t* text = nullptr;
+  const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                 nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring message = n ? std::wstring(text, n) : L"error " + std::to_wstring(error);
+  if (text) LocalFree(text);
+  while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
+    message.pop_back();
+  return Narrow(message);
+}
+
+}  // namespace
+
+// A path longer than MAX_PATH is possible: the buffer grows until it holds it.
+std::string Win32System::ProgramPath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n == 0) return {};
+    if (n < path.size()) {
+      path.resize(n);
+      return Narrow(path);
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+std::optional<std::string> Win32System::StartupCommand() {
+  DWORD size = 0;
+  if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, kRunValue, RRF_RT_REG_SZ, nullptr, nullptr, &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
+  size = static_cast<DWORD>(value.size() * sizeof(wchar_t));
+  if (RegGetValueW(HKEY_CURRENT_USER, kRunKey, kRunValue, RRF_RT_REG_SZ, nullptr, value.data(), &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  value.resize(wcslen(value.c_str()));
+  return Narrow(value);
+}
+
+bool Win32System::SetStartupCommand(const std::optional<std::string>& command) {
+  if (!command) {
+    const LSTATUS r = RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, kRunValue);
+    return r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND;
+  }
+  const std::wstring value = Widen(*command);
+  return RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, kRunValue, REG_SZ, value.c_str(),
+                         static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
+// The temporary file is made in the target's own folder, so that the rename is a rename
+// and not a copy to another volume; it goes again on any failure.
+std::optional<std::string> Win32System::WriteWholeFile(const std::string& path, const std::string& bytes) {
+  const std::wstring target = Widen(path);
+  const std::size_t slash = target.find_last_of(L"\\/");
+  const std::wstring folder = slash == std::wstring::npos ? L"." : target.substr(0, slash + 1);
+  wchar_t temporary[MAX_PATH + 1] = {};
+  if (folder.size() > MAX_PATH - 14 || !GetTempFileNameW(folder.c_str(), L"vel", 0, temporary))
+    return LastErrorText(GetLastError());
+  HANDLE file = CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD error = file == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
+  if (file != INVALID_HANDLE_VALUE) {
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) || written != bytes.size() ||
+        !FlushFileBuffers(file))
+      error = GetLastError();
+    CloseHandle(file);
+  }
+  if (error == ERROR_SUCCESS &&
+      !MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    error = GetLastError();
+  if (error == ERROR_SUCCESS) return std::nullopt;
+  DeleteFileW(temporary);
+  return LastErrorText(error ? error : ERROR_WRITE_FAULT);
+}
+
 }  // namespace velkaro

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cwchar>
 
 #include "icons.h"
@@ -14,9 +15,17 @@ namespace velkaro {
 
 namespace {
 
-constexpr UINT kMenuAbout = 1, kMenuExit = 2;
-constexpr UINT kMenuRecentFirst = 100;  // the recent colours: 100 the newest, 101 the one before, ...
+constexpr UINT kMenuAbout = 1, kMenuExit = 2, kMenuExport = 3, kMenuClear = 4, kMenuTopmost = 5,
+               kMenuStartWithWindows = 6;
+constexpr UINT kMenuRecentFirst = 100;    // the recent colours: 100 the newest, 101 the one before, ...
+constexpr UINT kMenuCopyFormFirst = 200;  // the copy forms, in their order
 constexpr wchar_t kRecentText[] = L"最近颜色";
+constexpr wchar_t kExportText[] = L"导出…";
+constexpr wchar_t kClearText[] = L"清空";
+constexpr wchar_t kSettingsText[] = L"设置";
+constexpr wchar_t kTopmostText[] = L"窗口置顶";
+constexpr wchar_t kStartWithWindowsText[] = L"开机启动";
+constexpr wchar_t kCopyFormText[] = L"取色热键复制";
 constexpr int kMenuPictureWidth = 15, kMenuPictureHeight = 13;
 constexpr wchar_t kAboutText[] = L"关于软件";
 constexpr wchar_t kExitText[] = L"退出";
@@ -60,10 +69,6 @@ bool Win32Tray::RegisterPickHotkey() {
   return RegisterHotKey(main_, kPickHotkeyId, MOD_CONTROL | MOD_ALT | MOD_NOREPEAT, 'C') != FALSE;
 }
 
-Win32Tray::~Win32Tray() {
-  if (menu_) DestroyMenu(menu_);
-}
-
 bool Win32Tray::Notify(DWORD what, const std::string& tip) {
   NOTIFYICONDATAW data{};
   data.cbSize = sizeof data;
@@ -90,49 +95,67 @@ bool Win32Tray::DeleteTrayIcon() {
 
 void Win32Tray::BringMainWindowToFront() { SetForegroundWindow(main_); }
 
-void Win32Tray::MakeMenu() {
-  menu_ = CreatePopupMenu();
-  AppendMenuW(menu_, MF_STRING, kMenuAbout, kAboutText);
-  AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu_, MF_STRING, kMenuExit, kExitText);
+void Win32Tray::MakeMenuPictures() {
   aboutBitmap_.reset(MenuBitmap(DrawMenuAbout(kMenuPictureWidth, kMenuPictureHeight)));
   exitBitmap_.reset(MenuBitmap(DrawMenuExit(kMenuPictureWidth, kMenuPictureHeight)));
-  SetMenuItemBitmaps(menu_, 0, MF_BYPOSITION, aboutBitmap_.get(), nullptr);
-  SetMenuItemBitmaps(menu_, 2, MF_BYPOSITION, exitBitmap_.get(), nullptr);
 }
 
-// The recent colours go in a submenu above the menu's own items, made for this opening
-// only: the list changes between two right clicks.
-TrayMenuChoice Win32Tray::PopUpTrayMenu(const std::vector<ColorValue>& recent) {
-  if (!menu_) MakeMenu();
-  HMENU colours = nullptr;
+// The menu is made for each opening: the recent colours and the settings' ticks change
+// between two right clicks. Its submenus go with it.
+TrayMenuChoice Win32Tray::PopUpTrayMenu(const std::vector<ColorValue>& recent, const TrayMenuState& state) {
+  if (!aboutBitmap_.get()) MakeMenuPictures();
+  HMENU menu = CreatePopupMenu();
+  if (!menu) return {};
   std::vector<GdiObject<HBITMAP>> swatches;
-  if (!recent.empty() && (colours = CreatePopupMenu())) {
+  if (HMENU colours = recent.empty() ? nullptr : CreatePopupMenu()) {
     for (std::size_t i = 0; i < recent.size(); ++i) {
       const std::wstring text = Widen(NotationTexts(recent[i])[1].str());
       AppendMenuW(colours, MF_STRING, kMenuRecentFirst + i, text.c_str());
       swatches.emplace_back(SwatchBitmap(recent[i]));
       SetMenuItemBitmaps(colours, static_cast<UINT>(i), MF_BYPOSITION, swatches.back().get(), nullptr);
     }
-    InsertMenuW(menu_, 0, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
-    InsertMenuW(menu_, 0, MF_BYPOSITION | MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(colours), kRecentText);
+    AppendMenuW(colours, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(colours, MF_STRING, kMenuExport, kExportText);
+    AppendMenuW(colours, MF_STRING, kMenuClear, kClearText);
+    AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(colours), kRecentText);
   }
+  if (HMENU settings = CreatePopupMenu()) {
+    AppendMenuW(settings, MF_STRING | (state.topmost ? MF_CHECKED : MF_UNCHECKED), kMenuTopmost, kTopmostText);
+    AppendMenuW(settings, MF_STRING | (state.startWithWindows ? MF_CHECKED : MF_UNCHECKED), kMenuStartWithWindows,
+                kStartWithWindowsText);
+    if (HMENU forms = CreatePopupMenu()) {
+      for (std::size_t i = 0; i < kCopyForms; ++i)
+        AppendMenuW(forms, MF_STRING, kMenuCopyFormFirst + i, Widen(kCopyFormLabels[i]).c_str());
+      CheckMenuRadioItem(forms, kMenuCopyFormFirst, kMenuCopyFormFirst + kCopyForms - 1,
+                         kMenuCopyFormFirst + static_cast<UINT>(std::min(state.copyForm, kCopyForms - 1)), MF_BYCOMMAND);
+      AppendMenuW(settings, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(forms), kCopyFormText);
+    }
+    AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(settings), kSettingsText);
+  }
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING, kMenuAbout, kAboutText);
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING, kMenuExit, kExitText);
+  SetMenuItemBitmaps(menu, kMenuAbout, MF_BYCOMMAND, aboutBitmap_.get(), nullptr);
+  SetMenuItemBitmaps(menu, kMenuExit, MF_BYCOMMAND, exitBitmap_.get(), nullptr);
   POINT at{};
   GetCursorPos(&at);
   const UINT chosen = static_cast<UINT>(
-      TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, main_, nullptr));
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, main_, nullptr));
   // Without a message after it, the menu's window can linger until the next input.
   PostMessageW(main_, WM_NULL, 0, 0);
-  if (colours) {
-    RemoveMenu(menu_, 0, MF_BYPOSITION);  // the submenu, which is destroyed here, not with the menu
-    RemoveMenu(menu_, 0, MF_BYPOSITION);  // its separator
-    DestroyMenu(colours);
-  }
+  DestroyMenu(menu);
   if (chosen >= kMenuRecentFirst && chosen < kMenuRecentFirst + recent.size())
     return {TrayMenuItem::Recent, chosen - kMenuRecentFirst};
+  if (chosen >= kMenuCopyFormFirst && chosen < kMenuCopyFormFirst + kCopyForms)
+    return {TrayMenuItem::CopyForm, 0, chosen - kMenuCopyFormFirst};
   switch (chosen) {
     case kMenuAbout: return {TrayMenuItem::About};
     case kMenuExit: return {TrayMenuItem::Exit};
+    case kMenuExport: return {TrayMenuItem::ExportRecent};
+    case kMenuClear: return {TrayMenuItem::ClearRecent};
+    case kMenuTopmost: return {TrayMenuItem::Topmost};
+    case kMenuStartWithWindows: return {TrayMenuItem::StartWithWindows};
     default: return {};
   }
 }

@@ -1,4 +1,6 @@
 // The main window and the hover timer, as the model asks for them.
+#include <vector>
+
 #include "input.h"
 #include "win32_platform.h"
 
@@ -51,6 +53,43 @@ void Win32WindowHost::DragMainWindow() {
 }
 
 bool Win32WindowHost::IsMainWindowForeground() { return GetForegroundWindow() == main_; }
+
+namespace {
+
+std::vector<HWND> OwnedWindows(HWND owner) {
+  struct Found {
+    HWND owner;
+    std::vector<HWND> windows;
+  } found{owner, {}};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND w, LPARAM p) -> BOOL {
+        auto* f = reinterpret_cast<Found*>(p);
+        if (GetWindow(w, GW_OWNER) == f->owner) f->windows.push_back(w);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found.windows;
+}
+
+bool IsTopmost(HWND hwnd) { return (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+}  // namespace
+
+void Win32WindowHost::SetTopmost(bool topmost) {
+  const auto place = [this, topmost] {
+    SetWindowPos(main_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  };
+  place();
+  if (IsTopmost(main_) == topmost) return;
+  // Wine keeps a window that owns popups (the tool tips) out of the topmost band unless it
+  // is the foreground window, as at a start from the log-on: its owned windows are set
+  // aside for the change.
+  const std::vector<HWND> owned = OwnedWindows(main_);
+  for (HWND w : owned) SetWindowLongPtrW(w, GWLP_HWNDPARENT, 0);
+  place();
+  for (HWND w : owned) SetWindowLongPtrW(w, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(main_));
+}
 
 std::uint32_t Win32WindowHost::StartHoverTimer(int periodMs) {
   return static_cast<std::uint32_t>(SetTimer(nullptr, 0, static_cast<UINT>(periodMs), timerProc_));
