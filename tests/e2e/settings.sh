@@ -9,7 +9,7 @@ export_file=$shots/export.ase refusing=$shots/refusing
 rm -f "$export_file"
 chattr -i "$refusing" 2>/dev/null; rm -rf "$refusing"; mkdir -p "$refusing"
 if ! chattr +i "$refusing"; then echo "FAILED: the folder that refuses files could not be made"; fi
-out=$(bash "$(dirname "$0")/run_driver.sh" "$driver" "$exe" "$shots/settings_menu.png" "$export_file" "$refusing")
+out=$(bash "$(dirname "$0")/run_driver.sh" "$driver" "$exe" "$shots/settings_menu.png" "$export_file" "$refusing" "$shots/settings_recent.bmp")
 chattr -i "$refusing"; rm -rf "$refusing"
 echo "$out"
 decoded=$(NODE_PATH=$modules node -e '

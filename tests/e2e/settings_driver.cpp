@@ -2,7 +2,8 @@
 // menu: the window kept on top (and again at the next start), starting with Windows, the
 // hotkey pick copying CSS rgb(), an export through the Save dialog, one into a folder that
 // takes no files, and clearing after the question.
-// Arguments: the program, a screenshot path, the export's path, a folder that refuses files.
+// Arguments: the program, a screenshot path, the export's path, a folder that refuses files,
+// a second screenshot path.
 #include <string>
 
 #include "driver.h"
@@ -178,6 +179,13 @@ void TopmostAtTheNextStart(Session& s) {
 }
 
 void Exports(Session& s) {
+  // The recent colours' submenu, for the eye.
+  s.checks.Expect(OpenMenu(s), "the tray menu opens");
+  Press({VK_DOWN, VK_RIGHT}, 300);
+  if (const std::wstring shot = s.Extra(2); !shot.empty())
+    s.checks.Expect(SaveWindowBitmap(GetDesktopWindow(), shot), "recent colours' menu screenshot saved");
+  Press({VK_ESCAPE, VK_ESCAPE});
+  WaitUntil([] { return !MenuOpen(); }, 2000);
   const std::wstring path = s.Extra(0);
   DeleteFileW(path.c_str());
   ExportTo(s, path);
