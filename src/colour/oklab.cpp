@@ -55,7 +55,7 @@ std::optional<Component> ReadComponent(std::string_view token, std::string& why)
   const char* last = token.data() + token.size();
   const auto [end, ec] = std::from_chars(first, last, c.value);
   if (ec != std::errc{} || !std::isfinite(c.value) || std::fabs(c.value) > kLargest) {
-    why = "\"" + std::string(token) + "\" is not a number";
+    why = QuotedForTerminal(token) + " is not a number";
     return std::nullopt;
   }
   c.unit = Lower(std::string_view(end, static_cast<std::size_t>(last - end)));
@@ -160,7 +160,7 @@ std::optional<ColorValue> ReadOkColour(std::string_view text, std::string& why) 
     const bool unitOk = c[i].none || c[i].unit.empty() || (!hue && c[i].unit == "%") ||
                         (hue && (c[i].unit == "deg" || c[i].unit == "grad" || c[i].unit == "rad" || c[i].unit == "turn"));
     if (!unitOk) {
-      why = "\"" + std::string(tokens[i]) + "\": " + (hue ? "a hue is a number or an angle (deg, grad, rad, turn)"
+      why = QuotedForTerminal(tokens[i]) + ": " + (hue ? "a hue is a number or an angle (deg, grad, rad, turn)"
                                                            : "a component is a number or a percentage");
       return std::nullopt;
     }

@@ -1,7 +1,7 @@
 // A velkaro-color input: every line gives one output line or one error line, and nothing
 // else; the error line holds no control character. An input that starts with a byte
-// below 8 chooses the output form with it (otherwise --format html), so that every
-// form's writer meets every colour the parsers accept.
+// below 10 chooses the output form with it (otherwise --format html), so that every
+// form's writer, and the simulation, meets every colour the parsers accept.
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -14,9 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const std::vector<std::string> forms[] = {
       {"--format", "html"}, {"--format", "vb"},      {"--format", "css-hsl"}, {"--format", "lab"},
       {"--tsv"},            {"--format", "cmyk"},    {"--format", "hsv"},
-      {"--template", "{html} {{x}} {lab-a}\\t{cmyk-k}"}};
+      {"--template", "{html} {{x}} {lab-a}\\t{cmyk-k}"},
+      {"--format", "oklch"},
+      {"simulate", "deuteranopia", "--format", "oklab"}};
   std::size_t form = 0;
-  if (size > 0 && data[0] < 8) {
+  if (size > 0 && data[0] < std::size(forms)) {
     form = data[0];
     ++data;
     --size;

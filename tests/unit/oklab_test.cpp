@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "oklab.h"
@@ -76,10 +77,13 @@ TEST(OkLab, ReadsWhatCssWrites) {
   for (const char* bad : {"oklch(62.8%, 0.25, 29)", "oklch(50% 0.1)", "oklch(50% 0.1 20 30)", "oklch(50% 0.1 20deg4)",
                           "oklab(50% 0.1 20deg)", "oklch(50% 0.1 20%)", "oklch(50% 0.1px 20)", "oklch(50% 0.1 20",
                           "oklch(nan 0 0)", "oklch(inf 0 0)", "oklch(1e400 0 0)", "oklch(50% 0.1 20 / )",
-                          "oklch(50% 0.1 20 / 1 / 1)", "oklch(/ 50% 0.1 20)", "oklch()", "oklab(+-1 0 0)"}) {
+                          "oklch(50% 0.1 20 / 1 / 1)", "oklch(/ 50% 0.1 20)", "oklch()", "oklab(+-1 0 0)",
+                          "oklch(\x01o0 02 3)", "oklch(1 2 3\x1B[31m)"}) {
     std::string why;
     EXPECT_FALSE(ReadOkColour(bad, why)) << bad;
     EXPECT_FALSE(why.empty()) << bad;
+    // The reason is printed on a terminal: what it quotes is escaped.
+    EXPECT_TRUE(std::none_of(why.begin(), why.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; })) << why;
   }
 }
 
