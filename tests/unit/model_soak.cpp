@@ -216,9 +216,17 @@ class Soak {
                                        TrayClick::Other, TrayClick::Right, TrayClick::Other};
     static const char* names[] = {"left press", "left release", "left double click", "right press", "right release", "move"};
     const int which = Pick(static_cast<int>(std::size(clicks)));
-    static const TrayMenuItem choices[] = {TrayMenuItem::None, TrayMenuItem::About, TrayMenuItem::Recent};
-    platform_.menuChoice = choices[Pick(3)];
+    static const TrayMenuItem choices[] = {TrayMenuItem::None,         TrayMenuItem::About,
+                                           TrayMenuItem::Recent,       TrayMenuItem::ExportRecent,
+                                           TrayMenuItem::ClearRecent,  TrayMenuItem::Topmost,
+                                           TrayMenuItem::StartWithWindows, TrayMenuItem::CopyForm};
+    platform_.menuChoice = choices[Pick(static_cast<int>(std::size(choices)))];
     platform_.recentChoice = static_cast<std::size_t>(Pick(18));  // sometimes past the list's end
+    platform_.formChoice = static_cast<std::size_t>(Pick(12));    // and past the forms' end
+    platform_.confirmAnswer = Pick(2) == 0;
+    platform_.saveChoice = Pick(3) == 0 ? std::nullopt
+                                        : std::optional<DialogServices::SaveChoice>({"C:\\p", static_cast<std::size_t>(Pick(5))});
+    platform_.writeFailure = Pick(4) == 0 ? std::optional<std::string>("磁盘已满。") : std::nullopt;
     form_->tray.Clicked(clicks[which]);
     return std::string("tray ") + names[which];
   }
