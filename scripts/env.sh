@@ -18,6 +18,9 @@ velkaro_install_packages() {
   for p in "${VELKARO_PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
+  # Node and npm, for a palette reader the program did not write; a machine that has them
+  # from elsewhere keeps its own.
+  command -v npm >/dev/null || missing+=(nodejs npm)
   if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
@@ -25,14 +28,6 @@ velkaro_install_packages() {
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
   fi
   locale -a 2>/dev/null | grep -qx 'zh_CN.utf8' || localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
-  # Node and npm, for a palette reader the program did not write; a machine that has
-  # them from elsewhere keeps its own.
-  if ! command -v npm >/dev/null; then
-    echo "Installing: nodejs npm"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends nodejs npm >/dev/null
-  fi
 }
 
 # The npm packages the tests read with, in build/npm (pinned).

@@ -51,9 +51,11 @@ void ColourHistory::Load() {
   items_ = Parse(settings_.GetSetting(kApp, kSection, kKey)).value_or(std::vector<ColorValue>{});
 }
 
+void ColourHistory::Store() { settings_.SaveSetting(kApp, kSection, kKey, Format(items_)); }
+
 void ColourHistory::Clear() {
   items_.clear();
-  settings_.SaveSetting(kApp, kSection, kKey, Format(items_));
+  Store();
 }
 
 void ColourHistory::Add(ColorValue colour) {
@@ -63,7 +65,7 @@ void ColourHistory::Add(ColorValue colour) {
   if (found != items_.end()) items_.erase(found);
   items_.insert(items_.begin(), colour);
   if (items_.size() > kHistoryLength) items_.resize(kHistoryLength);
-  settings_.SaveSetting(kApp, kSection, kKey, Format(items_));
+  Store();
 }
 
 }  // namespace velkaro

@@ -28,6 +28,7 @@ class ColourHistory {
   static std::optional<std::vector<ColorValue>> Parse(const std::string& text);
 
  private:
+  void Store();
   SettingsStore& settings_;
   std::vector<ColorValue> items_;
 };

@@ -113,13 +113,16 @@ void PutClipboardText(const std::wstring& text) {
   CloseClipboard();
 }
 
-std::string StoredPlacement(const wchar_t* name) {
-  const wchar_t key[] = L"Software\\VB and VBA Program Settings\\Pelmora_Color\\Soft_Stat";
-  wchar_t buf[64] = {};
+std::string UserRegistryText(const wchar_t* key, const wchar_t* name) {
+  wchar_t buf[1024] = {};
   DWORD size = sizeof buf - sizeof(wchar_t);
   if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS)
     return "(missing)";
   return Narrow(buf);
+}
+
+std::string StoredPlacement(const wchar_t* name) {
+  return UserRegistryText(L"Software\\VB and VBA Program Settings\\Pelmora_Color\\Soft_Stat", name);
 }
 
 namespace {

@@ -97,6 +97,8 @@ HWND WaitForPaintedWindow(Program& program, const ControlMap& ids, Checks& check
 // The clipboard's Unicode text, as another program reads and writes it.
 std::string ClipboardText();
 void PutClipboardText(const std::wstring& text);
+// A text value under HKEY_CURRENT_USER, as another program reads it, or "(missing)".
+std::string UserRegistryText(const wchar_t* key, const wchar_t* name);
 // A stored placement value ("Left", "Top", ...), or "(missing)".
 std::string StoredPlacement(const wchar_t* name);
 // Polls every 10 ms until `state` holds; false after the timeout.

@@ -53,14 +53,6 @@ std::wstring LinkTarget(const std::wstring& link) {
   return target;
 }
 
-std::string StringValue(const wchar_t* key, const wchar_t* name) {
-  wchar_t buf[1024] = {};
-  DWORD size = sizeof buf - sizeof(wchar_t);
-  if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS)
-    return "(missing)";
-  return Narrow(buf);
-}
-
 long DwordValue(const wchar_t* key, const wchar_t* name) {
   DWORD value = 0, size = sizeof value;
   if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
@@ -102,7 +94,7 @@ bool Running(const wchar_t* name) {
 // The uninstaller hands over to a copy of itself outside the folder it removes (Un.exe,
 // in the temporary folder) and ends at once: the copy's end is the uninstall's end.
 bool UninstallSilently(const std::wstring& arguments, Checks& checks) {
-  const std::wstring quiet = Widen(StringValue(kUninstallKey, L"QuietUninstallString"));
+  const std::wstring quiet = Widen(UserRegistryText(kUninstallKey, L"QuietUninstallString"));
   const std::wstring exe = InstallFolder() + L"\\uninstall.exe";
   checks.Expect(quiet == L"\"" + exe + L"\" /S", "the quiet uninstall string names the uninstaller with /S");
   checks.Expect(RunToEnd(exe, L"/S" + arguments) == 0, "the uninstaller ends with 0");
@@ -132,7 +124,7 @@ void InstallsSilently(Session& s) {
                          {L"DisplayIcon", "\"" + dir + "\\Velkaro.exe\",0"}, {L"InstallLocation", dir},
                          {L"UninstallString", "\"" + dir + "\\uninstall.exe\""},
                          {L"QuietUninstallString", "\"" + dir + "\\uninstall.exe\" /S"}})
-    s.checks.ExpectText("uninstall entry " + Narrow(v.name), StringValue(kUninstallKey, v.name), v.expected);
+    s.checks.ExpectText("uninstall entry " + Narrow(v.name), UserRegistryText(kUninstallKey, v.name), v.expected);
   for (const wchar_t* flag : {L"NoModify", L"NoRepair"})
     s.checks.Expect(DwordValue(kUninstallKey, flag) == 1, "uninstall entry " + Narrow(flag) + " is 1");
   s.checks.Expect(DwordValue(kUninstallKey, L"EstimatedSize") == (bytes + 1023) / 1024,
@@ -180,7 +172,7 @@ void UninstallKeepsTheSettings(Session& s) {
   s.checks.Expect(s.program->WaitForExit(5000) == 0, "the running copy was asked to end and ended with 0");
   s.checks.Expect(!Exists(StartMenuLink()), "the Start-menu shortcut is gone");
   s.checks.Expect(!KeyExists(kUninstallKey), "the uninstall entry is gone");
-  s.checks.ExpectText("the start-with-Windows value", StringValue(kRunKey, L"Velkaro"), "(missing)");
+  s.checks.ExpectText("the start-with-Windows value", UserRegistryText(kRunKey, L"Velkaro"), "(missing)");
   s.checks.Expect(KeyExists(kSettingsKey), "the settings stay");
 }
 
@@ -190,7 +182,7 @@ void UninstallRemovesTheSettingsWhenAsked(Session& s, const std::wstring& setup)
   SetRunValue(other);  // another copy's: not this program's to remove
   s.checks.Expect(UninstallSilently(L" /REMOVESETTINGS", s.checks), "the silent uninstall removes the program's folder");
   s.checks.Expect(!KeyExists(kSettingsKey), "with /REMOVESETTINGS the settings go too");
-  s.checks.ExpectText("another program's start-with-Windows value", StringValue(kRunKey, L"Velkaro"), Narrow(other));
+  s.checks.ExpectText("another program's start-with-Windows value", UserRegistryText(kRunKey, L"Velkaro"), Narrow(other));
   RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Velkaro");
 }
 

@@ -17,14 +17,6 @@ const wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Pelmora_
 const wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr COLORREF kBoard = RGB(37, 150, 190);
 
-std::string Value(const wchar_t* key, const wchar_t* name) {
-  wchar_t buf[1024] = {};
-  DWORD size = sizeof buf - sizeof(wchar_t);
-  if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS)
-    return "(missing)";
-  return Narrow(buf);
-}
-
 void Press(std::initializer_list<WORD> keys, DWORD pause = 150) {
   for (WORD vk : keys) {
     Key(vk, true);
@@ -128,7 +120,7 @@ void KeptOnTop(Session& s) {
   s.checks.Expect(!Topmost(s.hwnd), "not on top at first");
   ChooseSetting(s, {});  // 窗口置顶
   s.checks.Expect(WaitUntil([&] { return Topmost(s.hwnd); }, 2000), "窗口置顶 puts the window above the others");
-  s.checks.ExpectText("and is stored", Value(kSettingsKey, L"TopMost"), "1");
+  s.checks.ExpectText("and is stored", UserRegistryText(kSettingsKey, L"TopMost"), "1");
   // Both submenus open, for the eye: 设置 and its 取色热键复制.
   s.checks.Expect(OpenMenu(s), "the tray menu opens");
   Press({VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RIGHT}, 300);
@@ -139,15 +131,15 @@ void KeptOnTop(Session& s) {
 
 void StartsWithWindows(Session& s) {
   ChooseSetting(s, {VK_DOWN});  // 开机启动
-  s.checks.ExpectText("开机启动 writes this program's quoted path", Value(kRunKey, L"Velkaro"), "\"" + Narrow(s.exe) + "\"");
+  s.checks.ExpectText("开机启动 writes this program's quoted path", UserRegistryText(kRunKey, L"Velkaro"), "\"" + Narrow(s.exe) + "\"");
   ChooseSetting(s, {VK_DOWN});
-  s.checks.ExpectText("and unticked removes it", Value(kRunKey, L"Velkaro"), "(missing)");
+  s.checks.ExpectText("and unticked removes it", UserRegistryText(kRunKey, L"Velkaro"), "(missing)");
 }
 
 void HotkeyCopiesCssRgb(Session& s) {
   // 取色热键复制 ▸ VB, Html、PS, Delphi, BASIC, 其他, R,G,B, Hex, CSS rgb(), ...
   ChooseSetting(s, {VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN});
-  s.checks.ExpectText("the choice is stored", Value(kSettingsKey, L"HotkeyCopy"), "css-rgb");
+  s.checks.ExpectText("the choice is stored", UserRegistryText(kSettingsKey, L"HotkeyCopy"), "css-rgb");
   HWND board = ShowBoard({40, 600, 240, 700}, kBoard, kBoard);
   PointerTo({100, 650});
   Pump(200);
@@ -172,10 +164,10 @@ void TopmostAtTheNextStart(Session& s) {
   s.checks.Expect(s.program->WaitForExit(10000) == 0, "and it ends");
   if (!s.Start()) return;
   s.checks.Expect(WaitUntil([&] { return Topmost(s.hwnd); }, 2000),
-                  "the next start is on top again (stored " + Value(kSettingsKey, L"TopMost") + ")");
+                  "the next start is on top again (stored " + UserRegistryText(kSettingsKey, L"TopMost") + ")");
   ChooseSetting(s, {});
   s.checks.Expect(WaitUntil([&] { return !Topmost(s.hwnd); }, 2000), "窗口置顶 again puts it back among the others");
-  s.checks.ExpectText("and is stored", Value(kSettingsKey, L"TopMost"), "0");
+  s.checks.ExpectText("and is stored", UserRegistryText(kSettingsKey, L"TopMost"), "0");
 }
 
 void Exports(Session& s) {
@@ -211,7 +203,7 @@ void Exports(Session& s) {
     FindClose(h);
   }
   s.checks.Expect(files == 0, "no file, not even half of one, is left in that folder");
-  s.checks.ExpectText("the recent colours are unchanged", Value(kSettingsKey, L"History"), "#2596BE,#90C41F");
+  s.checks.ExpectText("the recent colours are unchanged", UserRegistryText(kSettingsKey, L"History"), "#2596BE,#90C41F");
 }
 
 void ClearsAfterTheQuestion(Session& s) {
@@ -222,7 +214,7 @@ void ClearsAfterTheQuestion(Session& s) {
   if (!question) return;
   Pump(300);
   SendMessageW(GetDlgItem(question, IDYES), BM_CLICK, 0, 0);
-  s.checks.Expect(WaitUntil([] { return Value(kSettingsKey, L"History").empty(); }, 3000),
+  s.checks.Expect(WaitUntil([] { return UserRegistryText(kSettingsKey, L"History").empty(); }, 3000),
                   "yes clears the recent colours");
   s.checks.Expect(SendExecute(L"退出"), "退出 reaches the program");
   s.checks.Expect(s.program->WaitForExit(10000) == 0, "and it ends");
